@@ -1,0 +1,60 @@
+#include "app/cli_support.h"
+
+#include <iostream>
+
+namespace lumo::cli {
+namespace {
+int g_exitCode = 0;
+}
+
+void setExitCode(int code) { g_exitCode = code; }
+int exitCode() { return g_exitCode; }
+
+int printReport(const db::Report& report, const db::CommandResult& result) {
+  for (const auto& line : report.lines) std::cout << line << '\n';
+  switch (result.outcome) {
+    case db::Outcome::Done:
+    case db::Outcome::Stopped: return 0;
+    case db::Outcome::Notice: std::cerr << result.message << '\n'; return 2;
+    case db::Outcome::Failed: std::cerr << result.message << '\n'; return 1;
+  }
+  return 1;
+}
+
+int runAndPrint(const std::function<void(db::Report&)>& body) {
+  db::Report report;
+  db::CommandResult result = db::runCommand(report, body);
+  return printReport(report, result);
+}
+
+void addBirthOptions(CLI::App& command, BirthOptions& o, bool withSex) {
+  command.add_option("--date", o.date, "birth date Y-M-D (Gregorian, or lunar with --lunar)");
+  command.add_option("--hour", o.hour, "double hour item, e.g. \"子 0\" or \"午 12\"");
+  command.add_option("--minute", o.minute, "minute");
+  command.add_flag("--lunar", o.lunar, "the date is a lunar date");
+  if (withSex) command.add_option("--sex", o.sex, "男 or 女");
+}
+
+PanelInput panelInputOf(const std::string& surname, const std::string& given, const BirthOptions& o) {
+  PanelInput in;
+  in.surname = surname;
+  in.given = given;
+  in.sex = o.sex;
+  in.calendarIndex = o.lunar ? 1 : 0;
+  in.hour = o.hour;
+  in.minute = o.minute;
+  std::string date = o.date;
+  auto a = date.find('-');
+  auto b = a == std::string::npos ? a : date.find('-', a + 1);
+  if (a == std::string::npos || b == std::string::npos) {
+    in.year = date;
+    in.month = in.day = "";
+  } else {
+    in.year = date.substr(0, a);
+    in.month = date.substr(a + 1, b - a - 1);
+    in.day = date.substr(b + 1);
+  }
+  return in;
+}
+
+}  // namespace lumo::cli

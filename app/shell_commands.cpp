@@ -1,0 +1,53 @@
+// Commands that act on the main window itself: new, open record, exit, about, upgrade.
+#include <QDialog>
+#include <QFileDialog>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QVBoxLayout>
+
+#include "app/commands.h"
+#include "app/main_window.h"
+#include "app/notice_box.h"
+#include "app/record_file.h"
+
+namespace lumo {
+namespace {
+
+void openRecord(MainHost& host) {
+  auto* main = dynamic_cast<MainWindow*>(&host);
+  QString path = QFileDialog::getOpenFileName(host.window(), QStringLiteral("打开记录"), QString(),
+                                              QStringLiteral("文本文件 (*.txt);;所有文件 (*)"));
+  if (path.isEmpty() || !main) return;
+  auto lines = readRecordFile(path.toStdString());
+  main->setReportLines(lines ? *lines : std::vector<std::string>{});
+}
+
+void showAbout(MainHost& host) {
+  QDialog about(host.window());
+  about.setObjectName("TAbout");
+  about.setWindowTitle(QStringLiteral("关于"));
+  auto* layout = new QVBoxLayout(&about);
+  layout->addWidget(new QLabel(QStringLiteral("<b>Lumo生辰八字取名软件</b>"), &about));
+  layout->addWidget(new QLabel(QStringLiteral("版本 1.0\n\n批八字、析姓名、自动起名、万年历与黄道吉日。\n"
+                                              "所有测算结果只作参考，愿你的名字伴你一生顺遂。"),
+                               &about));
+  about.exec();
+}
+
+}  // namespace
+
+void registerShellCommands(CommandRegistry& r) {
+  r.add("新建测算", [](MainHost& host) {
+    if (auto* main = dynamic_cast<MainWindow*>(&host)) main->newReading();
+  });
+  r.add("打开记录...", openRecord);
+  auto close = [](MainHost& host) { host.window()->close(); };
+  r.add("退出系统", close);
+  r.add("退出", close);
+  r.add("软件升级", [](MainHost& host) {
+    showNotice(host.window(), QStringLiteral("感谢你的使用,软件是最新版无需升级!"));
+  });
+  r.add("关于系统", showAbout);
+}
+
+}  // namespace lumo

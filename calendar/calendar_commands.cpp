@@ -1,0 +1,7 @@
+#include "app/commands.h"
+
+namespace lumo {
+
+void registerCalendarCommands(CommandRegistry&) {}
+
+}  // namespace lumo

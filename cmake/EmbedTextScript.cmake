@@ -1,0 +1,5 @@
+file(READ ${IN} hex HEX)
+string(LENGTH "${hex}" hexlen)
+math(EXPR size "${hexlen} / 2")
+string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+file(WRITE ${OUT} "#include <string_view>\nnamespace lumo::embedded {\nstatic const char data_[] = {${bytes} 0};\nextern const std::string_view ${NAME};\nconst std::string_view ${NAME}(data_, ${size});\n}\n")

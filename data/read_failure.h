@@ -1,0 +1,62 @@
+#pragma once
+// The four ways a reader absorbs a failing query, and how a command ends.
+//
+// Each reader names its way once, at the call:
+//   Failure::Zero        the value becomes 0 (or "") and the caller goes on;
+//   Failure::Empty       the error is ignored and the result stays empty;
+//   Failure::SilentStop  the whole command stops without a message, keeping the lines
+//                        its report already holds (throws CommandStopped);
+//   Failure::Reported    the command ends and the database's own message is shown to the
+//                        user (throws ReportedFailure).
+// Zero and Empty both hand back an empty ResultSet: the reader then takes its "no row"
+// value, which is 0 for numbers and "" for texts.
+
+#include <functional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "data/query.h"
+
+namespace lumo::db {
+
+enum class Failure { Zero, Empty, SilentStop, Reported };
+
+// Ends a command silently; lines already written stay.
+struct CommandStopped {};
+
+// Ends a command with an error box showing the message.
+class ReportedFailure : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+// Ends a command with the notice box ("提示") showing one fixed text.
+class Notice : public std::runtime_error {
+ public:
+  using std::runtime_error::runtime_error;
+};
+
+ResultSet readRows(Failure mode, DbFile file, std::string_view sql,
+                   const std::vector<Param>& params = {});
+// The same over a connection that a window holds.
+ResultSet readRows(Failure mode, Connection& connection, std::string_view sql,
+                   const std::vector<Param>& params = {});
+
+// A report: the lines a command writes into its pane, in order.
+struct Report {
+  std::vector<std::string> lines;
+  void add(std::string line) { lines.push_back(std::move(line)); }
+};
+
+enum class Outcome { Done, Stopped, Notice, Failed };
+
+struct CommandResult {
+  Outcome outcome = Outcome::Done;
+  std::string message;  // the notice or error text
+};
+
+// Runs a command body that writes into `report`; translates how it ended.
+CommandResult runCommand(Report& report, const std::function<void(Report&)>& body);
+
+}  // namespace lumo::db

@@ -1,0 +1,7 @@
+#include "app/commands.h"
+
+namespace lumo {
+
+void registerGeneratorCommands(CommandRegistry&) {}
+
+}  // namespace lumo

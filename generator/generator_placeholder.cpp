@@ -1,0 +1,2 @@
+// Logic of this folder; filled in as its features land.
+namespace lumo::generator {}

@@ -1,0 +1,26 @@
+-- Character dictionary and stroke-combination scores.
+CREATE TABLE word (
+  id INTEGER PRIMARY KEY,   -- row number
+  zi TEXT NOT NULL,         -- simplified character
+  ft TEXT,                  -- traditional form (one character)
+  bh INTEGER,               -- stroke count used by name numerology
+  px INTEGER,               -- rank; smaller is preferred in names
+  nan INTEGER,              -- 1: suits a boy's name
+  nv INTEGER,               -- 1: suits a girl's name
+  xb TEXT,                  -- sex class: 男, 女, 0 or 1
+  wuhang TEXT,              -- element: 金 木 水 火 土
+  Aflag TEXT,               -- NULL only for characters fit for generated names
+  pinyin TEXT               -- toneless common reading (for tools and lumo-cli strokes)
+);
+CREATE INDEX word_zi ON word(zi);
+CREATE INDEX word_ft ON word(ft);
+CREATE INDEX word_bh ON word(bh);
+CREATE TABLE zh (
+  lx INTEGER,               -- 11, 12, 21 or 22
+  bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,
+  zf INTEGER,               -- score, rounded half up
+  xb TEXT,                  -- 男, 女 or 0
+  jxjx INTEGER              -- grade class, smaller is better
+);
+CREATE INDEX zh_strokes ON zh(bh11, bh12, bh21, bh22);
+CREATE INDEX zh_kind ON zh(lx, bh11, bh12);
