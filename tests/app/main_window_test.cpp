@@ -1,0 +1,139 @@
+// The main window offscreen: its input rules, capture messages, commands and close.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+#include <filesystem>
+#include <fstream>
+
+#include "app/commands.h"
+#include "app/input_panel.h"
+#include "app/main_window.h"
+#include "app/notice_box.h"
+#include "data/database_files.h"
+
+namespace lumo {
+namespace {
+
+// Types each character as a key press carrying that text (works for Chinese too).
+void typeText(QWidget* target, const QString& text) {
+  for (QChar c : text) {
+    int key = c.isLetterOrNumber() && c.unicode() < 127 ? c.toUpper().unicode() : Qt::Key_unknown;
+    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+    QApplication::sendEvent(target, &press);
+  }
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { registerAllCommands(); }
+  void SetUp() override {
+    setMessageRecorder([this](const QString& kind, const QString& text) { m_boxes << kind + ":" + text; });
+    setAfterCloseHook([this] { m_closed = true; });
+    m_window = std::make_unique<MainWindow>();
+    m_window->show();
+  }
+  void TearDown() override { setMessageRecorder(nullptr); }
+  QLineEdit* edit(const char* name) { return m_window->findChild<QLineEdit*>(name); }
+  QComboBox* box(const char* name) { return m_window->findChild<QComboBox*>(name); }
+
+  std::unique_ptr<MainWindow> m_window;
+  QStringList m_boxes;
+  bool m_closed = false;
+};
+
+TEST_F(MainWindowTest, LayoutAndDefaults) {
+  EXPECT_EQ(m_window->size(), QSize(800, 600));
+  EXPECT_EQ(m_window->windowTitle(), "Lumo生辰八字取名软件");
+  EXPECT_FALSE(m_window->windowFlags() & Qt::WindowMaximizeButtonHint);
+  EXPECT_EQ(box("SYear")->count(), 120);
+  EXPECT_EQ(box("SYear")->currentText(), "1980");
+  EXPECT_EQ(box("Shour")->count(), 24);
+  EXPECT_EQ(box("Shour")->itemText(23), "子 23");
+  EXPECT_EQ(box("CBFen")->count(), 60);
+  EXPECT_EQ(box("Sex")->currentText(), "男");
+  EXPECT_FALSE(m_window->reportPane()->isVisible());
+  QStringList menus;
+  for (QAction* a : m_window->menuBar()->actions()) menus << a->text();
+  EXPECT_EQ(menus, (QStringList{"系统(&S)", "取名(&Q)", "缘分(&P)", "黄道(&D)", "民俗(&B)", "工具(&G)", "帮助(&H)"}));
+}
+
+TEST_F(MainWindowTest, NameFieldsTakeOnlyChineseCharacters) {
+  QLineEdit* nameA = edit("NameA");
+  nameA->setFocus();
+  typeText(nameA, "ab1 ");
+  EXPECT_EQ(nameA->text(), "");
+  typeText(nameA, "欧阳修文武");
+  EXPECT_EQ(nameA->text(), "欧阳修文") << "a fifth character is refused";
+  QTest::keyClick(nameA, Qt::Key_Backspace);
+  EXPECT_EQ(nameA->text(), "欧阳修");
+  EXPECT_TRUE(nameKeyAccepted(Qt::Key_Return, "\r"));
+  EXPECT_FALSE(nameKeyAccepted(Qt::Key_Space, " "));
+}
+
+TEST_F(MainWindowTest, CaptureMessages) {
+  EXPECT_FALSE(m_window->captureSubject(true));
+  EXPECT_EQ(m_boxes.value(0), "notice:姓不能为空!");
+  edit("NameA")->setText("王");
+  EXPECT_FALSE(m_window->captureSubject(true));
+  EXPECT_EQ(m_boxes.value(1), "notice:名不能为空!");
+  EXPECT_TRUE(m_window->captureSubject(false));
+  edit("NameB")->setText("明");
+  box("Sday")->setCurrentText("");
+  EXPECT_FALSE(m_window->captureSubject(true));
+  EXPECT_EQ(m_boxes.value(2), "notice:请选择出生日!");
+}
+
+TEST_F(MainWindowTest, ImpossibleDateShowsAnErrorAndKeepsTheRecord) {
+  edit("NameA")->setText("王");
+  edit("NameB")->setText("明");
+  ASSERT_TRUE(m_window->captureSubject(true));
+  box("SMonth")->setCurrentText("2");
+  box("Sday")->setCurrentText("30");
+  EXPECT_FALSE(m_window->captureSubject(true));
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(m_boxes[0].startsWith("error:"));
+  EXPECT_EQ(m_window->subject().lunarText, "己未(羊年)十一月十四");
+}
+
+TEST_F(MainWindowTest, NewReadingClearsNamesAndPane) {
+  edit("NameA")->setText("王");
+  edit("NameB")->setText("明");
+  m_window->setReportLines({"一", "二"});
+  EXPECT_TRUE(m_window->reportPane()->isVisible());
+  m_window->runCommand("新建测算");
+  EXPECT_TRUE(m_window->reportPane()->toPlainText().isEmpty());
+  EXPECT_TRUE(edit("NameA")->text().isEmpty());
+  EXPECT_TRUE(edit("NameB")->text().isEmpty());
+  EXPECT_EQ(box("SYear")->currentText(), "1980");
+}
+
+TEST_F(MainWindowTest, CommandsWithoutAnActionAreDisabled) {
+  EXPECT_TRUE(m_window->commandEnabled("新建测算"));
+  EXPECT_TRUE(m_window->commandEnabled("软件升级"));
+  for (QPushButton* button : m_window->findChildren<QPushButton*>())
+    EXPECT_EQ(button->isEnabled(), m_window->commandEnabled(button->text())) << button->text().toStdString();
+  m_window->runCommand("软件升级");
+  EXPECT_EQ(m_boxes.value(0), "notice:感谢你的使用,软件是最新版无需升级!");
+}
+
+TEST_F(MainWindowTest, CloseRemovesTheLockFile) {
+  auto dir = std::filesystem::temp_directory_path() / ("lumo-close-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(dir);
+  std::ofstream(dir / "Voduzid.ldb") << "lock";
+  db::setDataFolder(dir.string());
+  m_window->close();
+  db::setDataFolder("");
+  EXPECT_FALSE(std::filesystem::exists(dir / "Voduzid.ldb"));
+  EXPECT_TRUE(m_closed);
+  std::filesystem::remove_all(dir);
+}
+
+}  // namespace
+}  // namespace lumo

@@ -1,0 +1,31 @@
+#include <gtest/gtest.h>
+
+#include "data/gbk.h"
+
+namespace lumo::gbk {
+namespace {
+
+TEST(Gbk, ByteLengths) {
+  EXPECT_EQ(byteLength("王"), 2u);
+  EXPECT_EQ(byteLength("欧阳"), 4u);
+  EXPECT_EQ(byteLength("a王"), 3u);
+  EXPECT_EQ(byteLength(""), 0u);
+}
+
+TEST(Gbk, SlicesByBytes) {
+  EXPECT_EQ(slice("欧阳", 0, 2), "欧");
+  EXPECT_EQ(slice("欧阳", 2, 2), "阳");
+  EXPECT_EQ(slice("欧阳", 4, 2), "");
+  // A slice that cuts a character in half keeps a replacement in place of the stray byte.
+  std::string straddle = slice("a王", 0, 2);
+  EXPECT_EQ(straddle.substr(0, 1), "a");
+  EXPECT_EQ(straddle.substr(1), "\xEF\xBF\xBD");
+}
+
+TEST(Gbk, RoundTripAndUnencodable) {
+  EXPECT_EQ(toUtf8(fromUtf8("姓名分析")), "姓名分析");
+  EXPECT_EQ(fromUtf8("😀"), "?");
+}
+
+}  // namespace
+}  // namespace lumo::gbk
