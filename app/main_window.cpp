@@ -111,7 +111,7 @@ QWidget* MainWindow::buildHeader() {
     for (const char* caption : captions) {
       auto* button = commandButton(caption, band);
       button->setFixedSize(70, 20);
-      button->setStyleSheet(QString("font-weight: bold; color: %1;").arg(colour));
+      button->setStyleSheet(QString("QPushButton { font-weight: bold; } QPushButton:enabled { color: %1; }").arg(colour));
       row->addWidget(button);
     }
     layout->addLayout(row);
@@ -124,6 +124,7 @@ QWidget* MainWindow::buildHeader() {
 QWidget* MainWindow::buildLeftColumn() {
   auto* scroll = new QScrollArea(this);
   scroll->setFixedWidth(176);
+  scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   scroll->setWidgetResizable(true);
   auto* inner = new Band(QColor(250, 244, 228), QColor(236, 222, 190), scroll);
   auto* grid = new QGridLayout(inner);
