@@ -159,6 +159,7 @@ QWidget* MainWindow::buildReportArea() {
   auto* row = new QHBoxLayout(strip);
   row->setContentsMargins(4, 2, 8, 2);
   row->addStretch();
+  row->addWidget(commandButton("保存", strip));
   row->addWidget(commandButton("退出", strip));
   layout->addWidget(strip, 0, Qt::AlignBottom);
   return area;

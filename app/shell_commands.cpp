@@ -22,6 +22,20 @@ void openRecord(MainHost& host) {
   main->setReportLines(lines ? *lines : std::vector<std::string>{});
 }
 
+// Saves the report pane as a GBK text file; a failed write says so and leaves no file.
+void saveReport(MainHost& host) {
+  auto* main = dynamic_cast<MainWindow*>(&host);
+  if (!main || main->reportPane()->toPlainText().trimmed().isEmpty()) return;
+  QString proposed = QString::fromStdString(host.subject().surname + host.subject().given).trimmed();
+  QString path = QFileDialog::getSaveFileName(host.window(), QStringLiteral("保存"), proposed,
+                                              QStringLiteral("文本文件 (*.txt)"));
+  if (path.isEmpty()) return;
+  std::vector<std::string> lines;
+  for (const QString& line : main->reportPane()->toPlainText().split('\n')) lines.push_back(line.toStdString());
+  if (!writeRecordFile(withTxtExtension(path.toStdString()), lines))
+    showError(host.window(), QStringLiteral("保存失败：无法写入文件 ") + path);
+}
+
 void showAbout(MainHost& host) {
   QDialog about(host.window());
   about.setObjectName("TAbout");
@@ -41,6 +55,7 @@ void registerShellCommands(CommandRegistry& r) {
     if (auto* main = dynamic_cast<MainWindow*>(&host)) main->newReading();
   });
   r.add("打开记录...", openRecord);
+  r.add("保存", saveReport);
   auto close = [](MainHost& host) { host.window()->close(); };
   r.add("退出系统", close);
   r.add("退出", close);
