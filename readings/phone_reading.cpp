@@ -1,0 +1,32 @@
+#include "readings/phone_reading.h"
+
+#include "data/query.h"
+#include "data/read_failure.h"
+
+namespace lumo::readings {
+
+std::string shoujiinfostr(std::string_view number) {
+  std::string digits = db::trimmed(number);
+  if (digits.empty()) throw db::Notice(std::string(kPhoneEmpty));
+  if (!isDigitText(digits, kPhoneFieldLength)) throw db::Notice(std::string(kPhoneNotDigits));
+  if (digits.size() < 8) throw db::Notice(std::string(kPhoneTooShort));
+  int value = 0;
+  for (char c : std::string_view(digits).substr(7)) value = value * 10 + (c - '0');
+  return std::to_string(value % 80);
+}
+
+std::vector<ResultLine> readPhone(std::string_view fieldText) {
+  std::string number = db::trimmed(fieldText);
+  std::string key = shoujiinfostr(number);
+  db::ResultSet rows = db::readRows(db::Failure::SilentStop, db::DbFile::Dream,
+                                    "select title,jx,content from shouji where num = ?", {key});
+  std::vector<ResultLine> lines{{std::string(kPhoneNumberCaption), number},
+                                {std::string(kStateCaption), {}},
+                                {std::string(kLuckCaption), {}},
+                                {std::string(kDetailCaption), {}}};
+  if (!rows.empty())
+    for (std::size_t column = 0; column < 3; ++column) lines[column + 1].value = rows.text(0, column);
+  return lines;
+}
+
+}  // namespace lumo::readings
