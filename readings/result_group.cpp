@@ -24,6 +24,8 @@ void ResultGroup::clear() {
 void ResultGroup::showLines(const std::vector<ResultLine>& lines) {
   clear();
   for (std::size_t i = 0; i < lines.size() && i < m_values.size(); ++i) m_values[i]->setText(qs(lines[i].value));
+  // Wrapped labels grow in height; an open window grows with them instead of clipping.
+  if (QWidget* top = window(); top->isVisible()) top->adjustSize();
 }
 
 }  // namespace lumo::readings
