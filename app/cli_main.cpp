@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
   lumo::addBaziCli(app);
   lumo::addGeneratorCli(app);
   lumo::addReadingsCli(app);
+  lumo::addAlmanacCli(app);
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

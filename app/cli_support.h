@@ -45,4 +45,5 @@ void addNamingCli(CLI::App& app);
 void addBaziCli(CLI::App& app);
 void addGeneratorCli(CLI::App& app);
 void addReadingsCli(CLI::App& app);
+void addAlmanacCli(CLI::App& app);
 }  // namespace lumo

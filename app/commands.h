@@ -29,6 +29,7 @@ void registerNamingCommands(CommandRegistry& registry);
 void registerBaziCommands(CommandRegistry& registry);
 void registerGeneratorCommands(CommandRegistry& registry);
 void registerReadingsCommands(CommandRegistry& registry);
+void registerAlmanacCommands(CommandRegistry& registry);
 
 inline void registerAllCommands() {
   auto& r = CommandRegistry::instance();
@@ -38,6 +39,7 @@ inline void registerAllCommands() {
   registerBaziCommands(r);
   registerGeneratorCommands(r);
   registerReadingsCommands(r);
+  registerAlmanacCommands(r);
 }
 
 }  // namespace lumo
