@@ -1,10 +1,13 @@
 // lumo-cli calendar --from YYYY-MM-DD --to YYYY-MM-DD: one tab-separated line per day.
+// lumo-cli month YYYY-MM [--day D]: one month of the perpetual calendar, a line per week.
 #include <iostream>
 
 #include "app/cli_support.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
 #include "calendar/hx_calendar.h"
+#include "calendar/month_grid.h"
+#include "calendar/month_text.h"
 #include "calendar/star_sign.h"
 
 namespace lumo {
@@ -29,9 +32,37 @@ void printDay(int serial) {
   std::cout << '\n';
 }
 
+// "YYYY-MM" inside the calendar's years; a refusal ends the command with a notice.
+Date monthOfText(const std::string& text, int day) {
+  auto date = parseDate(text + "-1");
+  if (!date) throw db::Notice("not a month (YYYY-MM): " + text);
+  if (date->year < calendar::kFirstGridYear || date->year > calendar::kLastGridYear)
+    throw db::Notice("the calendar covers the years 1901 to 2050");
+  if (day < 1 || day > daysInMonth(date->year, date->month))
+    throw db::Notice("no day " + std::to_string(day) + " in " + text);
+  date->day = day;
+  return *date;
+}
+
+void addMonthCli(CLI::App& app) {
+  auto* cmd = app.add_subcommand("month", "one month of the perpetual calendar, a line per week");
+  static std::string month;
+  static int day = 1;
+  cmd->add_option("month", month, "the month YYYY-MM")->required();
+  cmd->add_option("--day", day, "the selected day, whose star sign the first line shows (default 1)");
+  cmd->callback([] {
+    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+      Date shown = monthOfText(month, day);
+      for (auto& line : calendar::monthLines(calendar::buildMonthView(shown.year, shown.month, shown.day)))
+        report.add(std::move(line));
+    }));
+  });
+}
+
 }  // namespace
 
 void addCalendarCli(CLI::App& app) {
+  addMonthCli(app);
   auto* cmd = app.add_subcommand("calendar", "lunar calendar and almanac texts of a range of days");
   static std::string from, to;
   cmd->add_option("--from", from, "first day YYYY-MM-DD")->required();
