@@ -1,7 +1,15 @@
+// The calendar's command: "万年历法" opens a fresh date picker and waits until it closes.
 #include "app/commands.h"
+#include "app/main_host.h"
+#include "calendar/date_window.h"
 
 namespace lumo {
 
-void registerCalendarCommands(CommandRegistry&) {}
+void registerCalendarCommands(CommandRegistry& r) {
+  r.add("万年历法", [](MainHost& host) {
+    TFRM_Date picker(host.window());
+    picker.exec();
+  });
+}
 
 }  // namespace lumo
