@@ -118,6 +118,7 @@ void TFormHuangdao::calculate() {
   m_dateLine->setText(qs(entry->dateLine));
   m_result->clear();
   for (const std::string& line : entry->result) m_result->appendPlainText(qs(line));
+  m_result->moveCursor(QTextCursor::Start);
 }
 
 }  // namespace lumo
