@@ -10,6 +10,8 @@ import bz2
 import glob
 import io
 import os
+import shutil
+import subprocess
 import sys
 import unicodedata
 import zipfile
@@ -24,9 +26,25 @@ FIELDS = frozenset("""
 
 
 def default_dirs():
-    """Places where a packaged Unihan usually lives (tried in order)."""
-    return [os.path.join(sys.prefix, "share", "unicode"),
-            os.path.join(sys.prefix, "share", "unicode-data")]
+    """Places where a packaged Unihan usually lives (tried in order): the
+    directory of $UNIHAN_DIR, the files of Debian's unicode-data package,
+    and share/unicode under the Python prefix."""
+    dirs = []
+    if os.environ.get("UNIHAN_DIR"):
+        dirs.append(os.environ["UNIHAN_DIR"])
+    if shutil.which("dpkg-query"):
+        try:
+            listing = subprocess.run(
+                ["dpkg-query", "-L", "unicode-data"], capture_output=True,
+                text=True, check=False).stdout.split()
+        except OSError:
+            listing = []
+        for path in sorted(listing):
+            if os.path.basename(path).startswith("Unihan"):
+                if os.path.dirname(path) not in dirs:
+                    dirs.append(os.path.dirname(path))
+    dirs.append(os.path.join(sys.prefix, "share", "unicode"))
+    return dirs
 
 
 def _open_sources(directory):
