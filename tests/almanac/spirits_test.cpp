@@ -1,0 +1,176 @@
+#include "tools/almanac/spirits.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "calendar/date_serial.h"
+#include "tools/almanac/activities.h"
+
+namespace lumo::almanac {
+namespace {
+
+// A day of the given month branch, day pillar and year, away from any term.
+DayContext dayIn(int monthBranch, Pillar day, Pillar year = {0, 4}) {
+  return {year, monthPillar(year.stem, monthBranch), day, -1};
+}
+
+// The day pillars (of all sixty) of a month that carry a spirit.
+std::vector<std::string> daysWith(Spirit s, int monthBranch) {
+  std::vector<std::string> out;
+  for (int c = 0; c < 60; ++c) {
+    Pillar day = pillarOfCycle(c);
+    if (spiritsOf(dayIn(monthBranch, day)).has(s)) out.push_back(day.name());
+  }
+  return out;
+}
+
+bool allOnStem(const std::vector<std::string>& days, const char* stem) {
+  if (days.size() != 6) return false;
+  for (const std::string& d : days)
+    if (d.substr(0, 3) != stem) return false;
+  return true;
+}
+bool allOnBranch(const std::vector<std::string>& days, const char* branch) {
+  if (days.size() != 5) return false;
+  for (const std::string& d : days)
+    if (d.substr(3) != branch) return false;
+  return true;
+}
+
+TEST(Officers, JianFallsOnTheMonthBranchAndTheCycleRunsOn) {
+  EXPECT_EQ(officerOf(2, 2), Officer::Jian);  // 寅月 寅日
+  EXPECT_EQ(officerOf(2, 8), Officer::Po);    // 寅月 申日
+  EXPECT_EQ(officerOf(0, 11), Officer::Bi);   // 子月 亥日
+  EXPECT_EQ(officerOf(9, 8), Officer::Bi);    // 酉月 申日
+  std::string cycle;
+  for (int b = 0; b < 12; ++b) cycle += officerName(officerOf(3, (3 + b) % 12));
+  EXPECT_EQ(cycle, "建除满平定执破危成收开闭");
+}
+
+TEST(RoadSpirits, QingLongStartsWhereTheMonthSays) {
+  const int qingLongBranch[12] = {8, 10, 0, 2, 4, 6, 8, 10, 0, 2, 4, 6};  // months 子 .. 亥
+  for (int m = 0; m < 12; ++m) EXPECT_EQ(roadSpiritOf(m, qingLongBranch[m]), RoadSpirit::QingLong) << m;
+  std::string order;
+  for (int b = 0; b < 12; ++b) order += roadSpiritName(roadSpiritOf(2, b));
+  EXPECT_EQ(order, "青龙明堂天刑朱雀金匮天德白虎玉堂天牢玄武司命勾陈");
+  int yellow = 0;
+  for (int b = 0; b < 12; ++b) yellow += isYellowRoad(roadSpiritOf(5, b));
+  EXPECT_EQ(yellow, 6);
+}
+
+TEST(RoadSpirits, AroundAJieTheOfficerRepeatsAndTheRoadStepsBack) {
+  // 惊蛰 2024-03-05 opens the 卯 month; 2024-03-04 is 丁卯, 03-05 戊辰, 03-06 己巳.
+  EXPECT_EQ(officerOf(2, 3), Officer::Chu);  // 03-04 in 寅月
+  EXPECT_EQ(officerOf(3, 4), Officer::Chu);  // 03-05, first day of 卯月: 除 again
+  EXPECT_EQ(officerOf(3, 5), Officer::Man);
+  EXPECT_EQ(roadSpiritOf(2, 3), RoadSpirit::ZhuQue);
+  EXPECT_EQ(roadSpiritOf(3, 4), RoadSpirit::TianXing);
+  EXPECT_EQ(roadSpiritOf(3, 5), RoadSpirit::ZhuQue);
+}
+
+TEST(MonthSpirits, SeventhMonthAsTheAlmanacHeadsIt) {
+  // 七月 (申): 天德 癸, 天德合 戊, 月德 壬, 月德合 丁, 月空 丙; 月破 寅, 月厌 辰, 月刑 寅,
+  // 月害 亥, 劫煞 巳, 灾煞 午, 月煞 未.
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::TianDe, 8), "癸"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::TianDeHe, 8), "戊"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueDe, 8), "壬"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueDeHe, 8), "丁"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueKong, 8), "丙"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YuePo, 8), "寅"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueYan, 8), "辰"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueXing, 8), "寅"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueHai, 8), "亥"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JieSha, 8), "巳"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::ZaiSha, 8), "午"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueSha, 8), "未"));
+}
+
+TEST(MonthSpirits, EighthMonthHasNoTianDeDay) {
+  // 八月 (酉): 天德 stands in 艮, a direction; 月德 庚, 月德合 乙, 月空 甲; 月厌 卯, 月刑 酉 (self), 月害 戌.
+  EXPECT_TRUE(daysWith(Spirit::TianDe, 9).empty());
+  EXPECT_TRUE(daysWith(Spirit::TianDeHe, 9).empty());
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueDe, 9), "庚"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueDeHe, 9), "乙"));
+  EXPECT_TRUE(allOnStem(daysWith(Spirit::YueKong, 9), "甲"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueYan, 9), "卯"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueXing, 9), "酉"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::YueHai, 9), "戌"));
+}
+
+TEST(MonthSpirits, SeasonalDays) {
+  EXPECT_EQ(daysWith(Spirit::TianShe, 3), std::vector<std::string>{"戊寅"});          // spring
+  EXPECT_EQ(daysWith(Spirit::TianShe, 6), std::vector<std::string>{"甲午"});          // summer
+  EXPECT_EQ(daysWith(Spirit::TianShe, 0), std::vector<std::string>{"甲子"});          // winter
+  EXPECT_EQ(daysWith(Spirit::SiFei, 9), (std::vector<std::string>{"甲寅", "乙卯"}));  // autumn
+  EXPECT_EQ(daysWith(Spirit::TianEn, 5).size(), 15u);
+  EXPECT_EQ(daysWith(Spirit::BaZhuan, 5).size(), 5u);
+}
+
+TEST(YearSpirits, SuiPoAndSuiDe) {
+  Pillar jiaChen{0, 4};                                                   // 甲辰年
+  EXPECT_TRUE(spiritsOf(dayIn(2, {4, 10}, jiaChen)).has(Spirit::SuiPo));  // 戊戌日
+  EXPECT_FALSE(spiritsOf(dayIn(2, {4, 4}, jiaChen)).has(Spirit::SuiPo));
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 0}, jiaChen)).has(Spirit::SuiDe));  // 甲年 岁德 甲
+  Pillar yiSi{1, 5};  // 乙巳年: 岁德 庚, 岁德合 乙
+  EXPECT_TRUE(spiritsOf(dayIn(2, {6, 0}, yiSi)).has(Spirit::SuiDe));
+  EXPECT_TRUE(spiritsOf(dayIn(2, {1, 1}, yiSi)).has(Spirit::SuiDeHe));
+}
+
+TEST(TermSpirits, SiLiAndSiJueComeTheDayBefore) {
+  DayContext before = dayIn(3, {0, 0});
+  before.termTomorrow = 5;  // 春分
+  EXPECT_TRUE(spiritsOf(before).has(Spirit::SiLi));
+  before.termTomorrow = 2;  // 立春
+  EXPECT_TRUE(spiritsOf(before).has(Spirit::SiJue));
+  before.termTomorrow = 3;  // 雨水: neither
+  EXPECT_FALSE(spiritsOf(before).has(Spirit::SiLi));
+  EXPECT_FALSE(spiritsOf(before).has(Spirit::SiJue));
+}
+
+TEST(Advice, PoDayAllowsOnlyDemolition) {
+  DayContext c = dayIn(2, {2, 8});  // 寅月 丙申: 破日
+  DayAdvice a = adviceFor(c, spiritsOf(c));
+  EXPECT_EQ(a.yi, "拆卸 余事勿取");
+  EXPECT_EQ(a.ji, "诸事不宜");
+}
+
+TEST(Advice, SuiPoDayForbidsTheGreatAffairs) {
+  DayContext c = dayIn(2, {4, 10}, {0, 4});  // 甲辰年 寅月 戊戌: 岁破, a 成日
+  DayAdvice a = adviceFor(c, spiritsOf(c));
+  EXPECT_EQ(a.yi, "诸事不宜");
+  EXPECT_EQ(a.suits, 0u);
+  for (Activity act : {Activity::JiaQu, Activity::AnZang, Activity::KaiShi, Activity::DongTu})
+    EXPECT_TRUE(a.avoids & bit(act)) << activityName(act);
+}
+
+TEST(Advice, SuitsAndAvoidsNeverOverlapAndPengzuHolds) {
+  for (int m = 0; m < 12; ++m)
+    for (int c = 0; c < 60; ++c) {
+      DayContext ctx = dayIn(m, pillarOfCycle(c), pillarOfCycle(c * 7 % 60));
+      DayAdvice a = adviceFor(ctx, spiritsOf(ctx));
+      ASSERT_EQ(a.suits & a.avoids, 0u) << m << " " << c;
+      ASSERT_FALSE(a.yi.empty());
+      ASSERT_FALSE(a.ji.empty());
+      ActivitySet forbidden = 0;
+      if (ctx.day.branch == 11) forbidden |= bit(Activity::JiaQu);  // 亥不嫁娶
+      if (ctx.day.branch == 2) forbidden |= bit(Activity::JiSi);    // 寅不祭祀
+      if (ctx.day.stem == 1) forbidden |= bit(Activity::ZaiZhong);  // 乙不栽植
+      ASSERT_EQ(a.suits & forbidden, 0u) << m << " " << c;
+    }
+}
+
+TEST(Advice, ChengDayWelcomesWeddingsWhenNothingForbidsThem) {
+  // 酉月 丁巳 of a 甲辰 year: 成日 with 天喜; no spirit of the day speaks against 嫁娶.
+  DayContext c = dayIn(9, {3, 5}, {0, 4});
+  DaySpirits s = spiritsOf(c);
+  ASSERT_EQ(s.officer, Officer::Cheng);
+  ASSERT_TRUE(s.has(Spirit::TianXi));
+  DayAdvice a = adviceFor(c, s);
+  EXPECT_TRUE(a.suits & bit(Activity::JiaQu)) << a.yi << " / " << a.ji;
+  EXPECT_TRUE(a.suits & bit(Activity::KaiShi));
+}
+
+}  // namespace
+}  // namespace lumo::almanac

@@ -1,0 +1,270 @@
+// Officers, road spirits and 神煞 of a day.
+//
+// Month rules are written for the month number n (0 寅 .. 11 丑), the month branch m,
+// the season s and the branch group g of the month (申子辰 0, 巳酉丑 1, 寅午戌 2,
+// 亥卯未 3). Day stem and branch are ds and db.
+//
+// Lucky:
+//   天德 正丁 三壬 四辛 六甲 七癸 九丙 十乙 十二庚; 天德合 正壬 三丁 四丙 六己 七戊 九辛
+//   十庚 十二乙. In the 仲 months (二 五 八 十一) 天德 stands in 坤 乾 艮 巽, a direction
+//   rather than a stem, so no day carries it or its 合;
+//   月德 by g: 壬 庚 丙 甲; 月德合: 丁 乙 辛 己; 月空: 丙 甲 壬 庚;
+//   岁德: the year stem in a yang year, its partner (+5) in a yin year; 岁德合: 岁德 + 5;
+//   天赦 春戊寅 夏甲午 秋戊申 冬甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
+//   月恩 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛;
+//   四相 春丙丁 夏戊己 秋壬癸 冬甲乙; 时德 春午 夏辰 秋子 冬寅;
+//   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
+//   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
+//   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
+//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 六合 the branch in 六合 with m; 三合 the other
+//   two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating);
+//   益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back in
+//   turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰,
+//   敬安 正未, 普护 正申, 福生 正酉;
+//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日.
+// Unlucky:
+//   岁破 db clashes the year branch; 月破 and 大耗 db clashes m; 小耗 m+5 (执日);
+//   月建 db = m;
+//   月煞 by g: 未 辰 丑 戌; 劫煞: 巳 寅 亥 申; 灾煞: 午 卯 子 酉; 大时: 酉 午 卯 子;
+//   天吏 and 致死 by g: 卯 子 酉 午; 月害 the branch in 六害 with m; 月刑 the branch m
+//   punishes (三刑); 月厌 and 地火 正戌, one branch back each month; 厌对 clashes 月厌;
+//   四离 the day before 春分 夏至 秋分 冬至; 四绝 the day before 立春 立夏 立秋 立冬;
+//   四废 春庚申辛酉 夏壬子癸亥 秋甲寅乙卯 冬丙午丁巳; 四忌 春甲子 夏丙子 秋庚子 冬壬子;
+//   四穷 春乙亥 夏丁亥 秋辛亥 冬癸亥; 四耗 春壬子 夏乙卯 秋戊午 冬辛酉;
+//   四击 春戌 夏丑 秋辰 冬未; 五虚 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌; 五离 申酉日;
+//   血支 m−1; 血忌 = 续世; 游祸 正巳 二寅 三亥 四申 (repeating);
+//   天贼 正辰, five branches on each month; 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
+//   九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳 五子
+//   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
+//   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
+//   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
+//   天火 正子, three branches on each month; 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
+
+#include "tools/almanac/spirits.h"
+
+#include <algorithm>
+#include <array>
+
+#include "tools/almanac/day_lore.h"
+
+namespace lumo::almanac {
+namespace {
+
+int mod(int a, int n) {
+  return ((a % n) + n) % n;
+}
+
+const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "定", "执",
+                                                  "破", "危", "成", "收", "开", "闭"};
+const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
+                                    "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
+const char* const kSpiritNames[kSpiritCount] = {
+    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天恩", "月恩", "四相", "时德", "王日",
+    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓",
+    "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
+    "益后", "续世",   "解神", "除神",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
+    "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
+    "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死神", "八专"};
+
+// Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
+// 亥11. By month number; -1 where the month has none.
+constexpr std::array<int, 12> kTianDe = {3, -1, 8, 7, -1, 0, 9, -1, 2, 1, -1, 6};
+constexpr std::array<int, 12> kTianDeHe = {8, -1, 3, 2, -1, 5, 4, -1, 7, 6, -1, 1};
+constexpr std::array<int, 12> kYueEn = {2, 3, 6, 5, 4, 7, 8, 9, 6, 1, 0, 7};
+constexpr std::array<int, 12> kWangWang = {2, 5, 8, 11, 3, 6, 9, 0, 4, 7, 10, 1};
+constexpr std::array<int, 12> kShouSi = {10, 4, 11, 5, 0, 6, 1, 7, 2, 8, 3, 9};
+constexpr std::array<int, 12> kTuFu = {1, 5, 9, 2, 6, 10, 3, 7, 11, 4, 8, 0};
+constexpr std::array<int, 12> kYueXing = {3, 10, 5, 0, 4, 8, 6, 1, 2, 9, 7, 11};  // by month branch
+// 复日 stems by month number; two stems each.
+constexpr std::array<std::array<int, 2>, 12> kFuRi = {
+    {{0, 6}, {1, 7}, {4, 5}, {2, 8}, {3, 9}, {4, 5}, {0, 6}, {1, 7}, {4, 5}, {2, 8}, {3, 9}, {4, 5}}};
+
+// By branch group g of the month: 申子辰 巳酉丑 寅午戌 亥卯未.
+constexpr std::array<int, 4> kYueDe = {8, 6, 2, 0};
+constexpr std::array<int, 4> kYueDeHe = {3, 1, 7, 5};
+constexpr std::array<int, 4> kYueKong = {2, 0, 8, 6};
+constexpr std::array<int, 4> kYueSha = {7, 4, 1, 10};
+constexpr std::array<int, 4> kJieSha = {5, 2, 11, 8};
+constexpr std::array<int, 4> kZaiSha = {6, 3, 0, 9};
+constexpr std::array<int, 4> kDaShi = {9, 6, 3, 0};
+constexpr std::array<int, 4> kTianLi = {3, 0, 9, 6};
+constexpr std::array<int, 4> kYiMa = {2, 11, 8, 5};
+
+// By season: spring summer autumn winter.
+constexpr std::array<Pillar, 4> kTianShe = {{{4, 2}, {0, 6}, {4, 8}, {0, 0}}};
+constexpr std::array<std::array<Pillar, 2>, 4> kSiFei = {
+    {{{{6, 8}, {7, 9}}}, {{{8, 0}, {9, 11}}}, {{{0, 2}, {1, 3}}}, {{{2, 6}, {3, 5}}}}};
+constexpr std::array<Pillar, 4> kSiJiTaboo = {{{0, 0}, {2, 0}, {6, 0}, {8, 0}}};
+constexpr std::array<Pillar, 4> kSiQiong = {{{1, 11}, {3, 11}, {7, 11}, {9, 11}}};
+constexpr std::array<Pillar, 4> kSiHao = {{{8, 0}, {1, 3}, {4, 6}, {7, 9}}};
+constexpr std::array<int, 4> kSiXiangStem = {2, 4, 8, 0};  // and the next stem
+constexpr std::array<int, 4> kShiDe = {6, 4, 0, 2};
+constexpr std::array<int, 4> kSiJiStrike = {10, 1, 4, 7};
+constexpr std::array<int, 4> kWuXuGroup = {1, 0, 3, 2};
+
+constexpr std::array<Pillar, 5> kBaZhuan = {{{0, 2}, {3, 7}, {5, 7}, {6, 8}, {9, 1}}};
+
+bool inTianEn(int cycle) {
+  return (cycle >= 0 && cycle <= 4) || (cycle >= 15 && cycle <= 19) || (cycle >= 45 && cycle <= 49);
+}
+
+}  // namespace
+
+Officer officerOf(int monthBranch, int dayBranch) {
+  return static_cast<Officer>(mod(dayBranch - monthBranch, 12));
+}
+
+const char* officerName(Officer officer) {
+  return kOfficerNames[static_cast<int>(officer)];
+}
+
+RoadSpirit roadSpiritOf(int monthBranch, int dayBranch) {
+  int qingLong = mod(monthBranch - 2, 6) * 2;  // 寅申 子, 卯酉 寅, 辰戌 辰, 巳亥 午, 子午 申, 丑未 戌
+  return static_cast<RoadSpirit>(mod(dayBranch - qingLong, 12));
+}
+
+const char* roadSpiritName(RoadSpirit spirit) {
+  return kRoadNames[static_cast<int>(spirit)];
+}
+
+bool isYellowRoad(RoadSpirit spirit) {
+  switch (spirit) {
+    case RoadSpirit::QingLong:
+    case RoadSpirit::MingTang:
+    case RoadSpirit::JinKui:
+    case RoadSpirit::TianDe:
+    case RoadSpirit::YuTang:
+    case RoadSpirit::SiMing:
+      return true;
+    default:
+      return false;
+  }
+}
+
+const char* spiritName(Spirit spirit) {
+  return kSpiritNames[static_cast<int>(spirit)];
+}
+
+bool isLucky(Spirit spirit) {
+  return static_cast<int>(spirit) <= static_cast<int>(Spirit::ChuShen);
+}
+
+DayContext contextOf(const DayPillars& p, int termTomorrow) {
+  return {p.year, p.month, p.day, termTomorrow};
+}
+
+bool DaySpirits::has(Spirit s) const {
+  return std::find(spirits.begin(), spirits.end(), s) != spirits.end();
+}
+
+DaySpirits spiritsOf(const DayContext& c) {
+  const int n = c.monthNumber();
+  const int s = c.season();
+  const int m = c.month.branch;
+  const int g = harmonyGroup(m);
+  const int ds = c.day.stem;
+  const int db = c.day.branch;
+  const int ys = c.year.stem;
+  auto isDay = [&](const Pillar& p) { return p == c.day; };
+  auto onBranch = [&](int branch) { return db == mod(branch, 12); };
+
+  std::array<bool, kSpiritCount> on{};
+  auto set = [&](Spirit sp, bool value) { on[static_cast<int>(sp)] = value; };
+
+  const int suiDe = ys % 2 == 0 ? ys : (ys + 5) % 10;
+  const int yiHou = n % 2 == 0 ? n / 2 : 6 + n / 2;
+
+  set(Spirit::TianDe, ds == kTianDe[n]);
+  set(Spirit::TianDeHe, ds == kTianDeHe[n]);
+  set(Spirit::YueDe, ds == kYueDe[g]);
+  set(Spirit::YueDeHe, ds == kYueDeHe[g]);
+  set(Spirit::SuiDe, ds == suiDe);
+  set(Spirit::SuiDeHe, ds == (suiDe + 5) % 10);
+  set(Spirit::TianShe, isDay(kTianShe[s]));
+  set(Spirit::TianEn, inTianEn(c.day.cycle()));
+  set(Spirit::YueEn, ds == kYueEn[n]);
+  set(Spirit::SiXiang, ds == kSiXiangStem[s] || ds == kSiXiangStem[s] + 1);
+  set(Spirit::ShiDe, db == kShiDe[s]);
+  set(Spirit::WangRi, onBranch(2 + 3 * s));
+  set(Spirit::GuanRi, onBranch(3 + 3 * s));
+  set(Spirit::ShouRi, onBranch(9 + 3 * s));
+  set(Spirit::XiangRi, onBranch(5 + 3 * s));
+  set(Spirit::MinRi, onBranch(6 + 3 * s));
+  set(Spirit::YangDe, onBranch(10 + 2 * n));
+  set(Spirit::YinDe, onBranch(9 - 2 * n));
+  set(Spirit::TianXi, onBranch(m + 8));
+  set(Spirit::TianYi, onBranch(m - 1));
+  set(Spirit::YiMa, db == kYiMa[g]);
+  set(Spirit::TianMa, onBranch(6 + 2 * n));
+  set(Spirit::ShengQi, onBranch(m + 10));
+  {
+    static constexpr int kMuCang[4][4] = {{11, 0, -1, -1}, {2, 3, -1, -1}, {4, 10, 1, 7}, {8, 9, -1, -1}};
+    set(Spirit::MuCang, std::find(std::begin(kMuCang[s]), std::end(kMuCang[s]), db) != std::end(kMuCang[s]));
+  }
+  set(Spirit::YueKong, ds == kYueKong[g]);
+  set(Spirit::LiuHe, onBranch(13 - m));
+  set(Spirit::SanHe, db != m && harmonyGroup(db) == g);
+  set(Spirit::WuHe, db == 2 || db == 3);
+  set(Spirit::WuFu, db == std::array{11, 2, 5, 8}[n % 4]);
+  set(Spirit::YaoAn, onBranch(yiHou + 2));
+  set(Spirit::YuYu, onBranch(yiHou + 3));
+  set(Spirit::JinTang, onBranch(yiHou + 4));
+  set(Spirit::JingAn, onBranch(yiHou + 7));
+  set(Spirit::PuHu, onBranch(yiHou + 8));
+  set(Spirit::FuSheng, onBranch(yiHou + 9));
+  set(Spirit::ShengXin, onBranch(yiHou - 1));
+  set(Spirit::YiHou, db == yiHou);
+  set(Spirit::XuShi, onBranch(yiHou + 1));
+  set(Spirit::JieShen, onBranch(8 + 2 * (n / 2)));
+  set(Spirit::ChuShen, db == 8 || db == 9);
+
+  set(Spirit::SuiPo, onBranch(c.year.branch + 6));
+  set(Spirit::YuePo, onBranch(m + 6));
+  set(Spirit::DaHao, onBranch(m + 6));
+  set(Spirit::XiaoHao, onBranch(m + 5));
+  set(Spirit::YueJian, db == m);
+  set(Spirit::YueSha, db == kYueSha[g]);
+  set(Spirit::JieSha, db == kJieSha[g]);
+  set(Spirit::ZaiSha, db == kZaiSha[g]);
+  set(Spirit::YueHai, onBranch(7 - m));
+  set(Spirit::YueXing, db == kYueXing[m]);
+  set(Spirit::YueYan, onBranch(10 - n));
+  set(Spirit::DiHuo, onBranch(10 - n));
+  set(Spirit::TianLi, db == kTianLi[g]);
+  set(Spirit::ZhiSi, db == kTianLi[g]);
+  set(Spirit::DaShi, db == kDaShi[g]);
+  set(Spirit::YanDui, onBranch(4 - n));
+  const int t = c.termTomorrow;
+  set(Spirit::SiLi, t == 5 || t == 11 || t == 17 || t == 23);
+  set(Spirit::SiJue, t == 2 || t == 8 || t == 14 || t == 20);
+  set(Spirit::SiFei, isDay(kSiFei[s][0]) || isDay(kSiFei[s][1]));
+  set(Spirit::SiJiTaboo, isDay(kSiJiTaboo[s]));
+  set(Spirit::SiQiong, isDay(kSiQiong[s]));
+  set(Spirit::SiHao, isDay(kSiHao[s]));
+  set(Spirit::SiJiStrike, db == kSiJiStrike[s]);
+  set(Spirit::WuXu, harmonyGroup(db) == kWuXuGroup[s]);
+  set(Spirit::WuLi, db == 8 || db == 9);
+  set(Spirit::XueZhi, onBranch(m - 1));
+  set(Spirit::XueJi, onBranch(yiHou + 1));
+  set(Spirit::YouHuo, db == std::array{5, 2, 11, 8}[n % 4]);
+  set(Spirit::TianZei, onBranch(4 + 5 * n));
+  set(Spirit::WangWang, db == kWangWang[n]);
+  set(Spirit::GuiJi, db == std::array{2, 0, 1}[m % 3]);  // 仲 子卯午酉, 季 辰未戌丑, 孟 寅巳申亥
+  set(Spirit::ShouSi, db == kShouSi[n]);
+  set(Spirit::HeKui, onBranch(11 + 7 * n));
+  set(Spirit::TianGang, onBranch(5 + 7 * n));
+  set(Spirit::ChongRi, db == 5 || db == 11);
+  set(Spirit::FuRi, ds == kFuRi[n][0] || ds == kFuRi[n][1]);
+  set(Spirit::TuFu, db == kTuFu[n]);
+  set(Spirit::TianHuo, onBranch(3 * n));
+  set(Spirit::SiShen, onBranch(m + 3));
+  set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
+
+  DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
+  for (int i = 0; i < kSpiritCount; ++i)
+    if (on[i]) out.spirits.push_back(static_cast<Spirit>(i));
+  return out;
+}
+
+}  // namespace lumo::almanac

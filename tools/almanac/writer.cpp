@@ -1,0 +1,102 @@
+// Assembles the huangdao rows from pillars, spirits and advice, and writes the TSV.
+
+#include "tools/almanac/writer.h"
+
+#include <ostream>
+#include <stdexcept>
+
+#include "calendar/date_cn.h"
+#include "tools/almanac/activities.h"
+#include "tools/almanac/day_lore.h"
+#include "tools/almanac/pillars.h"
+#include "tools/almanac/spirits.h"
+
+namespace lumo::almanac {
+namespace {
+
+const char* const kMonthNames[12] = {"正", "二", "三", "四", "五", "六", "七", "八", "九", "十", "冬", "腊"};
+
+std::string spiritList(const DaySpirits& d, bool lucky) {
+  std::string out;
+  auto add = [&out](const char* name) {
+    if (!out.empty()) out += ' ';
+    out += name;
+  };
+  for (Spirit s : d.spirits)
+    if (isLucky(s) == lucky) add(spiritName(s));
+  if (isYellowRoad(d.road) == lucky) add(roadSpiritName(d.road));
+  return out.empty() ? "无" : out;
+}
+
+// Fields hold no tab or line break, but keep the file loadable whatever they hold.
+std::string escaped(const std::string& field) {
+  std::string out;
+  out.reserve(field.size());
+  for (char ch : field) {
+    if (ch == '\\')
+      out += "\\\\";
+    else if (ch == '\t')
+      out += "\\t";
+    else if (ch == '\n')
+      out += "\\n";
+    else if (ch != '\r')
+      out += ch;
+  }
+  return out;
+}
+
+}  // namespace
+
+std::string lunarText(int serial) {
+  LunarDate d = SolarToLunar(serial);
+  if (d.year == 0) return {};
+  Pillar year = yearPillar(d.year);
+  return year.name() + "年(" + kAnimals[year.branch] + ") " + (d.leap ? "闰" : "") +
+         kMonthNames[d.month - 1] + "月" + LunarDayName(d.day);
+}
+
+std::vector<AlmanacRow> almanacRows(Date first, Date last) {
+  if (first.year < 1901 || last.year > 2100 || serialOf(first) > serialOf(last))
+    throw std::invalid_argument("almanacRows: days outside 1901..2100");
+  TermCalendar terms(first.year, last.year);
+  std::vector<AlmanacRow> rows;
+  rows.reserve(serialOf(last) - serialOf(first) + 1);
+  for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
+    DayPillars p = pillarsOf(terms.monthOf(serial), serial);
+    DayContext context = contextOf(p, terms.termOn(serial + 1));
+    DaySpirits spirits = spiritsOf(context);
+    DayAdvice advice = adviceFor(context, spirits);
+
+    AlmanacRow r;
+    r.gn = formatDate(dateOf(serial));
+    r.nn = lunarText(serial);
+    r.suici = p.year.name() + "年 " + p.month.name() + "月 " + p.day.name() + "日";
+    r.tszf = fetalGodPlace(p.day);
+    r.wuhang = nayin(p.day) + " " + officerName(spirits.officer) + "日";
+    r.cong = clashText(p.day);
+    r.pzbj = pengzuTaboos(p.day);
+    r.jsyq = spiritList(spirits, true);
+    r.xsyq = spiritList(spirits, false);
+    r.yi = advice.yi;
+    r.ji = advice.ji;
+    rows.push_back(std::move(r));
+  }
+  return rows;
+}
+
+void writeTsv(std::ostream& out, const std::vector<AlmanacRow>& rows) {
+  out << "gn\tnn\tsuici\ttszf\twuhang\tcong\tpzbj\tjsyq\tyi\txsyq\tji\n";
+  for (const AlmanacRow& r : rows) {
+    const std::string* fields[] = {&r.gn,   &r.nn,   &r.suici, &r.tszf, &r.wuhang, &r.cong,
+                                   &r.pzbj, &r.jsyq, &r.yi,    &r.xsyq, &r.ji};
+    bool firstField = true;
+    for (const std::string* f : fields) {
+      if (!firstField) out << '\t';
+      out << escaped(*f);
+      firstField = false;
+    }
+    out << '\n';
+  }
+}
+
+}  // namespace lumo::almanac
