@@ -41,8 +41,12 @@ bool writeRecordFile(const std::string& path, const std::vector<std::string>& li
   }
   std::error_code ec;
   std::filesystem::rename(tmp, path, ec);
-  if (ec) std::filesystem::remove(tmp, ec);
-  return !ec;
+  if (!ec) return true;
+  // The rename failed: drop the temporary file, and report the failure (removing the
+  // temporary file must not reset the error).
+  std::error_code ignored;
+  std::filesystem::remove(tmp, ignored);
+  return false;
 }
 
 std::string withTxtExtension(const std::string& name) {
