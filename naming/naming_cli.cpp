@@ -1,7 +1,73 @@
+// lumo-cli name / sancai / origin / strokes: the naming commands' lines on standard output.
+#include <iostream>
+
 #include "app/cli_support.h"
+#include "naming/character_info.h"
+#include "naming/name_report.h"
+#include "naming/sancai_reading.h"
+#include "naming/surname_origin.h"
 
 namespace lumo {
+namespace {
 
-void addNamingCli(CLI::App&) {}
+void addNameCommand(CLI::App& app) {
+  auto* cmd = app.add_subcommand("name", "the name analysis report of the main window");
+  static std::string surname, given;
+  static cli::BirthOptions birth;
+  cmd->add_option("SURNAME", surname, "surname")->required();
+  cmd->add_option("GIVEN", given, "given name")->required();
+  cli::addBirthOptions(*cmd, birth, false);
+  cmd->callback([] {
+    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+      Subject record;
+      naming::AnalyseName(cli::panelInputOf(surname, given, birth), record, naming::kMainClosingLine, report);
+    }));
+  });
+}
+
+void addSancaiCommand(CLI::App& app) {
+  auto* cmd = app.add_subcommand("sancai", "the 三才吉凶 reading of a name");
+  static std::string surname, given;
+  cmd->add_option("SURNAME", surname, "surname")->required();
+  cmd->add_option("GIVEN", given, "given name")->required();
+  cmd->callback([] {
+    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+      naming::ShowSancaiReading(db::trimmed(surname), db::trimmed(given), report);
+    }));
+  });
+}
+
+void addOriginCommand(CLI::App& app) {
+  auto* cmd = app.add_subcommand("origin", "the origin text of a surname");
+  static std::string surname;
+  cmd->add_option("SURNAME", surname, "surname")->required();
+  cmd->callback([] {
+    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+      db::Connection connection(db::DbFile::KelBirth);
+      naming::OriginSearch found = naming::SearchOrigin(connection, surname);
+      for (auto& line : naming::originLines(found.text)) report.add(line);
+    }));
+  });
+}
+
+void addStrokesCommand(CLI::App& app) {
+  auto* cmd = app.add_subcommand("strokes", "character, strokes, ft, wuhang, pinyin, initial per character");
+  static std::string text;
+  cmd->add_option("TEXT", text, "characters to look up")->required();
+  cmd->callback([] {
+    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+      for (auto& line : naming::strokeLines(text)) report.add(line);
+    }));
+  });
+}
+
+}  // namespace
+
+void addNamingCli(CLI::App& app) {
+  addNameCommand(app);
+  addSancaiCommand(app);
+  addOriginCommand(app);
+  addStrokesCommand(app);
+}
 
 }  // namespace lumo

@@ -1,0 +1,21 @@
+// Save of the analysis report: proposed name, extension rule, all-or-nothing write.
+#include "naming/report_save.h"
+
+#include "app/record_file.h"
+#include "data/query.h"
+
+namespace lumo::naming {
+
+std::string proposedSaveName(const std::string& surname, const std::string& given) {
+  std::string name = db::trimmed(surname + given);
+  return name.find_first_of("*/<>?\\|") == std::string::npos ? name : "*.txt";
+}
+
+bool hasReportText(const std::string& paneText) { return !db::trimmed(paneText).empty(); }
+
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines) {
+  std::string path = withTxtExtension(chosenPath);
+  return writeRecordFile(path, lines) ? path : std::string();
+}
+
+}  // namespace lumo::naming

@@ -1,0 +1,23 @@
+#pragma once
+// Saving the analysis window's report as a GBK text file.
+//
+// The file is written completely or not at all (app/record_file.h writes a temporary file
+// and renames it into place), and ".txt" is added only when the chosen name lacks it.
+
+#include <string>
+#include <vector>
+
+namespace lumo::naming {
+
+// The name the save dialog proposes: surname + given name, trimmed, or "*.txt" when it
+// holds a character that a file name cannot carry (* / < > ? \ |).
+std::string proposedSaveName(const std::string& surname, const std::string& given);
+
+// True when the pane holds something worth saving (its text, trimmed, is not empty).
+bool hasReportText(const std::string& paneText);
+
+// Writes the lines under `chosenPath` (".txt" added when missing). Returns the path that
+// was written, or "" when the write failed (no file is left behind then).
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines);
+
+}  // namespace lumo::naming
