@@ -181,6 +181,8 @@ ResultSet Connection::run(std::string_view sql, const std::vector<Param>& params
   return execute(m_db, sql, params);
 }
 
+void Connection::interrupt() { sqlite3_interrupt(m_db); }
+
 ResultSet runQuery(DbFile file, std::string_view sql, const std::vector<Param>& params) {
   std::string path = databasePath(file);
   if (g_freshPerQuery.load(std::memory_order_relaxed)) {

@@ -76,6 +76,10 @@ class Connection {
 
   ResultSet run(std::string_view sql, const std::vector<Param>& params = {});
 
+  // Makes a statement that another thread is running on this connection fail soon with
+  // DbError ("interrupted"); callable from any thread while the connection is open.
+  void interrupt();
+
  private:
   sqlite3* m_db = nullptr;
 };
