@@ -1,0 +1,89 @@
+#include "generator/name_lines.h"
+
+#include "data/gbk.h"
+#include "data/query.h"
+#include "generator/scheme_entry.h"
+
+namespace lumo::generator {
+namespace {
+
+constexpr int kNamesPerLine = 6;
+constexpr std::size_t kPaddedLength = 16;
+
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Code point of a 3-byte UTF-8 sequence, or 0 when it is not one.
+char32_t threeByteCodePoint(std::string_view s, std::size_t i) {
+  if (i + 2 >= s.size()) return 0;
+  auto b0 = static_cast<unsigned char>(s[i]), b1 = static_cast<unsigned char>(s[i + 1]),
+       b2 = static_cast<unsigned char>(s[i + 2]);
+  if ((b0 & 0xF0) != 0xE0 || (b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80) return 0;
+  return ((b0 & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
+}
+
+}  // namespace
+
+std::optional<int> thresholdOf(const std::string& text) { return parseWholeInt(db::trimmed(text)); }
+
+bool isHighScore(std::string_view name, const HighScoreRule& rule) {
+  if (!rule.enabled) return false;
+  if (name.find("100") != std::string_view::npos) return true;
+  if (!rule.threshold) return false;
+  // "(" and the digits are single bytes in GBK and UTF-8 alike, so the two bytes after
+  // "(" are the same characters in both.
+  std::size_t open = name.find('(');
+  std::size_t at = open == std::string_view::npos ? 0 : open + 1;
+  int score = 0, digits = 0;
+  for (std::size_t i = at; i < at + 2 && i < name.size() && isDigit(name[i]); ++i, ++digits)
+    score = score * 10 + (name[i] - '0');
+  return digits > 0 && score >= *rule.threshold;
+}
+
+std::size_t gbkLength(std::string_view utf8) {
+  std::size_t length = 0;
+  for (std::size_t i = 0; i < utf8.size();) {
+    if (static_cast<unsigned char>(utf8[i]) < 0x80) {
+      ++length, ++i;
+      continue;
+    }
+    char32_t cp = threeByteCodePoint(utf8, i);
+    if (cp < 0x4E00 || cp > 0x9FA5) return gbk::byteLength(utf8);  // GBK holds all of U+4E00..U+9FA5
+    length += 2, i += 3;
+  }
+  return length;
+}
+
+std::string padName(std::string_view name) {
+  std::string out(name);
+  std::size_t length = gbkLength(name);
+  if (length >= 10 && length < kPaddedLength) out.append(kPaddedLength - length, ' ');
+  return out;
+}
+
+std::optional<std::string> NameLines::add(std::string_view padded) {
+  m_text += padded;
+  if (++m_count < kNamesPerLine) return std::nullopt;
+  std::string line = std::move(m_text);
+  reset();
+  return line;
+}
+
+std::optional<std::string> NameLines::takeIncomplete() {
+  if (m_count == 0) return std::nullopt;
+  std::string line = std::move(m_text);
+  reset();
+  return line;
+}
+
+void NameLines::reset() {
+  m_count = 0;
+  m_text.clear();
+}
+
+void AcceptName(std::string_view raw, const HighScoreRule& rule, NameLines& lines, RunOutput& out) {
+  std::string name = db::trimmed(raw);
+  if (isHighScore(name, rule)) out.addListItem(name);
+  if (auto line = lines.add(padName(name))) out.addMemoLine(std::move(*line));
+}
+
+}  // namespace lumo::generator

@@ -1,0 +1,72 @@
+#include "fixture_db.h"
+
+#include <sqlite3.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <stdexcept>
+
+#include "data/database_files.h"
+
+namespace lumo::generator::test {
+namespace {
+
+const char* const kSchema =
+    "CREATE TABLE word (id INTEGER PRIMARY KEY, zi TEXT NOT NULL, ft TEXT, bh INTEGER, px INTEGER,"
+    " nan INTEGER, nv INTEGER, xb TEXT, wuhang TEXT, Aflag TEXT, pinyin TEXT);"
+    "CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,"
+    " zf INTEGER, xb TEXT, jxjx INTEGER);";
+
+std::atomic<int> g_serial{0};
+
+}  // namespace
+
+const char* const kWordRows =
+    "INSERT INTO word (id, zi, ft, bh, px, nan, nv, xb, wuhang, Aflag) VALUES"
+    " (1, '王', '王', 4, 100, 0, 0, '0', '土', '1'),"
+    " (2, '欧', '歐', 15, 101, 0, 0, '0', '土', '1'),"
+    " (3, '阳', '陽', 17, 102, 0, 0, '0', '土', '1'),"
+    " (4, '黄', '黃', 0, 103, 0, 0, '0', '土', '1'),"
+    " (5, '黃', '黄', 12, 104, 0, 0, '0', '土', '1'),"
+    " (10, '明', '明', 8, 1, 1, 0, '男', '火', NULL),"
+    " (11, '林', '林', 8, 2, 1, 1, '1', '木', NULL),"
+    " (12, '雨', '雨', 8, 3, 0, 1, '女', '水', NULL),"
+    " (13, '金', '金', 8, 4, 0, 1, '0', '金', NULL),"
+    " (14, '坤', '坤', 8, 5, 1, 0, '男', '土', '1'),"
+    " (15, '岩', '岩', 8, 6, 0, 0, '1', '土', NULL),"
+    " (20, '浩', '浩', 10, 1, 1, 0, '男', '水', NULL),"
+    " (21, '桐', '桐', 10, 2, 1, 1, '1', '木', NULL),"
+    " (22, '娟', '娟', 10, 3, 0, 1, '女', '土', NULL),"
+    " (23, '钰', '鈺', 10, 4, 0, 1, '0', '金', NULL),"
+    " (24, '润', '潤', 10, 5, 1, 1, '1', '水', NULL),"
+    " (25, '森', '森', 10, 9, 0, 0, '1', '木', NULL);";
+
+FixtureDb::FixtureDb() {
+  m_dir = std::filesystem::temp_directory_path() /
+          ("lumo-generator-" + std::to_string(::getpid()) + "-" + std::to_string(g_serial++));
+  std::filesystem::create_directories(m_dir);
+  exec(kSchema);
+  exec(kWordRows);
+  db::setDataFolder(m_dir.string());
+  db::dropCachedConnections();
+}
+
+FixtureDb::~FixtureDb() {
+  db::dropCachedConnections();
+  db::setDataFolder("");
+  std::error_code ec;
+  std::filesystem::remove_all(m_dir, ec);
+}
+
+void FixtureDb::exec(const std::string& sql) const {
+  sqlite3* raw = nullptr;
+  if (sqlite3_open(path().c_str(), &raw) != SQLITE_OK) throw std::runtime_error("cannot open fixture");
+  char* error = nullptr;
+  int rc = sqlite3_exec(raw, sql.c_str(), nullptr, nullptr, &error);
+  std::string message = error ? error : "";
+  sqlite3_free(error);
+  sqlite3_close(raw);
+  if (rc != SQLITE_OK) throw std::runtime_error("fixture SQL failed: " + message);
+}
+
+}  // namespace lumo::generator::test
