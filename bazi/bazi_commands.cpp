@@ -1,7 +1,19 @@
+// The main window's "八字分析" command: capture the subject without the given-name check,
+// then write the BaZi report into the report pane.
 #include "app/commands.h"
+#include "app/main_host.h"
+#include "bazi/bazi_report.h"
 
 namespace lumo {
 
-void registerBaziCommands(CommandRegistry&) {}
+void registerBaziCommands(CommandRegistry& r) {
+  r.add("八字分析", [](MainHost& host) {
+    if (!host.captureSubject(false)) return;
+    db::Report report;
+    db::CommandResult result = db::runCommand(
+        report, [&](db::Report& lines) { bazi::writeBaziReport(host.panelInput(), host.subject(), lines); });
+    host.showReport(report, result);
+  });
+}
 
 }  // namespace lumo

@@ -1,0 +1,53 @@
+#pragma once
+// The four-pillar chart (八字) of a Gregorian birth moment, returned as a value.
+//
+// computeBaziChart is the whole calculation: pillars by fixed boundaries (pillars.h), the
+// hidden stems of the four positions, the fetal origin, the direction and starting age of
+// the great luck, and the ten great-luck pillars with their 纳音 and ten gods. The same
+// input always gives the same chart; nothing of it is kept between calls, and the report
+// prints the chart it was handed. Texts are UTF-8.
+
+#include <functional>
+#include <optional>
+#include <string>
+
+namespace lumo::bazi {
+
+struct BaziChart {
+  int year = 0, month = 0, day = 0, hour = 0;  // the Gregorian input, hour 0..23
+  bool isMale = false;                          // the sex text is exactly "男"
+  // Cyclic numbers (stem 0 = 癸, branch 0 = 亥).
+  int yearStem = 0, yearBranch = 0, monthStem = 0, monthBranch = 0;
+  int dayStem = 0, dayBranch = 0, hourStem = 0, hourBranch = 0;
+  std::string yearStemChar, yearBranchChar, monthStemChar, monthBranchChar;
+  std::string dayStemChar, dayBranchChar, hourStemChar, hourBranchChar;
+  std::string dayMaster;     // 日元, the day stem character
+  int termCount = 0;         // fallback day count of the month-boundary table
+  std::string fetalOrigin;   // 胎元: stem, branch and one trailing blank
+  bool luckBackward = false;
+  int startAge = 0;          // 起运 age, 1 or more
+  std::string startAgeText;
+  std::string luckPillarsLine;  // ten pillars each followed by three blanks, outer blanks trimmed
+  std::string luckNayinLine;    // "纳音：" + each pillar's 纳音 and one blank
+  std::string luckTenGodLine;   // "十神：" + each pillar's ten god and three blanks
+  std::string hiddenYear, hiddenMonth, hiddenDay, hiddenHour;  // 遁藏 of the four positions
+  std::string personalityText;
+};
+
+// The name of the solar term on a day serial, "" when none falls on it.
+using TermOfDay = std::function<std::string(double serial)>;
+
+// The chart, or nullopt for a day that does not exist (the caller shows kDateMessage).
+// The starting age and the year's hidden stems use the calendar's solar terms.
+std::optional<BaziChart> computeBaziChart(int year, int month, int day, const std::string& sex, int hour);
+// The same with the solar terms taken from `termOfDay` (tests replace the calendar).
+std::optional<BaziChart> computeBaziChart(int year, int month, int day, const std::string& sex, int hour,
+                                          const TermOfDay& termOfDay);
+
+// The first j in 1..32 for which the day birthSerial + step * j is a 节 day; 0 when none is.
+int jieDistance(int birthSerial, int step, const TermOfDay& termOfDay);
+// Three days count as one year, rounded up; with no 节 found (distance 0) the fallback count
+// takes its place, and a result of 0 becomes 10.
+int startAgeOf(int distance, int termCount);
+
+}  // namespace lumo::bazi

@@ -1,2 +1,0 @@
-// Logic of this folder; filled in as its features land.
-namespace lumo::bazi {}

@@ -1,0 +1,102 @@
+#include "bazi/bazi_report.h"
+
+#include <charconv>
+
+#include "bazi/bazi_chart.h"
+#include "bazi/birthday_text.h"
+#include "bazi/bone_weight.h"
+#include "bazi/five_elements.h"
+#include "bazi/luck_rows.h"
+#include "bazi/natal_lines.h"
+#include "bazi/report_text.h"
+#include "calendar/clock.h"
+#include "calendar/date_cn.h"
+#include "calendar/date_serial.h"
+
+namespace lumo::bazi {
+namespace {
+
+// What the report reads of the captured subject and the panel, settled before any line.
+struct BirthMoment {
+  Date date;
+  LunarDate lunar;
+  int hour = 0;
+  std::string hourText, minute, sex;
+};
+
+int clockHour(const std::string& text) {
+  int hour = -1;
+  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
+  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || hour < 0 || hour > 23)
+    throw db::ReportedFailure("“" + text + "”不是有效的小时。");
+  return hour;
+}
+
+BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
+  BirthMoment m;
+  auto date = parseDate(subject.gregorianDate);
+  if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
+  m.date = *date;
+  m.lunar = SolarToLunar(serialOf(m.date));
+  if (m.lunar.year == 0) throw db::Notice(kDateMessage);
+  m.hourText = hourNumberText(subject.hourText);
+  m.hour = clockHour(m.hourText);
+  m.minute = db::trimmed(input.minute);
+  m.sex = db::trimmed(input.sex);
+  return m;
+}
+
+void writeHeader(const Subject& subject, const BirthMoment& m, db::Report& report) {
+  std::string iso = formatDate(m.date);
+  report.add("姓氏：" + subject.surname);
+  report.add("年龄：" + std::to_string(today().year - m.date.year) + "岁");
+  report.add("您出生公历：" + iso.substr(0, 4) + "年" + iso.substr(5, 2) + "月" + iso.substr(8, 2) + "日" +
+             m.hourText + "点" + m.minute + "分");
+  report.add("农历：" + subject.lunarText);
+  report.add("属相：" + subject.zodiac);
+  report.add("星座：" + subject.starSign);
+  report.add(kSeparator);
+}
+
+void writeLuckTable(const BaziChart& chart, int lunarYear, db::Report& report) {
+  report.add(ageRow(chart));
+  report.add(startYearRow(chart));
+  report.add("");
+  for (auto& row : yearlyRows(chart, lunarYear)) report.add(std::move(row));
+  report.add("");
+  for (auto& row : minorLuckRows(chart)) report.add(std::move(row));
+}
+
+void writeBoneWeight(const Subject& subject, const BirthMoment& m, db::Report& report) {
+  report.add("袁天罡称骨算命：");
+  std::string month = std::to_string(m.lunar.month), day = std::to_string(m.lunar.day);
+  for (int line = 0; line < 3; ++line)
+    report.add(readBoneWeight(subject.lunarYearNumber, month, day, line, m.hourText));
+}
+
+}  // namespace
+
+void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report) {
+  BirthMoment m = birthMomentOf(input, subject);
+  subject.lunarYearNumber = std::to_string(m.lunar.year);
+  auto chart = computeBaziChart(m.date.year, m.date.month, m.date.day, m.sex, m.hour);
+  if (!chart) throw db::Notice(kDateMessage);
+  writeHeader(subject, m, report);
+  std::string elements = writeNatalLines(*chart, report);
+  writeLuckTable(*chart, m.lunar.year, report);
+  report.add(kSeparator);
+  writeFiveElementSection(*chart, elements, report);
+  report.add(kSeparator);
+  writeBoneWeight(subject, m, report);
+  writePersonalitySection(*chart, report);
+  report.add(kSeparator);
+  report.add("");
+  report.add(kClosingLine);
+}
+
+void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report) {
+  captureSubject(input, subject, false);
+  writeBaziReport(input, subject, report);
+}
+
+}  // namespace lumo::bazi

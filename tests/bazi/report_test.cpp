@@ -1,0 +1,239 @@
+// The whole BaZi report over the built databases: the order and exact text of its lines,
+// the luck table for starting ages 1 and 4, the input checks and the silent stop.
+#include <gtest/gtest.h>
+
+#include "bazi/bazi_chart.h"
+#include "bazi/bazi_report.h"
+#include "bazi/bone_weight.h"
+#include "bazi/stem_branch.h"
+#include "bazi_fixture.h"
+#include "calendar/clock.h"
+
+namespace lumo::bazi {
+namespace {
+
+struct ReportRun {
+  std::vector<std::string> lines;
+  db::CommandResult result;
+  Subject subject;
+};
+
+PanelInput panel(const char* date, const char* hour, const char* sex = "男", int calendar = 0) {
+  PanelInput in;
+  in.surname = " 张 ";
+  in.sex = sex;
+  in.calendarIndex = calendar;
+  std::string d = date;
+  auto a = d.find('-'), b = d.rfind('-');
+  in.year = d.substr(0, a), in.month = d.substr(a + 1, b - a - 1), in.day = d.substr(b + 1);
+  in.hour = hour;
+  in.minute = "30";
+  return in;
+}
+
+ReportRun run(const PanelInput& in) {
+  ReportRun r;
+  db::Report report;
+  r.result = db::runCommand(report, [&](db::Report& lines) { showBaziReport(in, r.subject, lines); });
+  r.lines = report.lines;
+  return r;
+}
+
+// Position of a pillar in the sixty cycle (甲子 = 0); -1 if the text is no pillar.
+int cycleIndex(const std::string& pillar) {
+  for (int k = 0; k < 60; ++k)
+    if (pillarName(k % 10 + 1, k % 12 + 1) == pillar) return k;
+  return -1;
+}
+
+class ReportTest : public ::testing::Test {
+ protected:
+  void SetUp() override { setToday(Date{2024, 6, 1}); }
+  void TearDown() override { setToday(std::nullopt); }
+};
+
+TEST_F(ReportTest, HeaderAndNatalChartLines) {
+  ReportRun r = run(panel("1984-2-4", "午 12"));
+  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  const std::vector<std::string> head = {
+      "姓氏：张",
+      "年龄：40岁",
+      "您出生公历：1984年02月04日12点30分",
+      "农历：甲子(鼠年)一月初三",
+      "属相：鼠",
+      "星座：水瓶座",
+      "<-----------------------批八字内容分隔线----------------------------->",
+      "胎元：丁巳(沙中土)",
+      "起运：10岁",
+      "十神：七杀   偏印   日元   比肩",
+      "八字：甲子   丙寅   戊辰   戊午",
+      "遁藏：癸正财 甲七杀 乙正官 己劫财",
+      "             丙偏印 戊比肩 丁正印 ",
+      "             戊比肩 癸正财        ",
+      "五行：木水   火木   土土   土火",
+      "纳音：海中金 炉中火 大林木 天上火",
+  };
+  ASSERT_GE(r.lines.size(), head.size());
+  for (std::size_t i = 0; i < head.size(); ++i) EXPECT_EQ(r.lines[i], head[i]) << "line " << i + 1;
+  EXPECT_EQ(r.lines[18], "大运：丙寅   丁卯   戊辰   己巳   庚午   辛未   壬申   癸酉   甲戌   乙亥");
+  EXPECT_EQ(r.lines[19], "      1-9岁   10岁   20岁   30岁   40岁   50岁   60岁   70岁   80岁   90岁");
+  EXPECT_EQ(r.lines[20], "始于：1984   1994   2004   2014   2024   2034   2044   2054   2064   2074");
+  EXPECT_EQ(r.subject.lunarYearNumber, "1984");
+}
+
+TEST_F(ReportTest, SectionsInOrderAndClosingLines) {
+  ReportRun r = run(panel("1984-2-4", "午 12"));
+  const auto& l = r.lines;
+  ASSERT_EQ(l.size(), 21u + 1 + 10 + 1 + 20 + 1 + 4 + 1 + 4 + 3 + 3);
+  EXPECT_EQ(l[21], "");
+  EXPECT_EQ(l[22].rfind("流年：甲子   ", 0), 0u);
+  EXPECT_EQ(l[32], "");
+  EXPECT_EQ(l[33].rfind("小运：戊午   ", 0), 0u);
+  EXPECT_EQ(l[53], l[6]) << "separator before the element section";
+  EXPECT_EQ(l[54].rfind("四季用神：日主天干土生于春季，", 0), 0u);
+  EXPECT_EQ(l[55].rfind("穷通宝鉴调候用神：戊土生于寅月，", 0), 0u);
+  EXPECT_EQ(l[56], "八字五行个数：金:占0个 0, 木:占2个 25, 水:占1个 12.5, 火:占2个 25, 土:占3个 37.5.");
+  EXPECT_EQ(l[57], "喜用神：金，建议你名字五行带：金最佳。");
+  EXPECT_EQ(l[58], l[6]);
+  EXPECT_EQ(l[59], "袁天罡称骨算命：");
+  EXPECT_EQ(l[60], readBoneWeight("1984", "1", "3", 0, "12"));
+  EXPECT_EQ(l[61].rfind("骨重诗评：", 0), 0u);
+  EXPECT_EQ(l[62].rfind("骨重解评：", 0), 0u);
+  EXPECT_EQ(l[63], l[6]);
+  EXPECT_EQ(l[64], "性格简评：");
+  EXPECT_EQ(l[65], "    " + computeBaziChart(1984, 2, 4, "男", 12)->personalityText);
+  EXPECT_EQ(l[66], l[6]);
+  EXPECT_EQ(l[67], "");
+  EXPECT_EQ(l[68], "<-----------------------以上内容只作参考----------------------------->");
+}
+
+TEST_F(ReportTest, StartingAgeOne) {
+  ReportRun r = run(panel("1984-3-3", "子 0"));
+  ASSERT_EQ(r.lines[8], "起运：1岁");
+  EXPECT_EQ(r.lines[19], "      0-1岁   1岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
+  EXPECT_EQ(r.lines[20], "始于：1984   1985   1995   2005   2015   2025   2035   2045   2055   2065");
+  EXPECT_EQ(r.lines[22], "流年：甲子   乙丑   乙亥   乙酉   乙未   乙巳   乙卯   乙丑   乙亥   乙酉");
+  EXPECT_EQ(r.lines[23], "             丙寅   丙子   丙戌   丙申   丙午   丙辰   丙寅   丙子   丙戌");
+  EXPECT_EQ(r.lines[34], "      00岁   01岁   11岁   21岁   31岁   41岁   51岁   61岁   71岁   81岁");
+  EXPECT_EQ(r.lines[36], "             02岁   12岁   22岁   32岁   42岁   52岁   62岁   72岁   82岁");
+}
+
+TEST_F(ReportTest, StartingAgeFour) {
+  ReportRun r = run(panel("1984-2-23", "子 0"));
+  ASSERT_EQ(r.lines[8], "起运：4岁");
+  EXPECT_EQ(r.lines[19], "      1-3岁   4岁   14岁   24岁   34岁   44岁   54岁   64岁   74岁   84岁");
+  EXPECT_EQ(r.lines[20], "始于：1984   1988   1998   2008   2018   2028   2038   2048   2058   2068");
+  const std::string b13(13, ' ');
+  for (int i = 0; i < 10; ++i) {
+    const std::string& yearly = r.lines[22 + i];
+    const std::string& minor = r.lines[33 + 2 * i];
+    const std::string& ages = r.lines[34 + 2 * i];
+    if (i < 4) {
+      EXPECT_EQ(yearly.rfind(i == 0 ? "流年：" : "      ", 0), 0u) << i;
+      EXPECT_EQ(minor.rfind(i == 0 ? "小运：" : "      ", 0), 0u) << i;
+      EXPECT_EQ(ages.substr(6, 5), "0" + std::to_string(i) + "岁") << i;
+      EXPECT_NE(yearly.substr(6, 1), " ") << "an extra first column: " << i;
+    } else {
+      EXPECT_EQ(yearly.rfind(b13, 0), 0u) << i;
+      EXPECT_EQ(minor.rfind(b13, 0), 0u) << i;
+      EXPECT_EQ(ages.rfind(b13, 0), 0u) << i;
+    }
+  }
+  EXPECT_EQ(r.lines[22], "流年：甲子   戊辰   戊寅   戊子   戊戌   戊申   戊午   戊辰   戊寅   戊子");
+  EXPECT_EQ(r.lines[26], b13 + "壬申   壬午   壬辰   壬寅   壬子   壬戌   壬申   壬午   壬辰");
+  EXPECT_EQ(r.lines[42], b13 + "08岁   18岁   28岁   38岁   48岁   58岁   68岁   78岁   88岁");
+}
+
+// 1985 is an 乙 year: a male's luck runs backward, and every minor-luck column continues the
+// backward steps from the hour pillar.
+TEST_F(ReportTest, BackwardMinorLuckStepsBackInEveryColumn) {
+  ReportRun r = run(panel("1985-3-8", "午 12"));
+  auto chart = computeBaziChart(1985, 3, 8, "男", 12);
+  ASSERT_TRUE(chart->luckBackward);
+  int a = chart->startAge;
+  int hourIndex = cycleIndex(chart->hourStemChar + chart->hourBranchChar);
+  for (int i = 0; i < 10; ++i) {
+    const std::string& row = r.lines[33 + 2 * i];
+    std::vector<int> lifeYears;
+    if (i < a) lifeYears.push_back(i);
+    for (int j = i < a ? 0 : 1; j <= 8; ++j) lifeYears.push_back(a + i + 10 * j);
+    if (i >= a) lifeYears.insert(lifeYears.begin(), a + i);
+    std::size_t pos = i == 0 ? 9 : 6;  // after "小运：" or six blanks
+    for (int m : lifeYears) {
+      while (row[pos] == ' ') ++pos;
+      EXPECT_EQ(cycleIndex(row.substr(pos, 6)), ((hourIndex - m) % 60 + 60) % 60) << "row " << i << " year " << m;
+      pos += 6;
+    }
+  }
+  EXPECT_EQ(r.lines[33].substr(9, 6), chart->hourStemChar + chart->hourBranchChar) << "MP(0) is the hour pillar";
+}
+
+TEST_F(ReportTest, LunarInputUsesTheConvertedDate) {
+  ReportRun r = run(panel("2000-1-1", "子 0", "女", 1));
+  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  EXPECT_EQ(r.lines[2], "您出生公历：2000年02月05日0点30分");
+  EXPECT_EQ(r.lines[3], "农历：庚辰(龙年)一月初一");
+  EXPECT_EQ(r.subject.lunarYearNumber, "2000");
+}
+
+TEST_F(ReportTest, BeforeTheLunarNewYearTheLunarYearIsThePreviousOne) {
+  ReportRun r = run(panel("1984-1-20", "子 23"));
+  EXPECT_EQ(r.subject.lunarYearNumber, "1983");
+  EXPECT_EQ(r.lines[22].substr(0, 15), "流年：癸亥");
+  EXPECT_EQ(r.lines[2], "您出生公历：1984年01月20日23点30分");
+}
+
+TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
+  PanelInput noSurname = panel("1984-2-4", "午 12");
+  noSurname.surname = "  ";
+  ReportRun r = run(noSurname);
+  EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(r.result.message, "姓不能为空!");
+  EXPECT_TRUE(r.lines.empty());
+  PanelInput noHour = panel("1984-2-4", "");
+  EXPECT_EQ(run(noHour).result.message, "请选择出生小时!");
+  PanelInput badDay = panel("2023-2-29", "午 12");
+  EXPECT_EQ(run(badDay).result.outcome, db::Outcome::Failed);
+  PanelInput badHour = panel("1984-2-4", "午 99");
+  ReportRun bad = run(badHour);
+  EXPECT_EQ(bad.result.outcome, db::Outcome::Failed);
+  EXPECT_TRUE(bad.lines.empty());
+}
+
+TEST_F(ReportTest, GivenNameIsNotRequired) {
+  PanelInput in = panel("1984-2-4", "午 12");
+  in.given = "";
+  EXPECT_EQ(run(in).result.outcome, db::Outcome::Done);
+}
+
+// Outside the lunar calendar there is no lunar year to chart: the date notice, no lines.
+TEST_F(ReportTest, DatesOutsideTheLunarCalendarAreRefused) {
+  for (PanelInput in : {panel("1899-12-31", "子 0"), panel("2150-1-1", "子 0", "男", 1)}) {
+    ReportRun r = run(in);
+    EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
+    EXPECT_EQ(r.result.message, "请检查输入数据是否出错！");
+    EXPECT_TRUE(r.lines.empty());
+    EXPECT_EQ(r.subject.lunarYearNumber, "");
+  }
+}
+
+TEST_F(ReportTest, ALeapLunarMonthWeighsAsItsNumber) {
+  // 2023-04-01 is in the leap second lunar month (闰二月十一).
+  ReportRun r = run(panel("2023-4-1", "子 0"));
+  ASSERT_NE(r.lines[3].find("闰二月"), std::string::npos);
+  EXPECT_EQ(r.lines[60], readBoneWeight("2023", "2", "11", 0, "0"));
+  EXPECT_FALSE(r.lines[60].empty());
+}
+
+TEST_F(ReportTest, AnUnreadableBoneWeightTableStopsSilentlyKeepingTheLines) {
+  testing::FixtureFolder folder;  // no databases: every other read comes back empty
+  ReportRun r = run(panel("1984-2-4", "午 12"));
+  EXPECT_EQ(r.result.outcome, db::Outcome::Stopped);
+  ASSERT_EQ(r.lines.size(), 60u);
+  EXPECT_EQ(r.lines.back(), "袁天罡称骨算命：");
+  EXPECT_EQ(r.lines[7], "胎元：丁巳()") << "an empty lookup keeps the labels";
+  EXPECT_EQ(r.lines[9], "十神：      日元   ");
+}
+
+}  // namespace
+}  // namespace lumo::bazi
