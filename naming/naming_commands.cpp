@@ -1,7 +1,45 @@
+// The main window's naming commands: 姓名详解 / 姓名分析, 三才吉凶 and 姓氏起源.
 #include "app/commands.h"
+#include "app/main_host.h"
+#include "data/query.h"
+#include "naming/name_report.h"
+#include "naming/sancai_reading.h"
+#include "naming/surname_origin_window.h"
 
 namespace lumo {
+namespace {
 
-void registerNamingCommands(CommandRegistry&) {}
+void analyseInMainWindow(MainHost& host) {
+  if (!host.captureSubject(true)) return;
+  const Subject& subject = host.subject();
+  std::string minute = db::trimmed(host.panelInput().minute);
+  db::Report report;
+  db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
+    naming::BirthHeader(subject, minute, r);
+    naming::NameReport(subject.surname, subject.given, naming::kMainClosingLine, r);
+  });
+  host.showReport(report, result);
+}
+
+void sancaiInMainWindow(MainHost& host) {
+  const Subject& subject = host.subject();
+  db::Report report;
+  bool wrote = false;
+  db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
+    wrote = naming::ShowSancaiReading(subject.surname, subject.given, r);
+  });
+  // Before any analysis, or when the read stopped before the pane was cleared: no change.
+  if (!wrote && result.outcome != db::Outcome::Failed) return;
+  host.showReport(report, result);
+}
+
+}  // namespace
+
+void registerNamingCommands(CommandRegistry& r) {
+  r.add("姓名详解", analyseInMainWindow);
+  r.add("姓名分析", analyseInMainWindow);
+  r.add("三才吉凶", sancaiInMainWindow);
+  r.add("姓氏起源", [](MainHost& host) { ShowSurnameOrigin(host.window()); });
+}
 
 }  // namespace lumo

@@ -194,7 +194,6 @@ TEST(ContentZh, BestSchemesComeFirst) {
 
 TEST(ContentXing, CommonSurnamesWithOrigins) {
   db::ResultSet rows = db::runQuery(db::DbFile::KelBirth, "SELECT xingl, intro FROM xing");
-  if (rows.empty()) GTEST_SKIP() << "the surname table has not been written yet";
   EXPECT_GE(rows.size(), 300u);
   std::set<std::string> names;
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -207,8 +206,6 @@ TEST(ContentXing, CommonSurnamesWithOrigins) {
 }
 
 TEST(ContentWord, WellKnownNumerologyCounts) {
-  if (db::runQuery(db::DbFile::Voduzid, "SELECT count(*) FROM word").integer(0, std::size_t{0}) == 0)
-    GTEST_SKIP() << "the character table has not been generated yet";
   clearStrokeCache();
   const std::pair<const char*, int> cases[] = {{"王", 4},  {"李", 7},  {"张", 11}, {"刘", 15}, {"陈", 16},
                                                {"江", 7},  {"郭", 15}, {"四", 4},  {"五", 5},  {"九", 9},
