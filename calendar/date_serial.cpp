@@ -8,7 +8,7 @@ namespace lumo {
 namespace {
 
 // Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-long daysFromCivil(long y, unsigned m, unsigned d) {
+constexpr long daysFromCivil(long y, unsigned m, unsigned d) {
   y -= m <= 2;
   const long era = (y >= 0 ? y : y - 399) / 400;
   const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -30,7 +30,8 @@ Date civilFromDays(long z) {
   return {static_cast<int>(y + (m <= 2)), static_cast<int>(m), static_cast<int>(d)};
 }
 
-const long kSerialEpoch = daysFromCivil(1899, 12, 30);
+// Compile-time, so dates are right even in other files' static initialisers.
+constexpr long kSerialEpoch = daysFromCivil(1899, 12, 30);
 
 std::optional<int> parseNumber(std::string_view text) {
   if (text.empty() || text.size() > 4) return std::nullopt;
