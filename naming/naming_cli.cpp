@@ -14,6 +14,7 @@ void addNameCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("name", "the name analysis report of the main window");
   static std::string surname, given;
   static cli::BirthOptions birth;
+  cmd->fallthrough();  // --today may follow the subcommand
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->add_option("GIVEN", given, "given name")->required();
   cli::addBirthOptions(*cmd, birth, false);
@@ -28,6 +29,7 @@ void addNameCommand(CLI::App& app) {
 void addSancaiCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("sancai", "the 三才吉凶 reading of a name");
   static std::string surname, given;
+  cmd->fallthrough();  // --today may follow the subcommand
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->add_option("GIVEN", given, "given name")->required();
   cmd->callback([] {
@@ -40,6 +42,7 @@ void addSancaiCommand(CLI::App& app) {
 void addOriginCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("origin", "the origin text of a surname");
   static std::string surname;
+  cmd->fallthrough();  // --today may follow the subcommand
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->callback([] {
     cli::setExitCode(cli::runAndPrint([](db::Report& report) {
@@ -53,6 +56,7 @@ void addOriginCommand(CLI::App& app) {
 void addStrokesCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("strokes", "character, strokes, ft, wuhang, pinyin, initial per character");
   static std::string text;
+  cmd->fallthrough();
   cmd->add_option("TEXT", text, "characters to look up")->required();
   cmd->callback([] {
     cli::setExitCode(cli::runAndPrint([](db::Report& report) {
