@@ -42,6 +42,8 @@ class NamingWindows : public ::testing::Test {
     static int argc = 1;
     static char name[] = "naming_window_tests";
     static char* argv[] = {name, nullptr};
+    // Windows are never shown on a screen here, whatever the environment says.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (!QApplication::instance()) new QApplication(argc, argv);
     static bool registered = false;
     if (!registered) registerAllCommands();
