@@ -100,10 +100,8 @@ TEST_F(NamingWindows, AnalysisWindowFieldsAsGiven) {
   for (auto* label : w.findChildren<QLabel*>())
     hint = hint || label->text() == QStringLiteral("请填写姓名和生日信息，最后点姓名分析测算！");
   EXPECT_TRUE(hint);
-  TFrmNameMain other(input(QStringLiteral("王"), QStringLiteral("一")));
-  other.findChild<QComboBox*>("Sex")->setCurrentIndex(1);
-  TFrmNameMain third({"a", "x", "1980", "b", 0, "0", QStringLiteral("子 0"), "1", "1"});
-  EXPECT_EQ(child<QComboBox>(&third, "Sex")->currentText(), QStringLiteral("女"));  // not "男": 女
+  TFrmNameMain other({"a", "x", "1980", "b", 0, "0", QStringLiteral("子 0"), "1", "1"});
+  EXPECT_EQ(child<QComboBox>(&other, "Sex")->currentText(), QStringLiteral("女"));  // anything but 男
 }
 
 TEST_F(NamingWindows, AnalysesAtOnceWhenBothNamesAreGiven) {
@@ -113,7 +111,6 @@ TEST_F(NamingWindows, AnalysesAtOnceWhenBothNamesAreGiven) {
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines.first(), QStringLiteral("王一,您今年:44岁"));
   EXPECT_EQ(lines.last(), QString::fromUtf8(naming::kWindowClosingLine));
-  EXPECT_TRUE(child<QLineEdit>(&w, "NameA")->hasFocus() || !QApplication::focusWidget());
   EXPECT_TRUE(m_boxes.isEmpty());
 
   TFrmNameMain empty(input(QStringLiteral("王"), ""));
@@ -214,12 +211,11 @@ TEST_F(NamingWindows, MainWindowCommands) {
   EXPECT_EQ(lines, (QStringList{QStringLiteral("王一,您的三才为土土木,经系统分析如下:"), "", "",
                                 QStringLiteral("    土气厚重。")}));
 
-  int before = QApplication::topLevelWidgets().size();
   main.runCommand(QStringLiteral("姓氏起源"));
   main.runCommand(QStringLiteral("姓氏起源"));
   auto windows = main.findChildren<TFrmNameCome*>();
   EXPECT_EQ(windows.size(), 2);  // each command opens a new window
-  EXPECT_GE(QApplication::topLevelWidgets().size(), before);
+  for (auto* w : windows) EXPECT_TRUE(w->isWindow() && w->isVisible());
   for (auto* w : windows) w->close();
 }
 
