@@ -33,4 +33,10 @@ std::string clipToGbkBytes(const std::string& text, std::size_t maxBytes) {
   return text.substr(0, i);
 }
 
+std::string givenNameOf(const std::string& entry, const std::string& surname) {
+  std::size_t open = entry.find('(');
+  std::string full = open == std::string::npos ? std::string() : entry.substr(0, open);
+  return db::trimmed(gbk::slice(full, gbk::byteLength(db::trimmed(surname)), 20));
+}
+
 }  // namespace lumo::generator

@@ -15,4 +15,9 @@ std::string checkedThreshold(const std::string& text);
 // character: what an edit with that byte limit keeps.
 std::string clipToGbkBytes(const std::string& text, std::size_t maxBytes);
 
+// The given name of a high-score entry such as 王明华(85分) for the surname in the
+// window: the text before the first "(", less the surname's GBK length (at most 20
+// bytes after it), trimmed.
+std::string givenNameOf(const std::string& entry, const std::string& surname);
+
 }  // namespace lumo::generator

@@ -1,7 +1,15 @@
+// The main window's commands of automatic naming and the element lookup.
 #include "app/commands.h"
+#include "app/main_host.h"
+#include "generator/qiming_window.h"
+#include "generator/wuxing_window.h"
 
 namespace lumo {
 
-void registerGeneratorCommands(CommandRegistry&) {}
+void registerGeneratorCommands(CommandRegistry& r) {
+  for (const char* caption : {"起名宝典", "姓名评分", "马上起名"})
+    r.add(QString::fromUtf8(caption), [](MainHost& host) { showNamingWindow(host.window()); });
+  r.add(QStringLiteral("文字五行"), [](MainHost& host) { showElementWindow(host.window()); });
+}
 
 }  // namespace lumo

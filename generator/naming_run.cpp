@@ -28,7 +28,8 @@ class Run {
       if (group == 0) m_out.progress(0, total);
       if (group >= groupCount(total)) break;
       Statement statement = BuildCandidateQuery(s.options, s.schemes, group, [this] { return running(); });
-      if (!statement.empty() && !read(statement, kAutomaticSliceOrder, RemainderCheck::BeforeRow)) stopped = true;
+      if (statement.empty()) continue;  // a stopped run adds no scheme: nothing more is done
+      if (!read(statement, kAutomaticSliceOrder, RemainderCheck::BeforeRow)) stopped = true;
       m_out.progress(std::min(total, 8 * group + 8), total);
     }
     return stopped || !running() ? RunEnd::Stopped : RunEnd::Finished;

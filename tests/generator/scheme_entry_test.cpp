@@ -71,5 +71,12 @@ TEST(FieldChecks, ClipCountsGbkBytes) {
   EXPECT_EQ(clipToGbkBytes("", 2), "");
 }
 
+TEST(FieldChecks, GivenNameOfAListEntry) {
+  EXPECT_EQ(givenNameOf("王明华(85分)", "王"), "明华");
+  EXPECT_EQ(givenNameOf("欧阳明(100分)", " 欧阳 "), "明");
+  EXPECT_EQ(givenNameOf("明华(85分)", ""), "明华");
+  EXPECT_EQ(givenNameOf("王明华", "王"), "") << "no score tag: nothing before the \"(\"";
+}
+
 }  // namespace
 }  // namespace lumo::generator

@@ -1,0 +1,176 @@
+// TFrmQiming: the field checks, the scheme list and its triggers, the options a run
+// reads, the copy button and the double-click on a high-score name.
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include "app/notice_box.h"
+#include "data/read_failure.h"
+#include "generator/field_checks.h"
+#include "generator/qiming_window.h"
+#include "naming/name_analysis_window.h"
+
+namespace lumo {
+namespace {
+
+std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+
+void openWithNameAnalysis(QWidget* parent, const NameAnalysisRequest& r) {
+  ShowNameAnalysis(r.surname, r.sex, r.year, r.given, r.calendarIndex, r.minute, r.hour, r.day, r.month, parent);
+}
+
+TFrmQiming::AnalysisOpener& analysisOpener() {
+  static TFrmQiming::AnalysisOpener opener = openWithNameAnalysis;
+  return opener;
+}
+
+// Keeps an edit within a byte limit of GBK, as its field allows.
+void limitBytes(QLineEdit* edit, std::size_t maxBytes) {
+  QObject::connect(edit, &QLineEdit::textEdited, edit, [edit, maxBytes](const QString& typed) {
+    QString kept = QString::fromStdString(generator::clipToGbkBytes(typed.toStdString(), maxBytes));
+    if (kept != typed) edit->setText(kept);
+  });
+}
+
+}  // namespace
+
+void TFrmQiming::setAnalysisOpener(AnalysisOpener opener) {
+  analysisOpener() = opener ? std::move(opener) : openWithNameAnalysis;
+}
+
+void TFrmQiming::connectTriggers() {
+  limitBytes(m_xing, 4);
+  limitBytes(m_fixedChar, 2);
+  for (QLineEdit* field : {m_xing, m_fixedChar, m_minScore, m_threshold}) {
+    field->installEventFilter(this);
+    connect(field, &QLineEdit::textChanged, this, &TFrmQiming::publishSettings);
+  }
+  for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes})
+    connect(box, &QComboBox::currentIndexChanged, this, &TFrmQiming::publishSettings);
+  for (QCheckBox* box : m_elements) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
+  for (QCheckBox* box : {m_fixedBox, m_highBox}) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
+  connect(m_form, &QComboBox::currentIndexChanged, this, &TFrmQiming::formChanged);
+  connect(m_minBox, &QCheckBox::clicked, this, &TFrmQiming::fillStrokeSchemes);
+  connect(m_start, &QPushButton::clicked, this, &TFrmQiming::startRun);
+  connect(m_stop, &QPushButton::clicked, this, &TFrmQiming::stopRun);
+  connect(m_copy, &QPushButton::clicked, this, &TFrmQiming::copyHighScores);
+  connect(m_close, &QPushButton::clicked, this, &TFrmQiming::close);
+  connect(m_list, &QListWidget::itemDoubleClicked, this, &TFrmQiming::openAnalysis);
+  connect(&m_drainTimer, &QTimer::timeout, this, &TFrmQiming::drainQueue);
+}
+
+// Leaving a field is a focus change inside the window; a window that loses the focus
+// as a whole (another window, a message box) leaves no field.
+bool TFrmQiming::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusOut) {
+    auto reason = static_cast<QFocusEvent*>(event)->reason();
+    if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) leftField(watched);
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void TFrmQiming::leftField(QObject* field) {
+  if (field == m_threshold) {
+    m_threshold->setText(QString::fromStdString(generator::checkedThreshold(text(m_threshold))));
+    return;
+  }
+  if (field == m_minScore) m_minScore->setText(QString::fromStdString(generator::checkedMinScore(text(m_minScore))));
+  fillStrokeSchemes();
+}
+
+void TFrmQiming::formChanged() {
+  bool two = m_form->currentIndex() == 0;
+  if (!two) {
+    m_fixedBox->setChecked(false);
+    m_fixedChar->clear();
+  }
+  m_fixedBox->setEnabled(two);
+  m_fixedPlace->setEnabled(two);
+  publishSettings();
+  fillStrokeSchemes();
+}
+
+generator::NamingOptions TFrmQiming::namingOptions() const {
+  generator::NamingOptions o;
+  o.surname = db::trimmed(text(m_xing));
+  o.sex = m_sex->currentIndex() == 1 ? generator::Sex::Female : generator::Sex::Male;
+  o.form = m_form->currentIndex() == 1 ? generator::NameForm::Single : generator::NameForm::Double;
+  o.fixedTicked = m_fixedBox->isChecked();
+  o.fixedPlace = m_fixedPlace->currentIndex() == 1 ? generator::FixedPlace::Third : generator::FixedPlace::Second;
+  o.fixedChar = db::trimmed(text(m_fixedChar));
+  for (std::size_t i = 0; i < m_elements.size(); ++i) o.elements[i] = m_elements[i]->isChecked();
+  return o;
+}
+
+generator::SchemeListOptions TFrmQiming::listOptions() const {
+  return {namingOptions(), m_minBox->isChecked(), db::trimmed(text(m_minScore))};
+}
+
+void TFrmQiming::publishSettings() {
+  generator::RunSettings s;
+  s.options = namingOptions();
+  s.schemeText = db::trimmed(m_schemes->currentText().toStdString());
+  for (int i = 1; i < m_schemes->count(); ++i) s.schemes.push_back(m_schemes->itemText(i).toStdString());
+  s.high = {m_highBox->isChecked(), generator::thresholdOf(text(m_threshold))};
+  m_settings->publish(std::move(s));
+}
+
+db::Connection& TFrmQiming::connection() {
+  if (!m_connection) m_connection = std::make_unique<db::Connection>(db::DbFile::Voduzid);
+  return *m_connection;
+}
+
+void TFrmQiming::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  try {
+    connection();
+  } catch (const db::DbError& error) {
+    showError(this, QString::fromStdString(error.what()));
+  }
+}
+
+void TFrmQiming::fillStrokeSchemes() {
+  if (db::trimmed(text(m_xing)).empty()) return;
+  std::vector<std::string> items;
+  try {
+    items = generator::FillStrokeSchemes(connection(), listOptions());
+  } catch (const std::runtime_error& error) {  // db::ReportedFailure, or a database that cannot open
+    showError(this, QString::fromStdString(error.what()));
+    return;
+  }
+  QSignalBlocker quiet(m_schemes);
+  m_schemes->clear();
+  for (const auto& item : items) m_schemes->addItem(QString::fromStdString(item));
+  m_schemes->setCurrentIndex(0);
+  publishSettings();
+}
+
+void TFrmQiming::copyHighScores() {
+  QString all;
+  for (int i = 0; i < m_list->count(); ++i) all += m_list->item(i)->text() + '\n';
+  QApplication::clipboard()->setText(all);
+  showNotice(this, QStringLiteral("复制成功！"));
+}
+
+void TFrmQiming::openAnalysis() {
+  QListWidgetItem* item = m_list->currentItem();
+  if (m_list->count() == 0 || !item) return;
+  NameAnalysisRequest r;
+  r.surname = m_xing->text().trimmed();
+  r.sex = m_sex->currentText().trimmed();
+  r.year = m_year->currentText();
+  r.month = m_month->currentText();
+  r.day = m_day->currentText();
+  r.hour = m_hour->currentText();
+  r.minute = m_minute->currentText();
+  r.calendarIndex = m_comDate->currentIndex();
+  r.given = QString::fromStdString(generator::givenNameOf(item->text().toStdString(), text(m_xing)));
+  analysisOpener()(this, r);
+}
+
+}  // namespace lumo

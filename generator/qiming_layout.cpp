@@ -1,0 +1,184 @@
+// TFrmQiming: the controls, their object names, captions and defaults.
+#include <QCheckBox>
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSplitter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+#include "app/subject.h"
+#include "generator/qiming_window.h"
+#include "generator/scheme_entry.h"
+
+namespace lumo {
+namespace {
+
+const char* const kElementBoxes[5] = {"CBjin", "CBMu", "CBshui", "CBhuo", "CBTu"};
+
+QComboBox* comboBox(const char* name, const QStringList& items, const QString& current, QWidget* parent) {
+  auto* box = new QComboBox(parent);
+  box->setObjectName(name);
+  box->addItems(items);
+  box->setCurrentText(current);
+  return box;
+}
+
+QStringList numbers(int from, int to, int width) {
+  QStringList out;
+  for (int i = from; i <= to; ++i) out << QString::number(i).rightJustified(width, '0');
+  return out;
+}
+
+QLineEdit* lineEdit(const char* name, const QString& text, int width, QWidget* parent) {
+  auto* edit = new QLineEdit(text, parent);
+  edit->setObjectName(name);
+  edit->setFixedWidth(width);
+  return edit;
+}
+
+QCheckBox* checkBox(const char* name, const QString& caption, bool checked, QWidget* parent) {
+  auto* box = new QCheckBox(caption, parent);
+  box->setObjectName(name);
+  box->setChecked(checked);
+  return box;
+}
+
+QPushButton* button(const char* name, const QString& caption, QWidget* parent) {
+  auto* b = new QPushButton(caption, parent);
+  b->setObjectName(name);
+  return b;
+}
+
+QHBoxLayout* row(QWidget* band) {
+  auto* layout = new QHBoxLayout(band);
+  layout->setContentsMargins(0, 0, 0, 0);
+  return layout;
+}
+
+void addLabel(QHBoxLayout* layout, const QString& text, QWidget* parent) { layout->addWidget(new QLabel(text, parent)); }
+
+}  // namespace
+
+TFrmQiming::TFrmQiming(QWidget* parent) : QDialog(parent), m_settings(std::make_shared<generator::LiveSettings>()) {
+  setObjectName("TFrmQiming");
+  setWindowTitle(QStringLiteral("起名宝典"));
+  resize(900, 580);
+  auto* column = new QVBoxLayout(this);
+  column->addWidget(buildBirthRow());
+  column->addWidget(buildOptionRow());
+  column->addWidget(buildSchemeRow());
+  column->addWidget(buildButtonRow());
+  column->addWidget(buildResults(), 1);
+  connectTriggers();
+  publishSettings();
+}
+
+QWidget* TFrmQiming::buildBirthRow() {
+  auto* band = new QWidget(this);
+  auto* layout = row(band);
+  addLabel(layout, QStringLiteral("姓氏"), band);
+  layout->addWidget(m_xing = lineEdit("Xing", {}, 60, band));
+  addLabel(layout, QStringLiteral("性别"), band);
+  layout->addWidget(m_sex = comboBox("CBsex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), band));
+  addLabel(layout, QStringLiteral("生日"), band);
+  layout->addWidget(m_comDate = comboBox("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")}, {}, band));
+  layout->addWidget(m_year = comboBox("SYear", numbers(1900, 2040, 4), "2010", band));
+  addLabel(layout, QStringLiteral("年"), band);
+  layout->addWidget(m_month = comboBox("SMonth", numbers(1, 12, 2), "01", band));
+  addLabel(layout, QStringLiteral("月"), band);
+  layout->addWidget(m_day = comboBox("Sday", numbers(1, 31, 2), "01", band));
+  addLabel(layout, QStringLiteral("日"), band);
+  QStringList hours;
+  for (const char* item : kHourItems) hours << QString::fromUtf8(item);
+  layout->addWidget(m_hour = comboBox("Shour", hours, QStringLiteral("子 0"), band));
+  addLabel(layout, QStringLiteral("时"), band);
+  layout->addWidget(m_minute = comboBox("CBFen", numbers(0, 59, 2), "01", band));
+  addLabel(layout, QStringLiteral("分"), band);
+  layout->addStretch();
+  return band;
+}
+
+QWidget* TFrmQiming::buildOptionRow() {
+  auto* band = new QWidget(this);
+  auto* layout = row(band);
+  addLabel(layout, QStringLiteral("名字形式"), band);
+  layout->addWidget(m_form = comboBox("CBXingshi", {QStringLiteral("双字名"), QStringLiteral("单字名")}, {}, band));
+  layout->addWidget(m_fixedBox = checkBox("CBzhishukongz", QStringLiteral("第"), false, band));
+  layout->addWidget(m_fixedPlace = comboBox("CBdijizi", {QStringLiteral("第二字"), QStringLiteral("第三字")}, {}, band));
+  addLabel(layout, QStringLiteral("固定为"), band);
+  layout->addWidget(m_fixedChar = lineEdit("Gudingzi", {}, 36, band));
+  addLabel(layout, QStringLiteral("五行包括"), band);
+  for (std::size_t i = 0; i < m_elements.size(); ++i)
+    layout->addWidget(m_elements[i] =
+                          checkBox(kElementBoxes[i], QString::fromUtf8(generator::kElements[i]), false, band));
+  layout->addStretch();
+  return band;
+}
+
+QWidget* TFrmQiming::buildSchemeRow() {
+  auto* band = new QWidget(this);
+  auto* layout = row(band);
+  addLabel(layout, QStringLiteral("优选方案"), band);
+  m_schemes = comboBox("CBCode", {QString::fromUtf8(generator::kAutomaticScheme)}, {}, band);
+  m_schemes->setMinimumWidth(150);
+  layout->addWidget(m_schemes);
+  layout->addWidget(m_minBox = checkBox("CBFeeXX", QStringLiteral("只起"), true, band));
+  layout->addWidget(m_minScore = lineEdit("ZuidiFee", "70", 36, band));
+  addLabel(layout, QStringLiteral("分以上名字"), band);
+  layout->addWidget(m_highBox = checkBox("CBInitFee", QStringLiteral("自动挑选"), true, band));
+  layout->addWidget(m_threshold = lineEdit("Sorcss", "77", 36, band));
+  addLabel(layout, QStringLiteral("分以上名字"), band);
+  layout->addStretch();
+  return band;
+}
+
+QWidget* TFrmQiming::buildButtonRow() {
+  auto* band = new QWidget(this);
+  auto* layout = row(band);
+  layout->addWidget(m_start = button("Button1", QStringLiteral("马上起名"), band));
+  layout->addWidget(m_stop = button("Button3", QStringLiteral("停止起名"), band));
+  layout->addWidget(m_copy = button("Button4", QStringLiteral("复制高分名字"), band));
+  layout->addWidget(m_close = button("Button2", QStringLiteral("关闭窗口"), band));
+  m_progress = new QProgressBar(band);
+  m_progress->setObjectName("RunProgress");
+  m_progress->setFormat("%v/%m");
+  m_progress->setRange(0, 1);
+  m_progress->setValue(0);
+  layout->addWidget(m_progress, 1);
+  return band;
+}
+
+QWidget* TFrmQiming::buildResults() {
+  auto* split = new QSplitter(this);
+  m_memo = new QPlainTextEdit(split);
+  m_memo->setObjectName("MemoSuccess");
+  m_memo->setReadOnly(true);
+  m_memo->setUndoRedoEnabled(false);
+  m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
+  QFont mono(QStringLiteral("monospace"));
+  mono.setStyleHint(QFont::TypeWriter);
+  m_memo->setFont(mono);
+  auto* tabs = new QTabWidget(split);
+  auto* page = new QWidget(tabs);
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(new QLabel(QStringLiteral("高分名字列表"), page));
+  m_list = new QListWidget(page);
+  m_list->setObjectName("ListBox1");
+  m_list->setUniformItemSizes(true);
+  m_list->setStyleSheet(QStringLiteral("QListWidget { color: red; font-weight: bold; }"));
+  column->addWidget(m_list);
+  tabs->addTab(page, QStringLiteral("高分名字(双击看详细分析)"));
+  split->addWidget(m_memo);
+  split->addWidget(tabs);
+  split->setStretchFactor(0, 3);
+  split->setStretchFactor(1, 1);
+  return split;
+}
+
+}  // namespace lumo

@@ -1,0 +1,108 @@
+// TFrmQiming: starting, stopping and ending runs, and showing their output.
+//
+// The worker's names wait in a RunQueue; a timer on the GUI thread takes a bounded
+// batch at each tick, so even the largest run leaves the event loop free between ticks.
+#include <QComboBox>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QPushButton>
+
+#include "generator/qiming_window.h"
+
+namespace lumo {
+namespace {
+
+constexpr int kDrainIntervalMs = 15;
+// Lines shown per tick: a few milliseconds of work for the pane and the list.
+constexpr std::size_t kLinesPerTick = 1500;
+constexpr int kStopPauseMs = 2000;
+
+QString joined(const std::vector<std::string>& lines) {
+  std::string all;
+  for (const auto& line : lines) {
+    if (!all.empty()) all += '\n';
+    all += line;
+  }
+  return QString::fromStdString(all);
+}
+
+QStringList listOf(const std::vector<std::string>& lines) {
+  QStringList out;
+  out.reserve(static_cast<qsizetype>(lines.size()));
+  for (const auto& line : lines) out << QString::fromStdString(line);
+  return out;
+}
+
+}  // namespace
+
+TFrmQiming::~TFrmQiming() { endWorker(false); }
+
+bool TFrmQiming::running() const { return m_worker != nullptr; }
+
+void TFrmQiming::startRun() {
+  endWorker(true);  // a new run first ends the previous one
+  publishSettings();
+  m_queue = std::make_shared<generator::RunQueue>();
+  m_progress->setRange(0, 1);
+  m_progress->setValue(0);
+  m_worker = std::make_unique<generator::TMythread>(m_settings, m_queue);
+  m_drainTimer.start(kDrainIntervalMs);
+}
+
+void TFrmQiming::stopRun() {
+  m_stop->setEnabled(false);
+  if (m_worker) m_worker->stop();
+  QTimer::singleShot(kStopPauseMs, this, [this] { m_stop->setEnabled(true); });
+}
+
+void TFrmQiming::drainQueue() {
+  if (!m_queue) return;
+  bool ended = m_worker && m_worker->finished();
+  applyEvents(m_queue->take(kLinesPerTick));
+  if (ended && m_queue->drained()) {
+    endWorker(true);
+    emit runFinished();
+  }
+}
+
+void TFrmQiming::applyEvents(std::vector<generator::RunEvent> events) {
+  using Kind = generator::RunEvent::Kind;
+  for (auto& e : events) {
+    switch (e.kind) {
+      case Kind::ClearMemo: m_memo->clear(); break;
+      case Kind::ClearList: m_list->clear(); break;
+      case Kind::MemoLines: m_memo->appendPlainText(joined(e.lines)); break;
+      case Kind::ListItems: m_list->addItems(listOf(e.lines)); break;
+      case Kind::Progress:
+        m_progress->setRange(0, static_cast<int>(std::max<std::size_t>(e.total, 1)));
+        m_progress->setValue(static_cast<int>(e.done));
+        break;
+    }
+  }
+}
+
+// Stops, interrupts and joins the worker; with `showPending` what it produced and the
+// window has not shown yet is shown (a closing window drops it).
+void TFrmQiming::endWorker(bool showPending) {
+  m_drainTimer.stop();
+  if (m_worker) m_worker->finish();
+  m_worker.reset();
+  if (m_queue && showPending) applyEvents(m_queue->take(SIZE_MAX));
+  m_queue.reset();
+}
+
+void TFrmQiming::done(int result) {
+  endWorker(false);
+  m_connection.reset();
+  QDialog::done(result);
+}
+
+void showNamingWindow(QWidget* parent) {
+  static QPointer<TFrmQiming> slot;
+  if (!slot) slot = new TFrmQiming(parent);
+  slot->exec();
+  delete slot.data();
+}
+
+}  // namespace lumo
