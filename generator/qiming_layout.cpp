@@ -161,7 +161,9 @@ QWidget* TFrmQiming::buildResults() {
   m_memo->setReadOnly(true);
   m_memo->setUndoRedoEnabled(false);
   m_memo->setLineWrapMode(QPlainTextEdit::NoWrap);
-  QFont mono(QStringLiteral("monospace"));
+  // One font for both scripts, a Chinese character exactly two digits wide: the names,
+  // padded to 16 GBK bytes, stand in columns.
+  QFont mono(QStringLiteral("Noto Sans Mono CJK SC"));
   mono.setStyleHint(QFont::TypeWriter);
   m_memo->setFont(mono);
   auto* tabs = new QTabWidget(split);
@@ -170,7 +172,10 @@ QWidget* TFrmQiming::buildResults() {
   column->addWidget(new QLabel(QStringLiteral("高分名字列表"), page));
   m_list = new QListWidget(page);
   m_list->setObjectName("ListBox1");
+  // A list of 200,000 names is laid out in steps, not all over again at each batch.
   m_list->setUniformItemSizes(true);
+  m_list->setLayoutMode(QListView::Batched);
+  m_list->setBatchSize(2000);
   m_list->setStyleSheet(QStringLiteral("QListWidget { color: red; font-weight: bold; }"));
   column->addWidget(m_list);
   tabs->addTab(page, QStringLiteral("高分名字(双击看详细分析)"));

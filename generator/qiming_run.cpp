@@ -1,12 +1,16 @@
 // TFrmQiming: starting, stopping and ending runs, and showing their output.
 //
-// The worker's names wait in a RunQueue; a timer on the GUI thread takes a bounded
-// batch at each tick, so even the largest run leaves the event loop free between ticks.
+// The worker's names wait in a RunQueue; a timer on the GUI thread shows them in
+// batches for at most a few milliseconds a tick, so even the largest run leaves the
+// event loop free between ticks.
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QListWidget>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTextCursor>
+#include <QTextDocument>
 
 #include "generator/qiming_window.h"
 
@@ -14,8 +18,10 @@ namespace lumo {
 namespace {
 
 constexpr int kDrainIntervalMs = 15;
-// Lines shown per tick: a few milliseconds of work for the pane and the list.
-constexpr std::size_t kLinesPerTick = 1500;
+// A tick shows batches until this much time has passed, then lets the event loop run;
+// while a backlog remains the next tick comes at once.
+constexpr qint64 kTickBudgetMs = 8;
+constexpr std::size_t kLinesPerTake = 512;
 constexpr int kStopPauseMs = 2000;
 
 QString joined(const std::vector<std::string>& lines) {
@@ -25,6 +31,16 @@ QString joined(const std::vector<std::string>& lines) {
     all += line;
   }
   return QString::fromStdString(all);
+}
+
+// Appends at the end without moving the view: the pane keeps showing its first lines
+// while a run fills it, and no scrolling is paid for at every batch.
+void appendLines(QPlainTextEdit* memo, const std::vector<std::string>& lines) {
+  QTextCursor end(memo->document());
+  end.movePosition(QTextCursor::End);
+  QString text = joined(lines);
+  if (!memo->document()->isEmpty()) text.prepend('\n');
+  end.insertText(text);
 }
 
 QStringList listOf(const std::vector<std::string>& lines) {
@@ -59,11 +75,20 @@ void TFrmQiming::stopRun() {
 void TFrmQiming::drainQueue() {
   if (!m_queue) return;
   bool ended = m_worker && m_worker->finished();
-  applyEvents(m_queue->take(kLinesPerTick));
+  QElapsedTimer clock;
+  clock.start();
+  bool backlog = false;
+  do {
+    auto events = m_queue->take(kLinesPerTake);
+    backlog = !events.empty();
+    applyEvents(std::move(events));
+  } while (backlog && clock.elapsed() < kTickBudgetMs);
   if (ended && m_queue->drained()) {
     endWorker(true);
     emit runFinished();
+    return;
   }
+  m_drainTimer.setInterval(backlog ? 0 : kDrainIntervalMs);
 }
 
 void TFrmQiming::applyEvents(std::vector<generator::RunEvent> events) {
@@ -72,7 +97,7 @@ void TFrmQiming::applyEvents(std::vector<generator::RunEvent> events) {
     switch (e.kind) {
       case Kind::ClearMemo: m_memo->clear(); break;
       case Kind::ClearList: m_list->clear(); break;
-      case Kind::MemoLines: m_memo->appendPlainText(joined(e.lines)); break;
+      case Kind::MemoLines: appendLines(m_memo, e.lines); break;
       case Kind::ListItems: m_list->addItems(listOf(e.lines)); break;
       case Kind::Progress:
         m_progress->setRange(0, static_cast<int>(std::max<std::size_t>(e.total, 1)));
