@@ -74,38 +74,44 @@ std::string characterFilter(const NamingOptions& options) {
 
 std::string genderFlag(Sex sex) { return sex == Sex::Male ? " and nan = 1 " : " and nv = 1 "; }
 
+namespace {
+
+// Sub-select a (first given character); a fixed character is bound into `params`.
+std::string firstSelect(const NamingOptions& o, const Pieces& p, const SchemeStrokes& strokes,
+                        std::vector<db::Param>& params) {
+  if (o.fixedFirst()) {
+    params.emplace_back(o.fixedChar);
+    return p.fixedFirst;
+  }
+  std::string a = p.firstBase + characterFilter(o);
+  if (strokes.first > 0) a += strokeCondition(strokes.first);
+  return a;
+}
+
+// Sub-select b (second given character), empty for one given character or no count.
+std::string secondSelect(const NamingOptions& o, const Pieces& p, const SchemeStrokes& strokes,
+                         std::vector<db::Param>& params) {
+  if (o.form != NameForm::Double) return {};
+  if (o.fixedSecond()) {
+    params.emplace_back(o.fixedChar);
+    return p.fixedSecond;
+  }
+  if (strokes.second <= 0) return {};
+  return p.secondBase + characterFilter(o) + genderFlag(o.sex) + strokeCondition(strokes.second);
+}
+
+}  // namespace
+
 SchemeSelect BuildSchemeSelect(const NamingOptions& o, const std::string& entry, Variant variant) {
   auto strokes = parseSchemeEntry(entry, o.form);
   if (!strokes) throw BadSchemeEntry{};
   const Pieces& p = piecesOf(variant);
-  std::string filter = characterFilter(o);
-  std::vector<db::Param> subParams;
-
-  std::string a;
-  if (o.fixedFirst()) {
-    a = p.fixedFirst;
-    subParams.emplace_back(o.fixedChar);
-  } else {
-    a = p.firstBase + filter;
-    if (strokes->first > 0) a += strokeCondition(strokes->first);
-  }
-
-  std::string b;
-  if (o.form == NameForm::Double) {
-    if (o.fixedSecond()) {
-      b = p.fixedSecond;
-      subParams.emplace_back(o.fixedChar);
-    } else if (strokes->second > 0) {
-      b = p.secondBase + filter + genderFlag(o.sex);
-      b += strokeCondition(strokes->second);
-    }
-  }
-
   SchemeSelect out;
-  out.twoCharacters = !b.empty();
   Statement& s = out.select;
-  s.params = {o.surname, strokes->tag};
-  s.params.insert(s.params.end(), subParams.begin(), subParams.end());
+  s.params = {o.surname, strokes->tag};  // the placeholders of the middle piece come first
+  std::string a = firstSelect(o, p, *strokes, s.params);
+  std::string b = secondSelect(o, p, *strokes, s.params);
+  out.twoCharacters = !b.empty();
   if (out.twoCharacters)
     s.sql = "select ?" + std::string(o.sex == Sex::Male ? p.twoMale : p.twoFemale) + a + ") a , (" + b + ") b";
   else
