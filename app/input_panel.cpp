@@ -1,5 +1,7 @@
 #include "app/input_panel.h"
 
+#include "app/form_items.h"
+
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QKeyEvent>
@@ -29,12 +31,6 @@ QComboBox* dropDown(QWidget* parent, const QString& name, const QStringList& ite
   box->setCurrentText(initial);
   box->setFixedWidth(width);
   return box;
-}
-
-QStringList numbers(int from, int to) {
-  QStringList list;
-  for (int i = from; i <= to; ++i) list << QString::number(i);
-  return list;
 }
 
 }  // namespace
@@ -67,15 +63,15 @@ InputPanel::InputPanel(QWidget* parent) : QWidget(parent) {
   label("姓别");
   row->addWidget(m_sex = dropDown(this, "Sex", {"男", "女"}, "男", 44, false));
   row->addWidget(m_comDate = dropDown(this, "ComDate", {"公历", "农历"}, "公历", 56, false));
-  row->addWidget(m_year = dropDown(this, "SYear", numbers(1900, 2019), "1980", 58));
+  row->addWidget(m_year = dropDown(this, "SYear", numberItems(1900, 2019), "1980", 58));
   label("年");
-  row->addWidget(m_month = dropDown(this, "SMonth", numbers(1, 12), "1", 42));
+  row->addWidget(m_month = dropDown(this, "SMonth", numberItems(1, 12), "1", 42));
   label("月");
-  row->addWidget(m_day = dropDown(this, "Sday", numbers(1, 31), "1", 42));
+  row->addWidget(m_day = dropDown(this, "Sday", numberItems(1, 31), "1", 42));
   label("日");
   row->addWidget(m_hour = dropDown(this, "Shour", hours, "子 0", 62));
   label("时");
-  row->addWidget(m_minute = dropDown(this, "CBFen", numbers(0, 59), "0", 42));
+  row->addWidget(m_minute = dropDown(this, "CBFen", numberItems(0, 59), "0", 42));
   label("分");
   row->addStretch();
 }

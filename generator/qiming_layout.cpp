@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/form_items.h"
 #include "app/subject.h"
 #include "generator/qiming_window.h"
 #include "generator/scheme_entry.h"
@@ -27,12 +28,6 @@ QComboBox* comboBox(const char* name, const QStringList& items, const QString& c
   box->addItems(items);
   box->setCurrentText(current);
   return box;
-}
-
-QStringList numbers(int from, int to, int width) {
-  QStringList out;
-  for (int i = from; i <= to; ++i) out << QString::number(i).rightJustified(width, '0');
-  return out;
 }
 
 QLineEdit* lineEdit(const char* name, const QString& text, int width, QWidget* parent) {
@@ -88,17 +83,17 @@ QWidget* TFrmQiming::buildBirthRow() {
   layout->addWidget(m_sex = comboBox("CBsex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), band));
   addLabel(layout, QStringLiteral("生日"), band);
   layout->addWidget(m_comDate = comboBox("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")}, {}, band));
-  layout->addWidget(m_year = comboBox("SYear", numbers(1900, 2040, 4), "2010", band));
+  layout->addWidget(m_year = comboBox("SYear", numberItems(1900, 2040, 4), "2010", band));
   addLabel(layout, QStringLiteral("年"), band);
-  layout->addWidget(m_month = comboBox("SMonth", numbers(1, 12, 2), "01", band));
+  layout->addWidget(m_month = comboBox("SMonth", numberItems(1, 12, 2), "01", band));
   addLabel(layout, QStringLiteral("月"), band);
-  layout->addWidget(m_day = comboBox("Sday", numbers(1, 31, 2), "01", band));
+  layout->addWidget(m_day = comboBox("Sday", numberItems(1, 31, 2), "01", band));
   addLabel(layout, QStringLiteral("日"), band);
   QStringList hours;
   for (const char* item : kHourItems) hours << QString::fromUtf8(item);
   layout->addWidget(m_hour = comboBox("Shour", hours, QStringLiteral("子 0"), band));
   addLabel(layout, QStringLiteral("时"), band);
-  layout->addWidget(m_minute = comboBox("CBFen", numbers(0, 59, 2), "01", band));
+  layout->addWidget(m_minute = comboBox("CBFen", numberItems(0, 59, 2), "01", band));
   addLabel(layout, QStringLiteral("分"), band);
   layout->addStretch();
   return band;

@@ -14,6 +14,7 @@
 #include <QValidator>
 #include <QVBoxLayout>
 
+#include "app/form_items.h"
 #include "app/notice_box.h"
 #include "data/gbk.h"
 #include "naming/name_report.h"
@@ -32,12 +33,6 @@ class GbkLengthValidator final : public QValidator {
     return gbk::byteLength(input.toStdString()) <= 4 ? Acceptable : Invalid;
   }
 };
-
-QStringList numberItems(int from, int to, bool twoDigits) {
-  QStringList items;
-  for (int i = from; i <= to; ++i) items << (twoDigits ? QString::asprintf("%02d", i) : QString::number(i));
-  return items;
-}
 
 QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items, const QString& text,
                     bool editable = true) {
@@ -113,15 +108,15 @@ QWidget* TFrmNameMain::buildFields() {
   label("性别");
   row->addWidget(m_sex = comboBox(box, "Sex", {"男", "女"}, "男", false));
   row->addWidget(m_comDate = comboBox(box, "ComDate", {"公历", "农历"}, "公历", false));
-  row->addWidget(m_year = comboBox(box, "SYear", numberItems(1900, 2040, false), "1980"));
+  row->addWidget(m_year = comboBox(box, "SYear", numberItems(1900, 2040, 0), "1980"));
   label("年");
-  row->addWidget(m_month = comboBox(box, "SMonth", numberItems(1, 12, false), "1"));
+  row->addWidget(m_month = comboBox(box, "SMonth", numberItems(1, 12, 0), "1"));
   label("月");
-  row->addWidget(m_day = comboBox(box, "Sday", numberItems(1, 31, false), "1"));
+  row->addWidget(m_day = comboBox(box, "Sday", numberItems(1, 31, 0), "1"));
   label("日");
   row->addWidget(m_hour = comboBox(box, "Shour", hours, "子 0"));
   label("时");
-  row->addWidget(m_minute = comboBox(box, "RzComboBox8", numberItems(0, 59, true), "0"));
+  row->addWidget(m_minute = comboBox(box, "RzComboBox8", numberItems(0, 59, 2), "0"));
   label("分");
   row->addStretch();
   return box;
