@@ -9,7 +9,7 @@
 
 namespace lumo::dbbuild {
 
-constexpr int kSchemaVersion = 1;
+constexpr int kSchemaVersion = 2;
 
 struct BuildOptions {
   std::string sourceFolder;   // resources/db

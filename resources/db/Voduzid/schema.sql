@@ -10,11 +10,18 @@ CREATE TABLE word (
   xb TEXT,                  -- sex class: 男, 女, 0 or 1
   wuhang TEXT,              -- element: 金 木 水 火 土
   Aflag TEXT,               -- NULL only for characters fit for generated names
-  pinyin TEXT               -- toneless common reading (for tools and lumo-cli strokes)
+  pinyin TEXT,              -- toneless reading: in names for a name character, else the common one
+  duyin TEXT                -- the same reading with its tone mark (晟 shèng, 乐 lè)
 );
 CREATE INDEX word_zi ON word(zi);
 CREATE INDEX word_ft ON word(ft);
 CREATE INDEX word_bh ON word(bh);
+-- Meanings of the name characters, written for the naming window's explanations.
+CREATE TABLE ziyi (
+  zi TEXT PRIMARY KEY,      -- simplified character of the name set
+  yi TEXT NOT NULL,         -- short gloss, at most about 24 characters
+  shuoming TEXT             -- a sentence or two for the popular characters, else NULL
+);
 CREATE TABLE zh (
   lx INTEGER,               -- 11, 12, 21 or 22
   bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,
