@@ -5,8 +5,27 @@
 #include <iostream>
 
 #include "app/cli_support.h"
+#include "app/database_needs.h"
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
+#include "data/database_check.h"
+
+namespace {
+
+// Exit status when a database file that the subcommand reads is missing or damaged.
+constexpr int kDamagedDataExit = 3;
+
+// Refuses the chosen subcommand before it runs when a file it reads fails the check.
+void checkDatabasesFor(const CLI::App& app) {
+  for (const CLI::App* sub : app.get_subcommands()) {
+    auto problems = lumo::db::checkDatabaseFiles(lumo::filesNeededBySubcommand(sub->get_name()));
+    if (problems.empty()) continue;
+    for (const auto& problem : problems) std::cerr << lumo::db::describe(problem) << '\n';
+    throw CLI::RuntimeError(kDamagedDataExit);
+  }
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   CLI::App app{"Lumo生辰八字取名软件 — command line"};
@@ -14,6 +33,7 @@ int main(int argc, char** argv) {
   std::string todayText;
   app.add_option("--today", todayText, "fix the current date (YYYY-MM-DD)");
   app.parse_complete_callback([&] {
+    checkDatabasesFor(app);
     if (todayText.empty()) return;
     auto date = lumo::parseDate(todayText);
     if (!date) throw CLI::ValidationError("--today", "not a date: " + todayText);

@@ -3,6 +3,7 @@
 #include <QFont>
 
 #include "app/commands.h"
+#include "app/database_gate.h"
 #include "app/main_window.h"
 #include "app/notice_box.h"
 #include "app/regional_settings.h"
@@ -21,5 +22,7 @@ int main(int argc, char** argv) {
   lumo::registerAllCommands();
   lumo::MainWindow window;
   window.show();
+  std::string problems = lumo::checkDatabasesAtStart();
+  if (!problems.empty()) lumo::showError(&window, QString::fromStdString(problems));
   return app.exec();
 }

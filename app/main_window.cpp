@@ -19,6 +19,7 @@
 
 #include "app/command_layout.h"
 #include "app/commands.h"
+#include "app/database_gate.h"
 #include "app/input_panel.h"
 #include "app/notice_box.h"
 #include "data/database_files.h"
@@ -226,6 +227,7 @@ bool MainWindow::commandEnabled(const QString& caption) const {
 }
 
 void MainWindow::runCommand(const QString& caption) {
+  if (auto refusal = refusalFor(caption.toStdString())) return showError(this, QString::fromStdString(*refusal));
   if (const CommandAction* action = CommandRegistry::instance().find(caption)) (*action)(*this);
 }
 

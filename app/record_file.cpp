@@ -1,5 +1,12 @@
 #include "app/record_file.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -25,28 +32,90 @@ std::optional<std::vector<std::string>> readRecordFile(const std::string& path) 
   return lines;
 }
 
-bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines) {
-  std::string tmp = path + ".part";
-  {
-    std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
-    if (!out) return false;
-    for (const auto& line : lines) out << gbk::fromUtf8(line) << "\r\n";
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ignored;
-      std::filesystem::remove(tmp, ignored);
+namespace {
+
+std::string systemReason(const char* what) { return std::string(what) + "（" + std::strerror(errno) + "）"; }
+
+bool writeAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
       return false;
     }
+    done += static_cast<std::size_t>(n);
   }
-  std::error_code ec;
-  std::filesystem::rename(tmp, path, ec);
-  if (!ec) return true;
-  // The rename failed: drop the temporary file, and report the failure (removing the
-  // temporary file must not reset the error).
-  std::error_code ignored;
-  std::filesystem::remove(tmp, ignored);
-  return false;
+  return true;
+}
+
+std::string folderOf(const std::string& path) {
+  std::string folder = std::filesystem::path(path).parent_path().string();
+  return folder.empty() ? "." : folder;
+}
+
+// The permission bits of a new file: what the process's umask leaves of rw-rw-rw-.
+mode_t newFileMode() {
+  mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+}  // namespace
+
+WriteResult saveRecordFile(const std::string& path, const std::vector<std::string>& lines) {
+  std::string bytes;
+  std::vector<std::string> refused;
+  for (const auto& line : lines) {
+    for (auto& character : gbk::unencodable(line))
+      if (std::find(refused.begin(), refused.end(), character) == refused.end()) refused.push_back(character);
+    bytes += gbk::fromUtf8(line) + "\r\n";
+  }
+  if (!refused.empty()) {
+    std::string list;
+    for (const auto& character : refused) list += (list.empty() ? "" : " ") + character;
+    return {false, "报告中有GBK编码无法保存的字符：" + list};
+  }
+
+  mode_t mode = newFileMode();
+  struct stat existing {};
+  if (::stat(path.c_str(), &existing) == 0) {
+    if (S_ISDIR(existing.st_mode)) return {false, "同名的文件夹已存在"};
+    // Read-only for everyone, or not writable by this user: the owner meant it to stay.
+    if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return {false, "文件为只读，不能覆盖"};
+    mode = existing.st_mode & 07777;
+  }
+
+  std::string folder = folderOf(path);
+  std::string name = std::filesystem::path(path).filename().string();
+  std::string tmp = folder + "/." + name + ".XXXXXX";
+  int fd = ::mkostemp(tmp.data(), O_CLOEXEC);  // O_CREAT | O_EXCL: never opens a link
+  if (fd < 0) return {false, systemReason("无法在目标文件夹中建立临时文件")};
+  auto fail = [&](const char* what) {
+    WriteResult result{false, systemReason(what)};
+    if (fd >= 0) ::close(fd);
+    ::unlink(tmp.c_str());
+    return result;
+  };
+  if (!writeAll(fd, bytes)) return fail("写入失败");
+  if (::fchmod(fd, mode) != 0) return fail("无法设置文件权限");
+  if (::fsync(fd) != 0) return fail("写入磁盘失败");
+  int closed = ::close(fd);
+  fd = -1;
+  if (closed != 0) return fail("写入失败");
+  if (::rename(tmp.c_str(), path.c_str()) != 0) return fail("无法替换目标文件");
+  // The rename is durable only once the folder itself is on disk.
+  int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (dir < 0) return {false, systemReason("文件已写入，但无法确认已存盘")};
+  int synced = ::fsync(dir);
+  ::close(dir);
+  if (synced != 0) return {false, systemReason("文件已写入，但无法确认已存盘")};
+  return {true, {}};
+}
+
+bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines) {
+  return saveRecordFile(path, lines).ok;
 }
 
 std::string withTxtExtension(const std::string& name) {

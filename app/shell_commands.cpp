@@ -32,8 +32,9 @@ void saveReport(MainHost& host) {
   if (path.isEmpty()) return;
   std::vector<std::string> lines;
   for (const QString& line : main->reportPane()->toPlainText().split('\n')) lines.push_back(line.toStdString());
-  if (!writeRecordFile(withTxtExtension(path.toStdString()), lines))
-    showError(host.window(), QStringLiteral("保存失败：无法写入文件 ") + path);
+  WriteResult written = saveRecordFile(withTxtExtension(path.toStdString()), lines);
+  if (!written.ok)
+    showError(host.window(), QStringLiteral("保存失败：") + path + "\n" + QString::fromStdString(written.reason));
 }
 
 void showAbout(MainHost& host) {

@@ -31,6 +31,51 @@ Date readDate(const std::string& text) {
   return *date;
 }
 
+std::string numberText(int value) { return std::to_string(value); }
+
+// The lunar table converts the years 1901 to 2099; the panel has no leap month.
+void checkLunarDate(int year, int month, int day) {
+  if (year < 1901 || year > 2099) throw db::Notice("农历年份只能在1901年至2099年之间!");
+  if (month < 1 || month > 12) throw db::Notice("农历月份只能是1到12月!");
+  int length = LunarMonthDays(year, month);
+  if (day < 1 || day > length)
+    throw db::Notice("农历" + numberText(year) + "年" + LunarMonthName(month, false) + "只有" + numberText(length) +
+                     "天，日期应为1到" + numberText(length) + "!");
+}
+
+// The Gregorian dates the lunar table covers: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
+void checkGregorianDate(int year, int month, int day) {
+  const char* range = "公历日期只能在1900年1月31日至2100年12月31日之间!";
+  if (year < 1900 || year > 2100) throw db::Notice(range);
+  if (month < 1 || month > 12) throw db::Notice("公历月份只能是1到12月!");
+  int length = daysInMonth(year, month);
+  if (day < 1 || day > length)
+    throw db::Notice("公历" + numberText(year) + "年" + numberText(month) + "月只有" + numberText(length) + "天!");
+  if (year == 1900 && month == 1 && day < 31) throw db::Notice(range);
+}
+
+// The hour item is a branch, a blank and the clock hour, and the branch must be the
+// double hour of that clock hour (子 for 23 and 0, 丑 for 1 and 2, ...).
+void checkHourItem(const std::string& item) {
+  std::string hourText = hourNumberText(item);
+  int hour = -1;
+  auto [end, ec] = std::from_chars(hourText.data(), hourText.data() + hourText.size(), hour);
+  if (hourText.empty() || ec != std::errc() || end != hourText.data() + hourText.size() || hour < 0 || hour > 23)
+    throw db::Notice("出生小时应为时辰加钟点（0到23），例如“子 0”或“午 12”!");
+  std::string branch = kBranches[(hour + 1) / 2 % 12];
+  if (db::trimmed(item.substr(0, item.find(' '))) != branch)
+    throw db::Notice(numberText(hour) + "点属" + branch + "时，与所选时辰不符!");
+}
+
+void checkMinute(const std::string& text) {
+  std::string minuteText = db::trimmed(text);
+  int minute = -1;
+  auto [end, ec] = std::from_chars(minuteText.data(), minuteText.data() + minuteText.size(), minute);
+  if (minuteText.empty() || ec != std::errc() || end != minuteText.data() + minuteText.size() || minute < 0 ||
+      minute > 59)
+    throw db::Notice("出生分钟只能是0到59!");
+}
+
 }  // namespace
 
 const char* const kHourItems[24] = {"子 0",  "丑 1",  "丑 2",  "寅 3",  "寅 4",  "卯 5",  "卯 6",  "辰 7",
@@ -49,13 +94,19 @@ void captureSubject(const PanelInput& in, Subject& r, bool requireGivenName) {
   r.monthText = required(in.month, "请选择出生月!");
   r.dayText = required(in.day, "请选择出生日!");
   r.hourText = required(in.hour, "请选择出生小时!");
+  checkHourItem(r.hourText);
+  checkMinute(in.minute);
   r.gregorianDate = r.yearText + "-" + r.monthText + "-" + r.dayText;
+  int year = number(r.yearText), month = number(r.monthText), day = number(r.dayText);
   if (in.calendarIndex == 1) {
-    LunarDate lunar{number(r.yearText), number(r.monthText), number(r.dayText), false};
+    checkLunarDate(year, month, day);
+    LunarDate lunar{year, month, day, false};
     r.gregorianDate = formatDate(dateOf(LunarToSolar(lunar)));
     r.yearText = r.gregorianDate.substr(0, 4);
     r.monthText = r.gregorianDate.substr(5, 2);
     r.dayText = r.gregorianDate.substr(8, 2);
+  } else {
+    checkGregorianDate(year, month, day);
   }
   Date date = readDate(r.gregorianDate);
   LunarDate lunar = SolarToLunar(serialOf(date));

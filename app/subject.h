@@ -24,8 +24,12 @@ struct Subject {
 };
 
 // Checks the panel in the fixed order and fills `record` field by field. A failing check
-// throws db::Notice with its text; a date that cannot be read throws db::ReportedFailure.
-// Either way the fields assigned before the failure stay in `record`.
+// throws db::Notice with its text: besides the empty fields, an hour item whose branch is
+// not that of its clock hour, a minute outside 0 to 59, a lunar date outside the years
+// 1901 to 2099 or beyond its month's length, and a Gregorian date that does not exist or
+// lies outside 1900-01-31 to 2100-12-31 (what the lunar table covers). A field that is
+// not a number throws db::ReportedFailure. Either way the fields assigned before the
+// failure stay in `record`, and nothing is computed from the refused input.
 void captureSubject(const PanelInput& input, Subject& record, bool requireGivenName);
 
 // The clock hour of an hour item such as "子 0" or "亥 22": the text after the blank.

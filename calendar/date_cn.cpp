@@ -46,10 +46,8 @@ const char* const kTermNames[24] = {"小寒", "大寒", "立春", "雨水", "惊
 
 const char* const kNumerals[10] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十"};
 
-std::uint16_t info(int year) {
-  int i = year - 1900;
-  return (i >= 0 && i < 201) ? kLunarInfo[i] : 0;
-}
+// Compared before subtracting: a typed year may be any int.
+std::uint16_t info(int year) { return (year >= 1900 && year <= 2100) ? kLunarInfo[year - 1900] : 0; }
 
 constexpr int kFirstLunarSerial = 32;      // 1900-01-31, lunar 1900-1-1
 constexpr int kEndSerial = 73416;          // 2101-01-01
@@ -73,6 +71,7 @@ int LunarLeapDays(int year) {
 
 int LunarMonthDays(int year, int month) {
   if (month < 1) month = 1;
+  if (month > 12) return 29;  // no such month; a shift by it would leave the word
   return (info(year) & (0x8000 >> (month - 1))) ? 30 : 29;
 }
 
@@ -114,7 +113,7 @@ LunarDate SolarToLunar(double serial) {
 }
 
 bool IsValidLunarDate(const LunarDate& d) {
-  if (d.year < 1901 || d.year > 2099 || d.month > 12 || d.day > 30) return false;
+  if (d.year < 1901 || d.year > 2099 || d.month < 1 || d.month > 12 || d.day < 1 || d.day > 30) return false;
   if (d.leap) return d.month == LunarLeapMonth(d.year) && LunarLeapDays(d.year) >= d.day;
   return LunarMonthDays(d.year, d.month) >= d.day;
 }
@@ -150,7 +149,8 @@ double LunarToSolar(const LunarDate& d) {
 }
 
 double SolarTermMoment(int year, int index) {
-  double ms = std::nearbyint((year - 1900) * 31556925974.7 + kTermMinutes[index] * 60000.0);
+  if (index < 0 || index > 23) index = index < 0 ? 0 : 23;
+  double ms = std::nearbyint((static_cast<double>(year) - 1900) * 31556925974.7 + kTermMinutes[index] * 60000.0);
   std::int64_t base = static_cast<std::int64_t>(serialOf(1900, 1, 6)) * kMsPerDay + (2 * 3600 + 5 * 60) * 1000;
   std::int64_t t = base + static_cast<std::int64_t>(ms);
   return static_cast<double>(t) / kMsPerDay;

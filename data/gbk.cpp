@@ -55,6 +55,28 @@ std::string convert(iconv_t cd, std::string_view in, std::string_view replacemen
 
 std::string fromUtf8(std::string_view utf8) { return convert(t_conv.toGbk, utf8, "?", true); }
 
+std::vector<std::string> unencodable(std::string_view utf8) {
+  std::vector<std::string> found;
+  auto note = [&](std::string character) {
+    for (const auto& f : found)
+      if (f == character) return;
+    found.push_back(std::move(character));
+  };
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    auto lead = static_cast<unsigned char>(utf8[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    if (length > utf8.size() - i) length = 1;
+    for (std::size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) length = 1;
+    std::string_view character = utf8.substr(i, length);
+    if (lead >= 0x80 && convert(t_conv.toGbk, character, "", true).empty())
+      note(length == 1 ? std::string("\xEF\xBF\xBD") : std::string(character));
+    i += length;
+  }
+  return found;
+}
+
 std::string toUtf8(std::string_view gbkBytes) {
   return convert(t_conv.fromGbk, gbkBytes, "\xEF\xBF\xBD", false);
 }

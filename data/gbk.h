@@ -9,11 +9,15 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace lumo::gbk {
 
 // UTF-8 -> GBK bytes. Characters GBK cannot encode become "?".
 std::string fromUtf8(std::string_view utf8);
+// The characters of the text that GBK cannot encode, each once, in order of appearance
+// (a byte that is not valid UTF-8 counts as one such character, shown as U+FFFD).
+std::vector<std::string> unencodable(std::string_view utf8);
 // GBK bytes -> UTF-8. Bytes that do not form a GBK character become U+FFFD each.
 std::string toUtf8(std::string_view gbkBytes);
 

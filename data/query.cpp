@@ -7,21 +7,47 @@
 #include <cstdio>
 #include <map>
 #include <strings.h>
+#include <sys/stat.h>
 
 namespace lumo::db {
 namespace {
 
 std::atomic<bool> g_freshPerQuery{false};
 
+// The engine opens whatever the path names; a FIFO would block the open for ever and a
+// device would be read as a database, so only regular files get that far.
+void requireRegularFile(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) throw DbError("unable to open database file: " + path, DbFault::FileUnusable);
+  if (!S_ISREG(info.st_mode)) throw DbError("not a regular file: " + path, DbFault::FileUnusable);
+}
+
 sqlite3* openReadOnly(const std::string& path) {
+  requireRegularFile(path);
   sqlite3* db = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   if (rc != SQLITE_OK) {
     std::string message = db ? sqlite3_errmsg(db) : sqlite3_errstr(rc);
     sqlite3_close(db);
-    throw DbError(message + ": " + path);
+    throw DbError(message + ": " + path, DbFault::FileUnusable);
   }
   return db;
+}
+
+// The engine's message, with the fault it stands for.
+DbError errorOf(sqlite3* db) {
+  std::string message = sqlite3_errmsg(db);
+  switch (sqlite3_errcode(db)) {
+    case SQLITE_CANTOPEN:
+    case SQLITE_NOTADB:
+    case SQLITE_CORRUPT:
+    case SQLITE_IOERR:
+    case SQLITE_PERM: return DbError(message, DbFault::FileUnusable);
+    case SQLITE_ERROR:
+      if (message.rfind("no such table", 0) == 0) return DbError(message, DbFault::TableMissing);
+      return DbError(message);
+    default: return DbError(message);
+  }
 }
 
 struct CachedConnections {
@@ -65,7 +91,7 @@ Value columnValue(sqlite3_stmt* stmt, int col) {
 ResultSet execute(sqlite3* db, std::string_view sql, const std::vector<Param>& params) {
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr) != SQLITE_OK)
-    throw DbError(sqlite3_errmsg(db));
+    throw errorOf(db);
   std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> guard(stmt, sqlite3_finalize);
   bindParams(db, stmt, params);
   int count = sqlite3_column_count(stmt);
@@ -75,7 +101,7 @@ ResultSet execute(sqlite3* db, std::string_view sql, const std::vector<Param>& p
   for (;;) {
     int rc = sqlite3_step(stmt);
     if (rc == SQLITE_DONE) break;
-    if (rc != SQLITE_ROW) throw DbError(sqlite3_errmsg(db));
+    if (rc != SQLITE_ROW) throw errorOf(db);
     std::vector<Value> row;
     row.reserve(static_cast<std::size_t>(count));
     for (int c = 0; c < count; ++c) row.push_back(columnValue(stmt, c));

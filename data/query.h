@@ -24,9 +24,21 @@ struct sqlite3;
 
 namespace lumo::db {
 
+// Why a statement failed. A file that is missing, not a regular file, not a database or
+// damaged, and a table that is missing, are faults of the installation: the readers report
+// them whatever their failure mode, since a report computed without the data would look
+// complete and be wrong.
+enum class DbFault { Statement, FileUnusable, TableMissing };
+
 class DbError : public std::runtime_error {
  public:
-  using std::runtime_error::runtime_error;
+  explicit DbError(const std::string& message, DbFault fault = DbFault::Statement)
+      : std::runtime_error(message), m_fault(fault) {}
+  DbFault fault() const { return m_fault; }
+  bool damagedData() const { return m_fault != DbFault::Statement; }
+
+ private:
+  DbFault m_fault;
 };
 
 using Param = std::variant<std::int64_t, double, std::string>;

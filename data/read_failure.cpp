@@ -3,11 +3,13 @@
 namespace lumo::db {
 namespace {
 
+// `file` names the database in the message of a damaged one ("" for a window's connection).
 template <class Run>
-ResultSet guarded(Failure mode, Run&& run) {
+ResultSet guarded(Failure mode, const char* file, Run&& run) {
   try {
     return run();
   } catch (const DbError& error) {
+    if (error.damagedData()) throw ReportedFailure(damagedDataMessage(file, error.what()));
     switch (mode) {
       case Failure::Zero:
       case Failure::Empty: return {};
@@ -20,13 +22,18 @@ ResultSet guarded(Failure mode, Run&& run) {
 
 }  // namespace
 
+std::string damagedDataMessage(const std::string& file, const std::string& reason) {
+  std::string name = file.empty() ? std::string("数据库文件") : "数据库文件 " + file + " ";
+  return name + "缺失或已损坏：" + reason;
+}
+
 ResultSet readRows(Failure mode, DbFile file, std::string_view sql, const std::vector<Param>& params) {
-  return guarded(mode, [&] { return runQuery(file, sql, params); });
+  return guarded(mode, fileName(file), [&] { return runQuery(file, sql, params); });
 }
 
 ResultSet readRows(Failure mode, Connection& connection, std::string_view sql,
                    const std::vector<Param>& params) {
-  return guarded(mode, [&] { return connection.run(sql, params); });
+  return guarded(mode, "", [&] { return connection.run(sql, params); });
 }
 
 CommandResult runCommand(Report& report, const std::function<void(Report&)>& body) {

@@ -9,7 +9,11 @@
 //   Failure::Reported    the command ends and the database's own message is shown to the
 //                        user (throws ReportedFailure).
 // Zero and Empty both hand back an empty ResultSet: the reader then takes its "no row"
-// value, which is 0 for numbers and "" for texts.
+// value, which is 0 for numbers and "" for texts. A key without a row is no failure.
+//
+// A missing, unreadable or damaged database file, or a missing table, is always
+// Reported, whatever the reader's way: a 0 or an empty text in its place would give a
+// complete-looking report that is wrong.
 
 #include <functional>
 #include <stdexcept>
@@ -36,6 +40,9 @@ class Notice : public std::runtime_error {
  public:
   using std::runtime_error::runtime_error;
 };
+
+// The text shown for a missing or damaged database file (or table): names the file.
+std::string damagedDataMessage(const std::string& file, const std::string& reason);
 
 ResultSet readRows(Failure mode, DbFile file, std::string_view sql,
                    const std::vector<Param>& params = {});

@@ -180,8 +180,9 @@ void TFrmNameMain::save() {
   std::vector<std::string> lines;
   for (const QString& line : paneLines()) lines.push_back(line.toStdString());
   // The write is all or nothing; say so when it did not happen rather than end silently.
-  if (naming::saveReport(chosen.toStdString(), lines).empty())
-    showError(this, QStringLiteral("文件保存失败：") + chosen);
+  std::string reason;
+  if (naming::saveReport(chosen.toStdString(), lines, reason).empty())
+    showError(this, QStringLiteral("文件保存失败：") + chosen + "\n" + QString::fromStdString(reason));
 }
 
 void TFrmNameMain::showEvent(QShowEvent* event) {

@@ -14,8 +14,15 @@ std::string proposedSaveName(const std::string& surname, const std::string& give
 bool hasReportText(const std::string& paneText) { return !db::trimmed(paneText).empty(); }
 
 std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines) {
+  std::string reason;
+  return saveReport(chosenPath, lines, reason);
+}
+
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason) {
   std::string path = withTxtExtension(chosenPath);
-  return writeRecordFile(path, lines) ? path : std::string();
+  WriteResult written = saveRecordFile(path, lines);
+  reason = written.reason;
+  return written.ok ? path : std::string();
 }
 
 }  // namespace lumo::naming

@@ -19,5 +19,7 @@ bool hasReportText(const std::string& paneText);
 // Writes the lines under `chosenPath` (".txt" added when missing). Returns the path that
 // was written, or "" when the write failed (no file is left behind then).
 std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines);
+// The same; a failure puts its reason (for the error box) into `reason`.
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason);
 
 }  // namespace lumo::naming

@@ -13,10 +13,13 @@
 #include <fstream>
 
 #include "app/commands.h"
+#include "app/database_gate.h"
 #include "app/input_panel.h"
 #include "app/main_window.h"
 #include "app/notice_box.h"
+#include "data/database_check.h"
 #include "data/database_files.h"
+#include "data/query.h"
 
 namespace lumo {
 namespace {
@@ -90,16 +93,62 @@ TEST_F(MainWindowTest, CaptureMessages) {
   EXPECT_EQ(m_boxes.value(2), "notice:请选择出生日!");
 }
 
-TEST_F(MainWindowTest, ImpossibleDateShowsAnErrorAndKeepsTheRecord) {
+TEST_F(MainWindowTest, UnreadableYearShowsAnErrorAndKeepsTheRecord) {
   edit("NameA")->setText("王");
   edit("NameB")->setText("明");
   ASSERT_TRUE(m_window->captureSubject(true));
-  box("SMonth")->setCurrentText("2");
-  box("Sday")->setCurrentText("30");
+  box("SYear")->setCurrentText("19x0");
   EXPECT_FALSE(m_window->captureSubject(true));
   ASSERT_EQ(m_boxes.size(), 1);
   EXPECT_TRUE(m_boxes[0].startsWith("error:"));
   EXPECT_EQ(m_window->subject().lunarText, "己未(羊年)十一月十四");
+}
+
+TEST_F(MainWindowTest, ImpossibleDateAndMinuteShowNoticesAndNoReport) {
+  edit("NameA")->setText("王");
+  edit("NameB")->setText("明");
+  box("SMonth")->setCurrentText("2");
+  box("Sday")->setCurrentText("30");
+  m_window->runCommand("姓名详解");
+  box("Sday")->setCurrentText("1");
+  box("CBFen")->setCurrentText("75");
+  m_window->runCommand("八字分析");
+  EXPECT_EQ(m_boxes, (QStringList{"notice:公历1980年2月只有29天!", "notice:出生分钟只能是0到59!"}));
+  EXPECT_FALSE(m_window->findChild<QPlainTextEdit*>("ReportPane")->isVisible());
+}
+
+// A damaged Tgcode.dll: the start names it, the BaZi command is refused without a report,
+// and the name analysis, which does not read it, still runs.
+TEST_F(MainWindowTest, DamagedDatabaseIsNamedAndItsCommandsRefused) {
+  namespace fs = std::filesystem;
+  fs::path dir = fs::temp_directory_path() / ("lumo-gui-damaged-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  for (db::DbFile file : db::allDatabaseFiles())
+    fs::copy_file(fs::path(db::dataFolder()) / db::fileName(file), dir / db::fileName(file),
+                  fs::copy_options::overwrite_existing);
+  std::ofstream(dir / "Tgcode.dll", std::ios::binary | std::ios::trunc) << std::string(4096, 'x');
+  db::setDataFolder(dir.string());
+  db::dropCachedConnections();
+  std::string startText = checkDatabasesAtStart();
+  EXPECT_NE(startText.find("Tgcode.dll"), std::string::npos);
+  EXPECT_NE(startText.find("不是数据库文件"), std::string::npos);
+  EXPECT_EQ(startText.find("Voduzid.dll"), std::string::npos);
+
+  edit("NameA")->setText("王");
+  edit("NameB")->setText("明");
+  m_window->runCommand("八字分析");
+  ASSERT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(m_boxes[0].startsWith("error:数据库文件 Tgcode.dll 缺失或已损坏：不是数据库文件")) << m_boxes[0].toStdString();
+  auto* pane = m_window->findChild<QPlainTextEdit*>("ReportPane");
+  EXPECT_FALSE(pane->isVisible());
+  m_window->runCommand("姓名详解");
+  EXPECT_EQ(m_boxes.size(), 1);
+  EXPECT_TRUE(pane->isVisible());
+
+  setDatabaseProblems({});
+  db::dropCachedConnections();
+  db::setDataFolder("");
+  fs::remove_all(dir);
 }
 
 TEST_F(MainWindowTest, NewReadingClearsNamesAndPane) {

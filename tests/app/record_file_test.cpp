@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
+#include <signal.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -32,6 +36,92 @@ TEST(RecordFile, FailedWriteLeavesNoFile) {
   EXPECT_FALSE(fs::exists(path));
   EXPECT_FALSE(fs::exists(path + ".part"));
   EXPECT_FALSE(readRecordFile(path));
+}
+
+class RecordSave : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    m_dir = fs::temp_directory_path() /
+            ("lumo-record-" + std::to_string(::getpid()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    fs::remove_all(m_dir);
+    fs::create_directories(m_dir);
+  }
+  void TearDown() override { fs::remove_all(m_dir); }
+  static std::string bytesOf(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+  }
+  // Only the named files are left in the folder: no temporary file survives.
+  void expectOnly(std::vector<std::string> names) {
+    std::vector<std::string> found;
+    for (const auto& entry : fs::directory_iterator(m_dir)) found.push_back(entry.path().filename().string());
+    std::sort(found.begin(), found.end());
+    std::sort(names.begin(), names.end());
+    EXPECT_EQ(found, names);
+  }
+  fs::path m_dir;
+};
+
+TEST_F(RecordSave, PlantedLinksAreNeverFollowed) {
+  fs::path victim = m_dir / "victim";
+  std::ofstream(victim) << "keep";
+  fs::create_symlink(victim, m_dir / "a.txt.part");  // where the old fixed temporary name lay
+  WriteResult written = saveRecordFile((m_dir / "a.txt").string(), {"新"});
+  ASSERT_TRUE(written.ok) << written.reason;
+  EXPECT_EQ(bytesOf(victim), "keep");
+  EXPECT_EQ(bytesOf(m_dir / "a.txt"), "\xD0\xC2\r\n");
+  // A link in place of the target is replaced by the file; what it pointed at stays.
+  fs::create_symlink(victim, m_dir / "b.txt");
+  ASSERT_TRUE(saveRecordFile((m_dir / "b.txt").string(), {"新"}).ok);
+  EXPECT_FALSE(fs::is_symlink(m_dir / "b.txt"));
+  EXPECT_EQ(bytesOf(victim), "keep");
+  expectOnly({"victim", "a.txt.part", "a.txt", "b.txt"});
+}
+
+TEST_F(RecordSave, KeepsTheModeAndRefusesAReadOnlyTarget) {
+  fs::path target = m_dir / "a.txt";
+  std::ofstream(target) << "old";
+  ::chmod(target.c_str(), 0640);
+  ASSERT_TRUE(saveRecordFile(target.string(), {"新"}).ok);
+  struct stat info {};
+  ::stat(target.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0640u);
+
+  ::chmod(target.c_str(), 0444);
+  WriteResult written = saveRecordFile(target.string(), {"另一份"});
+  EXPECT_FALSE(written.ok);
+  EXPECT_EQ(written.reason, "文件为只读，不能覆盖");
+  EXPECT_EQ(bytesOf(target), "\xD0\xC2\r\n");
+  ::stat(target.c_str(), &info);
+  EXPECT_EQ(info.st_mode & 07777, 0444u);
+  expectOnly({"a.txt"});
+}
+
+TEST_F(RecordSave, UnencodableCharactersAreRefusedByName) {
+  WriteResult written = saveRecordFile((m_dir / "a.txt").string(), {"王明", "评分😀 한국 😀", "?"});
+  EXPECT_FALSE(written.ok);
+  EXPECT_EQ(written.reason, "报告中有GBK编码无法保存的字符：😀 한 국");
+  expectOnly({});
+}
+
+TEST_F(RecordSave, AFullDiskIsReportedAndLeavesNothing) {
+  // A file-size limit makes write() fail part-way as a full disk does.
+  struct rlimit old {};
+  ::getrlimit(RLIMIT_FSIZE, &old);
+  struct rlimit small = old;
+  small.rlim_cur = 16;
+  auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+  std::vector<std::string> lines(100, "一行报告文字");
+  WriteResult written = saveRecordFile((m_dir / "a.txt").string(), lines);
+  ::setrlimit(RLIMIT_FSIZE, &old);
+  ::signal(SIGXFSZ, previous);
+  EXPECT_FALSE(written.ok);
+  EXPECT_EQ(written.reason.rfind("写入失败", 0), 0u) << written.reason;
+  expectOnly({});
 }
 
 TEST(RecordFile, ExtensionAppendedOnlyWhenMissing) {

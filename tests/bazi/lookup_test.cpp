@@ -4,6 +4,7 @@
 
 #include "bazi/stem_branch.h"
 #include "bazi/stem_lookup.h"
+#include "data/read_failure.h"
 #include "bazi_fixture.h"
 
 namespace lumo::bazi {
@@ -50,13 +51,14 @@ TEST(Lookups, QuotesAndWildcardsInAKeyFindNothing) {
   EXPECT_EQ(lookupElement("金"), "") << "only stems and branches have rows";
 }
 
-TEST(Lookups, AMissingDatabaseGivesEmptyTexts) {
+// Empty texts here would make a report without ten gods, elements and 纳音 look whole.
+TEST(Lookups, AMissingDatabaseOrTableIsReported) {
   FixtureFolder folder;  // no Tgcode.dll at all
-  EXPECT_EQ(lookupTenGod("甲丙"), "");
-  EXPECT_EQ(lookupNayin("丙寅 "), "");
-  EXPECT_EQ(lookupElement("甲"), "");
+  EXPECT_THROW(lookupTenGod("甲丙"), db::ReportedFailure);
+  EXPECT_THROW(lookupNayin("丙寅 "), db::ReportedFailure);
+  EXPECT_THROW(lookupElement("甲"), db::ReportedFailure);
   folder.addFile(db::DbFile::Tgcode, "CREATE TABLE other (x TEXT);");
-  EXPECT_EQ(lookupTenGod("甲丙"), "") << "a missing table as well";
+  EXPECT_THROW(lookupTenGod("甲丙"), db::ReportedFailure) << "a missing table as well";
 }
 
 TEST(JieTerms, TheTwelveJieAndNothingElse) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
 
@@ -54,6 +56,29 @@ TEST(LunarToSolar, InvalidDays) {
   EXPECT_FALSE(IsValidLunarDate({2023, 13, 1, false}));
   EXPECT_FALSE(IsValidLunarDate({2023, 1, 31, false}));
   EXPECT_TRUE(IsValidLunarDate({2023, 1, 29, false}));
+}
+
+// Typed numbers reach these functions unchecked: the extremes give the fallback or a
+// plain answer, never a signed overflow or a shift beyond the word.
+TEST(LunarToSolar, ExtremeNumbersNeverOverflow) {
+  const int extremes[] = {INT_MIN, INT_MIN + 1, -1, 0, 13, 17, 33, 1899, 2101, INT_MAX - 1, INT_MAX};
+  for (int a : extremes) {
+    for (int b : extremes) {
+      EXPECT_EQ(solarOf({2020, a, b, false}), "0001-01-01") << a << " " << b;
+      EXPECT_EQ(solarOf({a, 1, b, true}), "0001-01-01") << a << " " << b;
+      EXPECT_EQ(solarOf({a, b, 1, false}), "0001-01-01") << a << " " << b;
+    }
+    EXPECT_EQ(LunarLeapMonth(a), 0) << a;
+    EXPECT_EQ(LunarLeapDays(a), 0) << a;
+    EXPECT_EQ(LunarYearDays(a), 348) << a;
+    EXPECT_EQ(LunarMonthDays(2020, a), a < 1 ? LunarMonthDays(2020, 1) : 29) << a;
+    EXPECT_EQ(LunarMonthName(a, false), "月") << a;
+    if (a < 1 || a > 30) EXPECT_EQ(LunarDayName(a), "") << a;
+  }
+  EXPECT_EQ(solarOf({2020, 1, 0, false}), "0001-01-01");
+  EXPECT_EQ(solarOf({2020, 0, 1, false}), "0001-01-01");
+  EXPECT_EQ(LunarYearName(INT_MIN), "");
+  EXPECT_FALSE(LunarYearName(INT_MAX).empty());
 }
 
 TEST(LunarRoundTrip, EveryDayFrom1901ToTheEndOf2099) {

@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 #include <sqlite3.h>
 
+#include <sys/stat.h>
+
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 
 #include "data/read_failure.h"
 
@@ -49,30 +53,60 @@ TEST_F(QueryFailure, HostileKeysAreValues) {
   EXPECT_EQ(like.size(), 3u);  // a pattern is a pattern only where the statement says like
 }
 
-TEST_F(QueryFailure, MissingTableInEachMode) {
-  const char* sql = "select bh from nosuchtable";
-  EXPECT_TRUE(readRows(Failure::Zero, DbFile::Voduzid, sql).empty());
-  EXPECT_TRUE(readRows(Failure::Empty, DbFile::Voduzid, sql).empty());
-  EXPECT_THROW(readRows(Failure::SilentStop, DbFile::Voduzid, sql), CommandStopped);
+// A key without a row and a statement the file cannot run keep the reader's own way.
+TEST_F(QueryFailure, NoRowAndBadStatementInEachMode) {
+  for (const char* sql : {"select bh from word where zi = 'none'", "select nosuchcolumn from word"}) {
+    EXPECT_TRUE(readRows(Failure::Zero, DbFile::Voduzid, sql).empty()) << sql;
+    EXPECT_TRUE(readRows(Failure::Empty, DbFile::Voduzid, sql).empty()) << sql;
+  }
+  EXPECT_TRUE(readRows(Failure::SilentStop, DbFile::Voduzid, "select bh from word where zi = 'none'").empty());
+  EXPECT_THROW(readRows(Failure::SilentStop, DbFile::Voduzid, "select nosuchcolumn from word"), CommandStopped);
   try {
-    readRows(Failure::Reported, DbFile::Voduzid, sql);
+    readRows(Failure::Reported, DbFile::Voduzid, "select nosuchcolumn from word");
     FAIL();
   } catch (const ReportedFailure& e) {
-    EXPECT_NE(std::string(e.what()).find("nosuchtable"), std::string::npos) << "the database's own message";
+    EXPECT_NE(std::string(e.what()).find("nosuchcolumn"), std::string::npos) << "the database's own message";
   }
 }
 
-TEST_F(QueryFailure, MissingFileIsAFailureNotANewFile) {
-  EXPECT_TRUE(readRows(Failure::Zero, DbFile::KelFile, "select 1").empty());
-  EXPECT_THROW(readRows(Failure::Reported, DbFile::KelFile, "select 1"), ReportedFailure);
-  EXPECT_FALSE(std::filesystem::exists(m_dir / "KelFile.dll"));
+// A missing table, a missing, empty, garbage or truncated file and a FIFO are reported in
+// every mode, naming the file: a 0 or an empty text would make a wrong report look whole.
+TEST_F(QueryFailure, DamagedDataIsReportedInEveryMode) {
+  auto expectReported = [](DbFile file, const char* sql, const char* what) {
+    for (Failure mode : {Failure::Zero, Failure::Empty, Failure::SilentStop, Failure::Reported}) {
+      try {
+        readRows(mode, file, sql);
+        ADD_FAILURE() << what << " was not reported";
+      } catch (const ReportedFailure& e) {
+        EXPECT_NE(std::string(e.what()).find(fileName(file)), std::string::npos) << e.what();
+      }
+    }
+  };
+  expectReported(DbFile::Voduzid, "select bh from nosuchtable", "missing table");
+  expectReported(DbFile::KelFile, "select 1", "missing file");
+  EXPECT_FALSE(std::filesystem::exists(m_dir / "KelFile.dll")) << "no new file is created";
+
+  auto write = [&](const char* name, const std::string& bytes) {
+    dropCachedConnections();
+    std::ofstream(m_dir / name, std::ios::binary) << bytes;
+  };
+  write("dream.dll", "");
+  expectReported(DbFile::Dream, "select weight from chenggu", "empty file");
+  write("dream.dll", std::string(4096, 'x'));
+  expectReported(DbFile::Dream, "select weight from chenggu", "garbage");
+  std::ifstream whole(m_dir / "Voduzid.dll", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(whole)), {});
+  write("Tgcode.dll", bytes.substr(0, 100));
+  expectReported(DbFile::Tgcode, "select bh from word", "truncated file");
+  ASSERT_EQ(::mkfifo((m_dir / "KelBirth.dll").c_str(), 0600), 0);
+  expectReported(DbFile::KelBirth, "select 1", "FIFO");  // refused at once, never opened
 }
 
 TEST_F(QueryFailure, SilentStopKeepsTheLinesWritten) {
   Report report;
   CommandResult result = runCommand(report, [](Report& r) {
     r.add("header");
-    readRows(Failure::SilentStop, DbFile::KelFile, "select 1");
+    readRows(Failure::SilentStop, DbFile::Voduzid, "select nosuchcolumn from word");
     r.add("never");
   });
   EXPECT_EQ(result.outcome, Outcome::Stopped);

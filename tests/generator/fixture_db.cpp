@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "data/database_files.h"
+#include "tests/support/schema_stamp.h"
 
 namespace lumo::generator::test {
 namespace {
@@ -46,6 +47,7 @@ FixtureDb::FixtureDb() {
           ("lumo-generator-" + std::to_string(::getpid()) + "-" + std::to_string(g_serial++));
   std::filesystem::create_directories(m_dir);
   exec(kSchema);
+  exec("CREATE TABLE ziyi (zi TEXT);" + lumo::testing::schemaStampSql());
   exec(kWordRows);
   db::setDataFolder(m_dir.string());
   db::dropCachedConnections();

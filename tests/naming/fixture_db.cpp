@@ -13,6 +13,7 @@
 #include "data/query.h"
 #include "data/unscramble.h"
 #include "naming/strokes.h"
+#include "tests/support/schema_stamp.h"
 
 namespace fs = std::filesystem;
 
@@ -58,7 +59,7 @@ FixtureFolder::FixtureFolder() {
   fs::remove_all(m_path);
   fs::create_directories(m_path);
   for (db::DbFile file : {db::DbFile::Voduzid, db::DbFile::KelFile, db::DbFile::KelBirth}) {
-    exec(file, schemaOf(folderOf(file)));
+    exec(file, schemaOf(folderOf(file)) + lumo::testing::schemaStampSql());
   }
   db::setDataFolder(m_path);
   resetReaders();

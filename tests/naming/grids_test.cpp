@@ -41,13 +41,15 @@ TEST_F(Grids_, SancaiGradeByRowAndGrade) {
   EXPECT_DOUBLE_EQ(SancaiGrade("木木木"), -1);
 }
 
-TEST_F(Grids_, FailingSancaiOrNumberReadStopsSilently) {
+TEST_F(Grids_, FailingSancaiReadStopsSilentlyAndMissingDataIsReported) {
+  m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN djc TO grade");
+  EXPECT_THROW(SancaiGrade("木木木"), db::CommandStopped);
   m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai");
-  EXPECT_THROW(SancaiGrade("木木木"), db::CommandStopped);
+  EXPECT_THROW(SancaiGrade("木木木"), db::ReportedFailure);
   m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
-  EXPECT_THROW(NumberText(1, 0), db::CommandStopped);
+  EXPECT_THROW(NumberText(1, 0), db::ReportedFailure);
   m_db.remove(db::DbFile::KelFile);
-  EXPECT_THROW(SancaiGrade("木木木"), db::CommandStopped);
+  EXPECT_THROW(SancaiGrade("木木木"), db::ReportedFailure);
 }
 
 TEST_F(Grids_, ScoreFromTheTableOrComputed) {
@@ -61,11 +63,11 @@ TEST_F(Grids_, ScoreFromTheTableOrComputed) {
   EXPECT_DOUBLE_EQ(NameScore("王", "三一"), 66);
   m_db.addZh(15, 17, 4, 1, 77);
   EXPECT_DOUBLE_EQ(NameScore("欧阳", "王一"), 77);
-  // A stored 0 means no score; a missing table falls back without a stop.
+  // A stored 0 means no score; a missing table is reported, not scored without it.
   m_db.exec(db::DbFile::Voduzid, "UPDATE zh SET zf = 0 WHERE bh11 = 4 AND bh21 = 1");
   EXPECT_DOUBLE_EQ(NameScore("王", "一"), 94);
   m_db.exec(db::DbFile::Voduzid, "DROP TABLE zh");
-  EXPECT_DOUBLE_EQ(NameScore("王", "一"), 94);
+  EXPECT_THROW(NameScore("王", "一"), db::ReportedFailure);
 }
 
 TEST_F(Grids_, AllUnluckyWithoutSancaiRowScoresFiftyFive) {

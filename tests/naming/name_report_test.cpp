@@ -106,14 +106,25 @@ TEST_F(NameReportTest, FailingSancai2009ReadIsReported) {
 }
 
 TEST_F(NameReportTest, SilentStopKeepsTheLinesWritten) {
-  m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
+  // A statement the file cannot run stops silently; the score needs the 三才 grade, so
+  // the report stops before it.
+  m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN djc TO grade");
   Lines lines;
   EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Stopped);
-  ASSERT_EQ(lines.size(), 8u);
+  EXPECT_EQ(lines, kHeader);
+}
+
+TEST_F(NameReportTest, MissingTableOrFileIsReportedNamingTheFile) {
+  m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
+  Lines lines;
+  db::CommandResult result = run(panel("王", "一"), lines);
+  EXPECT_EQ(result.outcome, db::Outcome::Failed);
+  EXPECT_NE(result.message.find("KelFile.dll"), std::string::npos) << result.message;
+  ASSERT_EQ(lines.size(), 8u) << "the lines before the failing read stay";
   EXPECT_EQ(lines[7], "【天格5的解析】：天格数是先祖留传下来的，其数理对人影响不大。");
 
-  m_db.remove(db::DbFile::KelFile);  // the score needs the 三才 grade: stop before it
-  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Stopped);
+  m_db.remove(db::DbFile::KelFile);
+  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Failed);
   EXPECT_EQ(lines, kHeader);
 }
 

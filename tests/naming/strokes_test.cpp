@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "data/query.h"
+#include "data/read_failure.h"
 #include "fixture_db.h"
 #include "naming/character_info.h"
 #include "naming/strokes.h"
@@ -39,10 +40,12 @@ TEST_F(Strokes, LooksUpSimplifiedThenTraditional) {
   for (const auto& c : cases) EXPECT_EQ(StrokeCount(c.character), c.strokes) << "[" << c.character << "]";
 }
 
-TEST_F(Strokes, MissingDatabaseReadsZeroAndIsNotRemembered) {
+// A missing dictionary is reported, never read as 0 strokes (which would score every name
+// wrongly), and the failure is not remembered once the file is back.
+TEST_F(Strokes, MissingDatabaseIsReportedAndNotRemembered) {
   m_db.remove(db::DbFile::Voduzid);
-  EXPECT_EQ(StrokeCount("王"), 0);
-  EXPECT_EQ(gridsOfStrokes(strokesOfName("王", "王"))[kTian], 1);  // 天格 still 1
+  EXPECT_THROW(StrokeCount("王"), db::ReportedFailure);
+  EXPECT_THROW(strokesOfName("王", "王"), db::ReportedFailure);
   m_db.exec(db::DbFile::Voduzid, test::schemaOf("Voduzid"));
   m_db.addWord("王", "王", 4);
   db::dropCachedConnections();
