@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -24,9 +25,9 @@ int number(std::string_view text) {
   return value;
 }
 
-// "yyyy-MM-dd HH:mm:ss" as a day serial.
-double serialOfText(std::string_view t) {
-  if (t.size() < 19) return 0;
+// "yyyy-MM-dd HH:mm:ss" as a day serial; nullopt when the text is too short.
+std::optional<double> serialOfText(std::string_view t) {
+  if (t.size() < 19) return std::nullopt;
   int days = serialOf(number(t.substr(0, 4)), number(t.substr(5, 2)), number(t.substr(8, 2)));
   int seconds = number(t.substr(11, 2)) * 3600 + number(t.substr(14, 2)) * 60 + number(t.substr(17, 2));
   return days + seconds / 86400.0;
@@ -40,8 +41,9 @@ bool parseLine(std::string_view line, JieMoment& m) {
     field[i] = line.substr(0, tab);
     line = tab == std::string_view::npos ? std::string_view() : line.substr(tab + 1);
   }
-  m = {number(field[0]), number(field[1]), serialOfText(field[3])};
-  return m.year > 0 && m.jie >= 0 && m.jie < 12 && m.serial > 0;
+  auto serial = serialOfText(field[3]);
+  m = {number(field[0]), number(field[1]), serial.value_or(0)};
+  return serial && m.year > 0 && m.jie >= 0 && m.jie < 12;
 }
 
 std::vector<JieMoment> parsedTable() {

@@ -17,7 +17,9 @@ constexpr int kLastYear = 2101;
 
 std::string momentText(double serial) {
   long long seconds = std::llround(serial * 86400.0);
-  long long day = seconds / 86400, rest = seconds % 86400;
+  // Serials before 1899-12-30 are negative: split with the day rounded down.
+  long long day = seconds >= 0 ? seconds / 86400 : -((-seconds + 86399) / 86400);
+  long long rest = seconds - day * 86400;
   lumo::Date d = lumo::dateOf(static_cast<double>(day));
   char text[32];
   std::snprintf(text, sizeof text, "%04d-%02d-%02d %02lld:%02lld:%02lld", d.year, d.month, d.day, rest / 3600,
