@@ -1,11 +1,12 @@
 #pragma once
 // The four-pillar chart (八字) of a Gregorian birth moment, returned as a value.
 //
-// computeBaziChart is the whole calculation: pillars by fixed boundaries (pillars.h), the
-// hidden stems of the four positions, the fetal origin, the direction and starting age of
-// the great luck, and the ten great-luck pillars with their 纳音 and ten gods. The same
-// input always gives the same chart; nothing of it is kept between calls, and the report
-// prints the chart it was handed. Texts are UTF-8.
+// computeBaziChart is the whole calculation: pillars by fixed boundaries (pillars.h), or
+// under ChartRules by the true 节 moments and the late 子 hour, the hidden stems of the
+// four positions, the fetal origin, the direction and starting age of the great luck, and
+// the ten great-luck pillars with their 纳音 and ten gods. The same input always gives the
+// same chart; nothing of it is kept between calls, and the report prints the chart it was
+// handed. Texts are UTF-8.
 
 #include <functional>
 #include <optional>
