@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "app/subject.h"
+#include "bazi/chart_options.h"
 #include "data/read_failure.h"
 
 class QWidget;
@@ -21,6 +22,8 @@ class MainHost {
   // Runs capture subject; shows its notice or error and returns false when it stops.
   virtual bool captureSubject(bool requireGivenName) = 0;
   virtual Subject& subject() = 0;
+  // The birthplace and chart options of the BaZi report; a host without them has none.
+  virtual bazi::ChartOptions chartOptions() const { return {}; }
   // Clears the report pane, writes the report's lines, shows the pane at its first line;
   // an error outcome shows an error box, a notice the notice box.
   virtual void showReport(const db::Report& report, const db::CommandResult& result) = 0;

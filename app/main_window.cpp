@@ -17,6 +17,7 @@
 #include <QVBoxLayout>
 #include <filesystem>
 
+#include "app/birthplace_panel.h"
 #include "app/command_layout.h"
 #include "app/commands.h"
 #include "app/database_gate.h"
@@ -78,6 +79,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     move(screen->availableGeometry().center() - QPoint(400, 300));
 }
 
+bazi::ChartOptions MainWindow::chartOptions() const { return m_birthplace->chartOptions(); }
+
 void MainWindow::buildMenus() {
   for (const auto& menu : menuLayout()) {
     auto* m = menuBar()->addMenu(QString::fromUtf8(menu.title));
@@ -106,8 +109,9 @@ QWidget* MainWindow::buildHeader() {
   layout->setContentsMargins(0, 0, 6, 2);
   layout->setSpacing(2);
   layout->addWidget(m_panel = new InputPanel(band));
-  auto addRow = [&](const std::vector<const char*>& captions, const char* colour) {
+  auto addRow = [&](const std::vector<const char*>& captions, const char* colour, QWidget* lead = nullptr) {
     auto* row = new QHBoxLayout;
+    if (lead) row->addWidget(lead);
     row->addStretch();
     for (const char* caption : captions) {
       auto* button = commandButton(caption, band);
@@ -118,7 +122,7 @@ QWidget* MainWindow::buildHeader() {
     layout->addLayout(row);
   };
   addRow(headerRow1(), "navy");
-  addRow(headerRow2(), "red");
+  addRow(headerRow2(), "red", m_birthplace = new BirthplacePanel(band));
   return band;
 }
 

@@ -16,6 +16,7 @@ class QLabel;
 namespace lumo {
 
 class InputPanel;
+class BirthplacePanel;
 
 class MainWindow final : public QMainWindow, public MainHost {
   Q_OBJECT
@@ -27,6 +28,7 @@ class MainWindow final : public QMainWindow, public MainHost {
   PanelInput panelInput() const override;
   bool captureSubject(bool requireGivenName) override;
   Subject& subject() override { return m_subject; }
+  bazi::ChartOptions chartOptions() const override;
   void showReport(const db::Report& report, const db::CommandResult& result) override;
   void focusSurname() override;
 
@@ -50,6 +52,7 @@ class MainWindow final : public QMainWindow, public MainHost {
   QPushButton* commandButton(const char* caption, QWidget* parent);
 
   InputPanel* m_panel = nullptr;
+  BirthplacePanel* m_birthplace = nullptr;
   QPlainTextEdit* m_pane = nullptr;
   QLabel* m_marquee = nullptr;
   Subject m_subject;

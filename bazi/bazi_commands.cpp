@@ -10,8 +10,9 @@ void registerBaziCommands(CommandRegistry& r) {
   r.add("八字分析", [](MainHost& host) {
     if (!host.captureSubject(false)) return;
     db::Report report;
-    db::CommandResult result = db::runCommand(
-        report, [&](db::Report& lines) { bazi::writeBaziReport(host.panelInput(), host.subject(), lines); });
+    db::CommandResult result = db::runCommand(report, [&](db::Report& lines) {
+      bazi::writeBaziReport(host.panelInput(), host.subject(), lines, host.chartOptions());
+    });
     host.showReport(report, result);
   });
 }

@@ -4,6 +4,8 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/birthday_text.h"
+#include "bazi/boundary_notes.h"
+#include "bazi/chart_setup.h"
 #include "bazi/bone_weight.h"
 #include "bazi/five_elements.h"
 #include "bazi/luck_rows.h"
@@ -46,7 +48,8 @@ BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
   return m;
 }
 
-void writeHeader(const Subject& subject, const BirthMoment& m, db::Report& report) {
+void writeHeader(const Subject& subject, const BirthMoment& m, const std::vector<std::string>& extra,
+                 db::Report& report) {
   std::string iso = formatDate(m.date);
   report.add("姓氏：" + subject.surname);
   report.add("年龄：" + std::to_string(today().year - m.date.year) + "岁");
@@ -55,6 +58,7 @@ void writeHeader(const Subject& subject, const BirthMoment& m, db::Report& repor
   report.add("农历：" + subject.lunarText);
   report.add("属相：" + subject.zodiac);
   report.add("星座：" + subject.starSign);
+  for (const std::string& line : extra) report.add(line);
   report.add(kSeparator);
 }
 
@@ -74,29 +78,55 @@ void writeBoneWeight(const Subject& subject, const BirthMoment& m, db::Report& r
     report.add(readBoneWeight(subject.lunarYearNumber, month, day, line, m.hourText));
 }
 
+// The chart of the fixed rules, or with any option the chart of the clocks and rules that
+// the options give, with its header lines and boundary notes.
+struct ChartRun {
+  BaziChart chart;
+  std::vector<std::string> headerLines;
+  std::vector<BoundaryNote> notes;
+};
+
+ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options) {
+  ChartRun run;
+  std::optional<BaziChart> chart;
+  if (!options.any()) {
+    chart = computeBaziChart(m.date.year, m.date.month, m.date.day, m.sex, m.hour);
+  } else {
+    ChartSetup setup = chartSetupOf(m.date, m.hour, m.minute, options);
+    chart = computeBaziChart(setup.moment, m.sex, setup.rules);
+    if (chart) run.notes = boundaryNotes(setup.moment, m.sex, setup.rules, *chart);
+    run.headerLines = std::move(setup.headerLines);
+  }
+  if (!chart) throw db::Notice(kDateMessage);
+  run.chart = std::move(*chart);
+  return run;
+}
+
 }  // namespace
 
-void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report) {
+void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report, const ChartOptions& options) {
   BirthMoment m = birthMomentOf(input, subject);
   subject.lunarYearNumber = std::to_string(m.lunar.year);
-  auto chart = computeBaziChart(m.date.year, m.date.month, m.date.day, m.sex, m.hour);
-  if (!chart) throw db::Notice(kDateMessage);
-  writeHeader(subject, m, report);
-  std::string elements = writeNatalLines(*chart, report);
-  writeLuckTable(*chart, m.lunar.year, report);
+  ChartRun run = chartRunOf(m, options);
+  const BaziChart& chart = run.chart;
+  writeHeader(subject, m, run.headerLines, report);
+  std::string elements = writeChartLines(chart, report);
+  writeBoundaryNotes(run.notes, report);
+  writeLuckLines(chart, report);
+  writeLuckTable(chart, m.lunar.year, report);
   report.add(kSeparator);
-  writeFiveElementSection(*chart, elements, report);
+  writeFiveElementSection(chart, elements, report);
   report.add(kSeparator);
   writeBoneWeight(subject, m, report);
-  writePersonalitySection(*chart, report);
+  writePersonalitySection(chart, report);
   report.add(kSeparator);
   report.add("");
   report.add(kClosingLine);
 }
 
-void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report) {
+void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report, const ChartOptions& options) {
   captureSubject(input, subject, false);
-  writeBaziReport(input, subject, report);
+  writeBaziReport(input, subject, report, options);
 }
 
 }  // namespace lumo::bazi

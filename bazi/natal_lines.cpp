@@ -43,7 +43,7 @@ std::string elementText(const BaziChart& c) {
          kB3 + lookupElement(c.hourStemChar) + lookupElement(c.hourBranchChar);
 }
 
-std::string writeNatalLines(const BaziChart& c, db::Report& report) {
+std::string writeChartLines(const BaziChart& c, db::Report& report) {
   report.add("胎元：" + db::trimmed(c.fetalOrigin) + "(" + lookupNayin(c.fetalOrigin) + ")");
   report.add("起运：" + c.startAgeText + "岁");
   report.add("十神：" + tenGodOf(c, c.yearStemChar) + kB3 + tenGodOf(c, c.monthStemChar) + kB3 + "日元" + kB3 +
@@ -56,9 +56,18 @@ std::string writeNatalLines(const BaziChart& c, db::Report& report) {
   report.add("纳音：" + pillarNayin(c.yearStemChar, c.yearBranchChar) + kB1 +
              pillarNayin(c.monthStemChar, c.monthBranchChar) + kB1 + pillarNayin(c.dayStemChar, c.dayBranchChar) +
              kB1 + pillarNayin(c.hourStemChar, c.hourBranchChar));
+  return elements;
+}
+
+void writeLuckLines(const BaziChart& c, db::Report& report) {
   report.add(c.luckNayinLine);
   report.add(c.luckTenGodLine);
   report.add("大运：" + c.luckPillarsLine);
+}
+
+std::string writeNatalLines(const BaziChart& c, db::Report& report) {
+  std::string elements = writeChartLines(c, report);
+  writeLuckLines(c, report);
   return elements;
 }
 

@@ -23,6 +23,10 @@ std::string hiddenStemRow(const BaziChart& chart, int index);
 // separated by three blanks (the text that the five-element tally counts).
 std::string elementText(const BaziChart& chart);
 
+// Writes the chart lines 胎元 … 纳音 and returns the element text it printed.
+std::string writeChartLines(const BaziChart& chart, db::Report& report);
+// Writes the great-luck lines: their 纳音, their ten gods and 大运.
+void writeLuckLines(const BaziChart& chart, db::Report& report);
 // Writes the lines 胎元 … 大运 and returns the element text it printed.
 std::string writeNatalLines(const BaziChart& chart, db::Report& report);
 

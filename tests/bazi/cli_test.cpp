@@ -73,5 +73,20 @@ TEST(BaziCli, AFailedCheckPrintsItsNoticeAndExitsTwo) {
   EXPECT_EQ(date.err, "请检查输入数据是否出错！\n");
 }
 
+TEST(BaziCli, BirthplaceAndChartOptions) {
+  Output o = runCli(
+      "--today 2024-06-01 bazi 张 --date 2024-4-14 --hour '子 23' --minute 30 --place 乌鲁木齐 --solar-time "
+      "--precise-terms --zi-midnight");
+  ASSERT_EQ(o.status, 0) << o.err;
+  for (const char* line : {"出生地：新疆 乌鲁木齐市（东经87.62度，北纬43.79度）\n",
+                           "排盘时间：真太阳时2024年04月14日21点20分（经度时差-129.5分，均时差-0.1分）\n",
+                           "排盘规则：节气按天文交节时刻，0点换日，23点为夜子时（时干从次日）\n",
+                           "八字：甲辰   戊辰   戊申   癸亥\n", "八字：甲辰   戊辰   戊申   壬戌\n"})
+    EXPECT_NE(o.out.find(line), std::string::npos) << line;
+  Output unknown = runCli("bazi 张 --date 2024-4-14 --place 纽约");
+  EXPECT_EQ(unknown.status, 2);
+  EXPECT_EQ(unknown.err, "找不到出生地“纽约”，请从列表中选择省份和城市。\n");
+}
+
 }  // namespace
 }  // namespace lumo::bazi
