@@ -1,6 +1,7 @@
 #include "generator/name_guard.h"
 
 #include <algorithm>
+#include <array>
 
 #include "generator/pinyin.h"
 
@@ -17,24 +18,27 @@ std::uint64_t pack(std::size_t count, Id id) {
 
 constexpr std::size_t kLongestWord = 4;
 
+// The code point at byte `i` of UTF-8 text; `i` moves past it.
+char32_t decodeAt(std::string_view s, std::size_t& i) {
+  auto b = static_cast<unsigned char>(s[i]);
+  std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+  char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
+  for (std::size_t k = 1; k < length && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  i += length;
+  return c;
+}
+
 }  // namespace
 
 std::vector<char32_t> codePointsOf(std::string_view s) {
   std::vector<char32_t> out;
-  for (std::size_t i = 0; i < s.size();) {
-    auto b = static_cast<unsigned char>(s[i]);
-    std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-    char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
-    for (std::size_t k = 1; k < length && i + k < s.size(); ++k)
-      c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
-    out.push_back(c);
-    i += length;
-  }
+  for (std::size_t i = 0; i < s.size();) out.push_back(decodeAt(s, i));
   return out;
 }
 
 NameGuard::NameGuard(const GuardData& data, const NamingOptions& options)
     : m_data(data), m_surname(codePointsOf(options.surname)), m_girl(options.sex == Sex::Female) {
+  for (char32_t c : m_surname) m_surnameBytes += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
   if (options.fixedTicked) {
     auto fixed = codePointsOf(options.fixedChar);
     if (!fixed.empty()) m_fixed = fixed.front();
@@ -83,11 +87,11 @@ NameGuard::Sound NameGuard::characterSound(char32_t c) const {
   return it == m_characterSounds.end() ? Sound{} : it->second;
 }
 
-bool NameGuard::soundsUnlucky(const std::vector<Sound>& sounds, std::size_t surnameLength) const {
+bool NameGuard::soundsUnlucky(const Sound* sounds, std::size_t count, std::size_t surnameLength) const {
   // Every span of two or more syllables that reaches into the given name.
-  for (std::size_t end = surnameLength + 1; end <= sounds.size(); ++end) {
+  for (std::size_t end = surnameLength + 1; end <= count; ++end) {
     for (std::size_t start = end >= kLongestWord ? end - kLongestWord : 0; start + 2 <= end; ++start) {
-      const Sound* span = sounds.data() + start;
+      const Sound* span = sounds + start;
       std::size_t length = end - start;
       if (std::any_of(span, span + length, [](const Sound& s) { return s.id == 0; })) continue;
       auto hit = m_unlucky.find(pack(length, [&](std::size_t i) { return span[i].id; }));
@@ -105,26 +109,32 @@ bool NameGuard::soundsUnlucky(const std::vector<Sound>& sounds, std::size_t surn
 
 bool NameGuard::admits(std::string_view name) const {
   std::string_view body = name.substr(0, name.find('('));
-  std::size_t surnameBytes = 0;
-  for (char32_t c : m_surname) surnameBytes += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
-  if (body.size() < surnameBytes) return true;
-  std::vector<char32_t> given = codePointsOf(body.substr(surnameBytes));
-  if (given.empty()) return true;
+  if (body.size() < m_surnameBytes) return true;
+  // A run's names hold at most two given characters; the buffers leave room to spare
+  // and anything longer is checked on its first characters.
+  constexpr std::size_t kMostGiven = 6;
+  std::array<char32_t, kMostGiven> given{};
+  std::size_t count = 0;
+  for (std::size_t at = m_surnameBytes; at < body.size() && count < kMostGiven;) given[count++] = decodeAt(body, at);
+  if (count == 0) return true;
 
-  for (char32_t c : given) {
+  for (std::size_t i = 0; i < count; ++i) {
+    char32_t c = given[i];
     if (std::find(m_surname.begin(), m_surname.end(), c) != m_surname.end()) return false;
     if (c != m_fixed && m_data.commonSurnames.count(c)) {
       auto info = m_data.characters.find(c);
       if (info == m_data.characters.end() || !info->second.nameSet) return false;
     }
   }
-  if (given.size() == 2 && given[0] == given[1]) {
+  if (count == 2 && given[0] == given[1]) {
     auto info = m_data.characters.find(given[0]);
     if (!m_girl || info == m_data.characters.end() || !info->second.doubled) return false;
   }
-  std::vector<Sound> sounds = m_surnameSounds;
-  for (char32_t c : given) sounds.push_back(characterSound(c));
-  return !soundsUnlucky(sounds, m_surnameSounds.size());
+  std::array<Sound, kMostGiven + 4> sounds{};
+  std::size_t heard = std::min(m_surnameSounds.size(), std::size_t{4});
+  std::copy_n(m_surnameSounds.begin(), heard, sounds.begin());
+  for (std::size_t i = 0; i < count; ++i) sounds[heard + i] = characterSound(given[i]);
+  return !soundsUnlucky(sounds.data(), heard + count, heard);
 }
 
 }  // namespace lumo::generator

@@ -58,10 +58,11 @@ class NameGuard {
 
   Sound soundOf(const std::string& reading);
   Sound characterSound(char32_t c) const;
-  bool soundsUnlucky(const std::vector<Sound>& sounds, std::size_t surnameLength) const;
+  bool soundsUnlucky(const Sound* sounds, std::size_t count, std::size_t surnameLength) const;
 
   const GuardData& m_data;
   std::vector<char32_t> m_surname;
+  std::size_t m_surnameBytes = 0;
   std::vector<Sound> m_surnameSounds;
   char32_t m_fixed = 0;
   bool m_girl = false;
