@@ -102,9 +102,9 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
   EXPECT_TRUE(bare.lines.empty());
   PanelInput badDay = panel("2023-2-29", "午 12");
   EXPECT_EQ(run(badDay).result.outcome, db::Outcome::Failed);
-  PanelInput badHour = panel("1984-2-4", "午 99");
-  ReportRun bad = run(badHour);
-  EXPECT_EQ(bad.result.outcome, db::Outcome::Failed);
+  ReportRun bad = run(panel("1984-2-4", "午 99"));  // a refused input: a notice, not an error
+  EXPECT_EQ(bad.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(bad.result.message.rfind("“午 99”不是有效的小时", 0), 0u) << bad.result.message;
   EXPECT_TRUE(bad.lines.empty());
 }
 
