@@ -129,26 +129,45 @@ void TFrmQiming::drainQueue() {
   m_drainTimer.setInterval(backlog ? 0 : kDrainIntervalMs);
 }
 
+// The pane and the list take each batch with one call apiece: the pane lays out its last
+// screenful again after every insertion, so many small insertions cost far more than one.
+// The two widgets are independent, so gathering keeps each one's order.
 void TFrmQiming::applyEvents(std::vector<generator::RunEvent> events) {
   using Kind = generator::RunEvent::Kind;
+  std::vector<std::string> memoLines, listItems;
+  auto flush = [&] {
+    if (!memoLines.empty()) appendLines(m_memo, memoLines);
+    if (!listItems.empty()) m_list->addItems(listOf(listItems));
+    memoLines.clear();
+    listItems.clear();
+  };
   for (auto& e : events) {
     switch (e.kind) {
-      case Kind::ClearList: m_list->clear(); break;
+      case Kind::ClearList:
+        listItems.clear();
+        m_list->clear();
+        break;
       case Kind::ClearMemo:
+        memoLines.clear();
         m_memo->clear();
         m_namesShown = 0;
         break;
       case Kind::MemoLines:
-        for (const auto& line : e.lines) m_namesShown += namesIn(line);
-        appendLines(m_memo, e.lines);
+        for (auto& line : e.lines) {
+          m_namesShown += namesIn(line);
+          memoLines.push_back(std::move(line));
+        }
         break;
-      case Kind::ListItems: m_list->addItems(listOf(e.lines)); break;
+      case Kind::ListItems:
+        for (auto& item : e.lines) listItems.push_back(std::move(item));
+        break;
       case Kind::Progress:
         m_progress->setRange(0, static_cast<int>(std::max<std::size_t>(e.total, 1)));
         m_progress->setValue(static_cast<int>(e.done));
         break;
     }
   }
+  flush();
 }
 
 void TFrmQiming::reportEnd(generator::RunEnd end) {
