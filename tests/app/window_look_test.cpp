@@ -9,10 +9,12 @@
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/about_box.h"
 #include "app/main_window.h"
@@ -179,6 +181,20 @@ TEST_F(WindowLook, QtDialogsSpeakChinese) {
   dialog.show();
   EXPECT_GE(dialog.width(), 780) << "room for the date column";
   dialog.reject();
+}
+
+TEST_F(WindowLook, NoticeBoxIsWideEnoughForItsCaption) {
+  setMessageRecorder(nullptr);  // the real box, closed by the timer below
+  int width = 0, wanted = 0;
+  QTimer::singleShot(0, [&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    ASSERT_NE(box, nullptr);
+    width = box->width();
+    wanted = captionWidth(box);
+    box->accept();
+  });
+  showNotice(nullptr, QStringLiteral("请选择年!"));
+  EXPECT_GE(width, wanted);
 }
 
 TEST_F(WindowLook, AboutBoxNamesTheProgramItsVersionAndLicences) {

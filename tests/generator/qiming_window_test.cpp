@@ -184,6 +184,9 @@ TEST_F(QimingWindow, ChosenSchemeRun) {
   EXPECT_EQ(listCount(), 9);
   EXPECT_FALSE(m_window->running());
   EXPECT_EQ(status(), QStringLiteral("共生成 %1 个名字，高分名字 9 个").arg(namesInMemo()));
+  auto* line = find<QLabel>("RunStatus");
+  QApplication::processEvents();  // the layout follows the new text at the next turn of the loop
+  EXPECT_GE(line->width(), line->sizeHint().width()) << "the status line is not cut";
 }
 
 TEST_F(QimingWindow, BeforeTheFirstRunTheBarAndStatusShowNothing) {
