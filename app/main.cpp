@@ -7,11 +7,14 @@
 #include "app/main_window.h"
 #include "app/notice_box.h"
 #include "app/regional_settings.h"
+#include "app/window_manners.h"
 #include "data/unscramble.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   app.setApplicationName(QStringLiteral("Lumo生辰八字取名软件"));
+  lumo::loadQtChinese(app);
+  lumo::installWindowManners(app);
   lumo::FileLocaleSource locale(lumo::FileLocaleSource::defaultPath());
   lumo::applyRegionalFormats(locale);
   QFont font(QStringLiteral("Noto Serif CJK SC"));

@@ -1,10 +1,9 @@
 // Commands that act on the main window itself: new, open record, exit, about, upgrade.
 #include <QDialog>
 #include <QFileDialog>
-#include <QLabel>
 #include <QPlainTextEdit>
-#include <QVBoxLayout>
 
+#include "app/about_box.h"
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/notice_box.h"
@@ -38,14 +37,7 @@ void saveReport(MainHost& host) {
 }
 
 void showAbout(MainHost& host) {
-  QDialog about(host.window());
-  about.setObjectName("TAbout");
-  about.setWindowTitle(QStringLiteral("关于"));
-  auto* layout = new QVBoxLayout(&about);
-  layout->addWidget(new QLabel(QStringLiteral("<b>Lumo生辰八字取名软件</b>"), &about));
-  layout->addWidget(new QLabel(QStringLiteral("版本 1.0\n\n批八字、析姓名、自动起名、万年历与黄道吉日。\n"
-                                              "所有测算结果只作参考，愿你的名字伴你一生顺遂。"),
-                               &about));
+  AboutBox about(host.window());
   about.exec();
 }
 

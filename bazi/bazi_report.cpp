@@ -26,13 +26,18 @@ struct BirthMoment {
   std::string hourText, minute, sex;
 };
 
-int clockHour(const std::string& text) {
+// The clock hour of `text` (the part after the branch); `typed` is the item as typed,
+// which the notice quotes, since `text` is empty when the branch and blank are missing.
+int clockHour(const std::string& text, const std::string& typed) {
   int hour = -1;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || hour < 0 || hour > 23)
-    throw db::ReportedFailure("“" + text + "”不是有效的小时。");
+    throw db::Notice("“" + typed + "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   return hour;
 }
+
+// A lunar input out of range has already become 0001-01-01, so the date is not quoted.
+const std::string kOutOfRange = std::string(kDateMessage) + "出生日期超出了可以推算的范围，请选择1901年至2099年之间的日期。";
 
 BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
   BirthMoment m;
@@ -40,9 +45,9 @@ BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
   if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
   m.date = *date;
   m.lunar = SolarToLunar(serialOf(m.date));
-  if (m.lunar.year == 0) throw db::Notice(kDateMessage);
+  if (m.lunar.year == 0) throw db::Notice(kOutOfRange);
   m.hourText = hourNumberText(subject.hourText);
-  m.hour = clockHour(m.hourText);
+  m.hour = clockHour(m.hourText, subject.hourText);
   m.minute = db::trimmed(input.minute);
   m.sex = db::trimmed(input.sex);
   return m;
@@ -86,7 +91,7 @@ struct ChartRun {
   std::vector<BoundaryNote> notes;
 };
 
-ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options) {
+ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options, const std::string& typedDate) {
   ChartRun run;
   std::optional<BaziChart> chart;
   if (!options.any()) {
@@ -97,7 +102,7 @@ ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options) {
     if (chart) run.notes = boundaryNotes(setup.moment, m.sex, setup.rules, *chart);
     run.headerLines = std::move(setup.headerLines);
   }
-  if (!chart) throw db::Notice(kDateMessage);
+  if (!chart) throw db::Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
   run.chart = std::move(*chart);
   return run;
 }
@@ -107,7 +112,7 @@ ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options) {
 void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report, const ChartOptions& options) {
   BirthMoment m = birthMomentOf(input, subject);
   subject.lunarYearNumber = std::to_string(m.lunar.year);
-  ChartRun run = chartRunOf(m, options);
+  ChartRun run = chartRunOf(m, options, subject.gregorianDate);
   const BaziChart& chart = run.chart;
   writeHeader(subject, m, run.headerLines, report);
   std::string elements = writeChartLines(chart, report);

@@ -21,6 +21,8 @@ TFRM_Date::Selection g_selection;
 constexpr int kDayLeft = 14, kDayTop = 56, kLunarLeft = 13, kLunarTop = 73;
 constexpr int kCellWidth = 42, kRowHeight = 32, kLabelWidth = 36;
 constexpr int kWindowWidth = 316, kWindowHeight = 316;
+// The lower weekday row starts this far below the top of the last week's lunar labels.
+constexpr int kLowerRowGap = 20;
 
 QString qs(const std::string& text) { return QString::fromStdString(text); }
 
@@ -50,7 +52,9 @@ TFRM_Date::TFRM_Date(QWidget* parent)
   buildCaptions();
   buildWeekdayRow(38);
   buildGrid();
-  buildWeekdayRow(kLunarTop + 5 * kRowHeight + 20);
+  m_lowerWeekdays = buildWeekdayRow(kLunarTop + 5 * kRowHeight + kLowerRowGap);
+  for (int col = 0; col < calendar::kGridColumns; ++col)
+    m_lowerWeekdays[static_cast<std::size_t>(col)]->setObjectName("LowerWeekday" + QString::number(col));
   buildFooter();
 
   if (QScreen* screen = parent ? parent->screen() : QGuiApplication::primaryScreen())
@@ -86,7 +90,8 @@ void TFRM_Date::buildCaptions() {
   connect(m_monthSpin, &QSpinBox::valueChanged, this, changed);
 }
 
-void TFRM_Date::buildWeekdayRow(int top) {
+std::array<QLabel*, calendar::kGridColumns> TFRM_Date::buildWeekdayRow(int top) {
+  std::array<QLabel*, calendar::kGridColumns> row{};
   static const char* const kNames[calendar::kGridColumns] = {"星期日", "星期一", "星期二", "星期三",
                                                              "星期四", "星期五", "星期六"};
   for (int col = 0; col < calendar::kGridColumns; ++col) {
@@ -95,7 +100,14 @@ void TFRM_Date::buildWeekdayRow(int top) {
     label->setAlignment(Qt::AlignCenter);
     bool weekend = col == 0 || col == calendar::kGridColumns - 1;
     dateui::setTextColour(label, weekend ? calendar::Rgb{255, 0, 0} : calendar::Rgb{});
+    row[static_cast<std::size_t>(col)] = label;
   }
+  return row;
+}
+
+void TFRM_Date::placeLowerWeekdays() {
+  int lastRow = m_view.days.empty() ? 5 : calendar::rowOfCell(m_view.lastCell());
+  for (QLabel* label : m_lowerWeekdays) label->move(label->x(), kLunarTop + lastRow * kRowHeight + kLowerRowGap);
 }
 
 void TFRM_Date::buildGrid() {
@@ -159,6 +171,7 @@ void TFRM_Date::showMonth(int year, int month, int day) {
   }
   QLabel* selected = m_dayLabels[static_cast<std::size_t>(m_view.cellOfDay(m_view.selectedDay) - 1)];
   placeFrame(selected->x() - 1, selected->y() + 1);
+  placeLowerWeekdays();
   m_zodiac->setText(qs(m_view.zodiac));
   m_starSign->setText(qs(m_view.starSign));
 }

@@ -43,7 +43,9 @@ class TFRM_Date final : public QDialog {
 
  private:
   void buildCaptions();
-  void buildWeekdayRow(int top);
+  std::array<QLabel*, calendar::kGridColumns> buildWeekdayRow(int top);
+  // The lower weekday row sits under the month's last week, with no empty row between.
+  void placeLowerWeekdays();
   void buildGrid();
   void buildFooter();
   // As when the window is shown: select the current date and show its month.
@@ -57,6 +59,7 @@ class TFRM_Date final : public QDialog {
 
   std::array<QLabel*, calendar::kGridCells> m_dayLabels{};
   std::array<QLabel*, calendar::kGridCells> m_lunarLabels{};
+  std::array<QLabel*, calendar::kGridColumns> m_lowerWeekdays{};
   QLabel* m_yearCaption = nullptr;
   QLabel* m_monthCaption = nullptr;
   QLabel* m_backYear = nullptr;

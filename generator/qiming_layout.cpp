@@ -143,9 +143,13 @@ QWidget* TFrmQiming::buildButtonRow() {
   m_progress = new QProgressBar(band);
   m_progress->setObjectName("RunProgress");
   m_progress->setFormat("%v/%m");
+  m_progress->setTextVisible(false);  // nothing to count before the first run
   m_progress->setRange(0, 1);
-  m_progress->setValue(0);
+  m_progress->reset();
   layout->addWidget(m_progress, 1);
+  m_status = new QLabel(band);
+  m_status->setObjectName("RunStatus");
+  layout->addWidget(m_status);
   return band;
 }
 

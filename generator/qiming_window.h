@@ -20,6 +20,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
@@ -79,6 +80,8 @@ class TFrmQiming final : public QDialog {
   void drainQueue();
   void applyEvents(std::vector<generator::RunEvent> events);
   void endWorker(bool showPending);
+  bool checkSurname();
+  void reportEnd(generator::RunEnd end);
 
   QLineEdit* m_xing = nullptr;
   QComboBox* m_sex = nullptr;
@@ -103,6 +106,9 @@ class TFrmQiming final : public QDialog {
   QPushButton* m_close = nullptr;
   QPushButton* m_copy = nullptr;
   QProgressBar* m_progress = nullptr;
+  QLabel* m_status = nullptr;  // how the last run ended
+  std::size_t m_namesShown = 0;
+  bool m_stopAsked = false;
   QPlainTextEdit* m_memo = nullptr;
   QListWidget* m_list = nullptr;
   QTimer m_drainTimer;

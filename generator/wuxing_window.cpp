@@ -26,6 +26,17 @@ QLineEdit* byteLimitedEdit(const char* name, QWidget* parent) {
   return edit;
 }
 
+// Why the input cannot be looked up, or empty when it can: only Chinese characters have
+// an element in the dictionary.
+QString refusalOf(const QString& typed) {
+  QString text = typed.trimmed();
+  if (text.isEmpty()) return QStringLiteral("请在“输入字”框中输入一到五个汉字，再点“查看”。");
+  for (QChar c : text)
+    if (c.script() != QChar::Script_Han)
+      return QStringLiteral("“%1”不是汉字：只能查汉字的五行，请输入一到五个汉字，例如“明月”。").arg(c);
+  return {};
+}
+
 }  // namespace
 
 TFrmWuxing::TFrmWuxing(QWidget* parent) : QDialog(parent) {
@@ -51,6 +62,11 @@ TFrmWuxing::TFrmWuxing(QWidget* parent) : QDialog(parent) {
 TFrmWuxing::~TFrmWuxing() = default;
 
 void TFrmWuxing::lookUp() {
+  if (QString refusal = refusalOf(m_input->text()); !refusal.isEmpty()) {
+    showNotice(this, refusal);
+    m_input->setFocus();
+    return;
+  }
   try {
     if (!m_connection) m_connection = std::make_unique<db::Connection>(db::DbFile::Voduzid);
     auto result = generator::ElementsOfText(*m_connection, m_input->text().toStdString());

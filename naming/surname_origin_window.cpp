@@ -68,9 +68,16 @@ void TFrmNameCome::fillList() {
 
 void TFrmNameCome::search() {
   try {
-    naming::OriginSearch found = naming::SearchOrigin(connection(), m_surnames->currentText().toStdString());
-    if (found.action == naming::OriginSearch::Clear) m_pane->clear();
-    if (found.action == naming::OriginSearch::Show) m_pane->setPlainText(QString::fromStdString(found.text));
+    QString typed = m_surnames->currentText().trimmed();
+    naming::OriginSearch found = naming::SearchOrigin(connection(), typed.toStdString());
+    if (found.action == naming::OriginSearch::Clear) {
+      m_pane->clear();
+      showNotice(this, QStringLiteral("请在框中输入一个姓氏，或从下拉列表中选择，再点“开始搜索”。"));
+    } else if (found.action == naming::OriginSearch::Keep) {
+      showNotice(this, QStringLiteral("没有找到“%1”姓的起源：请从下拉列表中选择一个姓氏，例如“李”或“欧阳”。").arg(typed));
+    } else {
+      m_pane->setPlainText(QString::fromStdString(found.text));
+    }
   } catch (const std::exception& error) {
     showError(this, QString::fromStdString(error.what()));
   }

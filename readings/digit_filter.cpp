@@ -28,7 +28,7 @@ bool DigitKeyFilter::eventFilter(QObject* watched, QEvent* event) {
   if (handleEnter(event, m_onEnter)) return true;
   if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
   auto* key = static_cast<QKeyEvent*>(event);
-  if (key->key() == Qt::Key_Backspace) return false;
+  if (key->key() == Qt::Key_Backspace || key->key() == Qt::Key_Escape) return false;  // Esc closes the window
   const QString text = key->text();
   if (text.isEmpty() || key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
     return false;  // navigation, Delete, shortcuts: the field's own business

@@ -2,7 +2,7 @@
 // The key filter of the number fields: of the keys that type a character, only the
 // digits 0 to 9, backspace and Enter pass; Enter runs the window's reading when the
 // window asks for it and is swallowed otherwise (it never presses a dialog button).
-// Keys that type nothing (arrows, Delete, Home) are left to the field.
+// Keys that type nothing (arrows, Delete, Home) and Esc are left to the field and window.
 
 #include <QObject>
 #include <functional>

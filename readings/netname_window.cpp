@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "app/notice_box.h"
+#include "app/window_manners.h"
 #include "data/read_failure.h"
 #include "readings/digit_filter.h"
 #include "readings/letters.h"
@@ -54,6 +55,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
   auto* group = new QGroupBox(qs(kResultGroup), this);
   m_name = new QLabel(group);
   m_name->setObjectName("lblName");
+  m_name->setWordWrap(true);
   m_personality = new QLabel(group);
   m_personality->setObjectName("lblPersonality");
   m_personality->setWordWrap(true);
@@ -76,10 +78,12 @@ void TFrmWangming::runReading() {
   } catch (const std::exception&) {
     m_name->setText(qs(kNetNameCaption) + m_field->text().trimmed());
     m_personality->setText(qs(kNetNameRetry));
+    growToFit(this);
     return;
   }
   m_name->setText(qs(lines[0].joined()));
   m_personality->setText(qs(lines[1].joined()));
+  growToFit(this);
 }
 
 }  // namespace lumo::readings

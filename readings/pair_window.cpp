@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "app/notice_box.h"
+#include "app/window_manners.h"
 #include "data/read_failure.h"
 #include "readings/digit_filter.h"
 #include "readings/qq_pair.h"
@@ -69,6 +70,7 @@ void TFormQQpeidui::runReading() {
   try {
     m_result->setText(QString::fromStdString(
         PairQQ(m_own->text().trimmed().toStdString(), m_other->text().trimmed().toStdString())));
+    growToFit(this);
   } catch (const db::ReportedFailure& failure) {
     showError(this, QString::fromStdString(failure.what()));
   }

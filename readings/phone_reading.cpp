@@ -15,8 +15,15 @@ std::string shoujiinfostr(std::string_view number) {
   return std::to_string(value % 80);
 }
 
+std::string phoneTooShortMessage(std::size_t digits) {
+  return "手机号码是11位，您只输入了" + std::to_string(digits) + "位：请输入完整的11位手机号码。";
+}
+
 std::vector<ResultLine> readPhone(std::string_view fieldText) {
   std::string number = db::trimmed(fieldText);
+  // From eight digits on a key could be formed, but it would read a number that is not a phone's.
+  if (isDigitText(number, kPhoneFieldLength) && number.size() < static_cast<std::size_t>(kPhoneFieldLength))
+    throw db::Notice(phoneTooShortMessage(number.size()));
   std::string key = shoujiinfostr(number);
   db::ResultSet rows = db::readRows(db::Failure::SilentStop, db::DbFile::Dream,
                                     "select title,jx,content from shouji where num = ?", {key});

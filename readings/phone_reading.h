@@ -20,6 +20,9 @@ inline constexpr std::string_view kPhoneTooShort = "手机号码不足8位，请
 inline constexpr std::string_view kPhoneNotDigits = "手机号码只能由数字组成，且不能超过11位，请正确输入！";
 inline constexpr int kPhoneFieldLength = 11;
 
+// The notice for a number of `digits` digits, fewer than 11: a reading needs all eleven.
+std::string phoneTooShortMessage(std::size_t digits);
+
 // shoujiinfostr: the key of the trimmed number as decimal text, "0" to "79".
 // Throws db::Notice for an empty text, a non-digit, more than 11 or fewer than 8 digits.
 std::string shoujiinfostr(std::string_view number);
@@ -27,6 +30,7 @@ std::string shoujiinfostr(std::string_view number);
 // The four result lines of the window: number, title, grade, description (empty values
 // when no row has the key). Throws db::Notice as above, db::CommandStopped when the
 // table cannot be read (the window then keeps its labels as they were).
+// Refuses (db::Notice) any number that is not 11 digits, saying how many were typed.
 std::vector<ResultLine> readPhone(std::string_view fieldText);
 
 }  // namespace lumo::readings

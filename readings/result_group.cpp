@@ -2,6 +2,8 @@
 
 #include <QFormLayout>
 
+#include "app/window_manners.h"
+
 namespace lumo::readings {
 
 ResultGroup::ResultGroup(const std::vector<Row>& rows, QWidget* parent) : QGroupBox(qs(kResultGroup), parent) {
@@ -24,8 +26,8 @@ void ResultGroup::clear() {
 void ResultGroup::showLines(const std::vector<ResultLine>& lines) {
   clear();
   for (std::size_t i = 0; i < lines.size() && i < m_values.size(); ++i) m_values[i]->setText(qs(lines[i].value));
-  // Wrapped labels grow in height; an open window grows with them instead of clipping.
-  if (QWidget* top = window(); top->isVisible()) top->adjustSize();
+  // Wrapped labels grow in height; the window grows with them instead of clipping.
+  growToFit(window());
 }
 
 }  // namespace lumo::readings

@@ -95,11 +95,16 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
   EXPECT_TRUE(r.lines.empty());
   PanelInput noHour = panel("1984-2-4", "");
   EXPECT_EQ(run(noHour).result.message, "请选择出生小时!");
+  // An hour typed without its branch is quoted as typed, with what to choose instead.
+  ReportRun bare = run(panel("1984-2-4", "13"));
+  EXPECT_EQ(bare.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(bare.result.message.rfind("“13”不是有效的小时：请在“时”框中选择一项", 0), 0u) << bare.result.message;
+  EXPECT_TRUE(bare.lines.empty());
   PanelInput badDay = panel("2023-2-29", "午 12");
   EXPECT_EQ(run(badDay).result.outcome, db::Outcome::Failed);
-  PanelInput badHour = panel("1984-2-4", "午 99");
-  ReportRun bad = run(badHour);
-  EXPECT_EQ(bad.result.outcome, db::Outcome::Failed);
+  ReportRun bad = run(panel("1984-2-4", "午 99"));  // a refused input: a notice, not an error
+  EXPECT_EQ(bad.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(bad.result.message.rfind("“午 99”不是有效的小时", 0), 0u) << bad.result.message;
   EXPECT_TRUE(bad.lines.empty());
 }
 
@@ -114,7 +119,7 @@ TEST_F(ReportTest, DatesOutsideTheLunarCalendarAreRefused) {
   for (PanelInput in : {panel("1899-12-31", "子 0"), panel("2150-1-1", "子 0", "男", 1)}) {
     ReportRun r = run(in);
     EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
-    EXPECT_EQ(r.result.message, "请检查输入数据是否出错！");
+    EXPECT_EQ(r.result.message, "请检查输入数据是否出错！出生日期超出了可以推算的范围，请选择1901年至2099年之间的日期。");
     EXPECT_TRUE(r.lines.empty());
     EXPECT_EQ(r.subject.lunarYearNumber, "");
   }

@@ -90,6 +90,23 @@ TEST_F(DatePicker, SaturdayMonthFillsCells7To37) {
   EXPECT_TRUE(lunar(w, 6)->isHidden());
 }
 
+// The weekday row under the grid follows the last week: no empty row between them.
+TEST_F(DatePicker, LowerWeekdayRowFollowsTheLastWeek) {
+  TFRM_Date w;
+  open(w);
+  auto gapUnderLastWeek = [&](int lastCell) {
+    return label(w, "LowerWeekday0")->y() - (lunar(w, lastCell)->y() + lunar(w, lastCell)->height());
+  };
+  spin(w, "SpinMonth")->setValue(7);  // July 2023: six rows, the last cell 37
+  const int sixRows = gapUnderLastWeek(37);
+  EXPECT_EQ(label(w, "LowerWeekday0")->y(), 253) << "as drawn for a six-row month";
+  spin(w, "SpinMonth")->setValue(1);  // January 2023: five rows, the last cell 31
+  EXPECT_EQ(gapUnderLastWeek(31), sixRows);
+  EXPECT_EQ(label(w, "LowerWeekday6")->y(), label(w, "LowerWeekday0")->y());
+  spin(w, "SpinMonth")->setValue(2);  // February 2023: five rows, the last cell 31
+  EXPECT_EQ(gapUnderLastWeek(31), sixRows);
+}
+
 TEST_F(DatePicker, February2024AfterThe31st) {
   setToday(Date{2024, 1, 31});
   TFRM_Date w;

@@ -70,6 +70,8 @@ class QimingWindow : public ::testing::Test {
     find<QPushButton>("Button1")->click();
     return finished.wait(timeoutMs);
   }
+  QString status() { return find<QLabel>("RunStatus")->text(); }
+  int namesInMemo() { return int(find<QPlainTextEdit>("MemoSuccess")->toPlainText().count(QStringLiteral("分)"))); }
   QStringList memoLines() { return find<QPlainTextEdit>("MemoSuccess")->toPlainText().split('\n'); }
   int listCount() { return find<QListWidget>("ListBox1")->count(); }
 
@@ -181,6 +183,32 @@ TEST_F(QimingWindow, ChosenSchemeRun) {
   EXPECT_TRUE(memoLines()[0].startsWith("王明浩(85分)    王明桐(85分)"));
   EXPECT_EQ(listCount(), 9);
   EXPECT_FALSE(m_window->running());
+  EXPECT_EQ(status(), QStringLiteral("共生成 %1 个名字，高分名字 9 个").arg(namesInMemo()));
+  auto* line = find<QLabel>("RunStatus");
+  QApplication::processEvents();  // the layout follows the new text at the next turn of the loop
+  EXPECT_GE(line->width(), line->sizeHint().width()) << "the status line is not cut";
+}
+
+TEST_F(QimingWindow, BeforeTheFirstRunTheBarAndStatusShowNothing) {
+  auto* bar = find<QProgressBar>("RunProgress");
+  EXPECT_FALSE(bar->isTextVisible());
+  EXPECT_EQ(bar->value(), bar->minimum() - 1) << "no part of the bar filled";
+  EXPECT_TRUE(status().isEmpty());
+  typeSurname("王");
+  ASSERT_TRUE(runAndWait());
+  EXPECT_TRUE(bar->isTextVisible());
+}
+
+TEST_F(QimingWindow, ARunWithoutAChineseSurnameIsRefusedWithANotice) {
+  QSignalSpy finished(m_window.get(), &TFrmQiming::runFinished);
+  find<QPushButton>("Button1")->click();
+  typeSurname("Li");
+  find<QPushButton>("Button1")->click();
+  ASSERT_EQ(m_messages.size(), 2);
+  EXPECT_EQ(m_messages[0], "notice:请先在“姓氏”框中输入姓氏：一到两个汉字，例如“李”或“欧阳”。");
+  EXPECT_EQ(m_messages[1], "notice:“Li”不是汉字姓氏：请在“姓氏”框中输入一到两个汉字，例如“李”或“欧阳”。");
+  EXPECT_FALSE(m_window->running());
+  EXPECT_TRUE(status().isEmpty());
 }
 
 TEST_F(QimingWindow, AutomaticRunShowsProgress) {
@@ -242,6 +270,7 @@ TEST_F(QimingWindow, StopDuringAnAutomaticRun) {
   int full = 9 * 153 * 153;
   EXPECT_LT(listCount(), full / 2) << "the run ended at a check, not at its end";
   EXPECT_LT(find<QProgressBar>("RunProgress")->value(), 9) << "the second group never ran";
+  EXPECT_EQ(status(), QStringLiteral("已停止：已生成 %1 个名字").arg(namesInMemo()));
 }
 
 TEST_F(QimingWindow, NewRunEndsThePreviousOne) {

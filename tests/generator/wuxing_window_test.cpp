@@ -14,6 +14,8 @@ namespace {
 
 TEST(WuxingWindow, LooksUpTheTypedCharacters) {
   generator::test::FixtureDb fixture;
+  QStringList messages;
+  setMessageRecorder([&](const QString& kind, const QString&) { messages << kind; });
   TFrmWuxing window;
   EXPECT_EQ(window.windowTitle(), "五行查询(最多可以输入5个字)");
   auto* input = window.findChild<QLineEdit*>("Wuxing");
@@ -27,6 +29,8 @@ TEST(WuxingWindow, LooksUpTheTypedCharacters) {
   input->setText("  ");
   window.lookUp();
   EXPECT_EQ(result->text(), "土水") << "an empty input leaves the result";
+  EXPECT_EQ(messages, QStringList({"notice"})) << "and says what to type";
+  setMessageRecorder({});
 }
 
 TEST(WuxingWindow, DatabaseErrorShowsTheErrorBox) {

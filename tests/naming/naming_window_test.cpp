@@ -170,7 +170,10 @@ TEST_F(NamingWindows, OriginWindowListAndSearchRules) {
   box->setEditText("  ");
   w->search();
   EXPECT_TRUE(w->textPane()->toPlainText().isEmpty());
-  EXPECT_TRUE(m_boxes.isEmpty());
+  // Both searches that find nothing say why and what to type.
+  ASSERT_EQ(m_boxes.size(), 2);
+  EXPECT_TRUE(m_boxes[0].startsWith(QStringLiteral("notice:没有找到“不在表里”姓的起源：请从下拉列表中选择"))) << m_boxes[0].toStdString();
+  EXPECT_TRUE(m_boxes[1].startsWith(QStringLiteral("notice:请在框中输入一个姓氏"))) << m_boxes[1].toStdString();
   QPointer<TFrmNameCome> alive(w);
   button(w, QStringLiteral("关闭"))->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

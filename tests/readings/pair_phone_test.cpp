@@ -142,6 +142,19 @@ TEST(PhoneReading, ShowsTheRowOrEmptyLabels) {
   EXPECT_EQ(none[1].value + none[2].value + none[3].value, "");
 }
 
+TEST(PhoneReading, RefusesNumbersShorterThanElevenDigitsWithTheirCount) {
+  for (const char* number : {"1", "1234567", "123456789", "1391234567"}) {
+    SCOPED_TRACE(number);
+    try {
+      readPhone(number);
+      ADD_FAILURE() << "read";
+    } catch (const db::Notice& notice) {
+      EXPECT_EQ(std::string(notice.what()), phoneTooShortMessage(std::string_view(number).size()));
+    }
+  }
+  EXPECT_EQ(phoneTooShortMessage(9), "手机号码是11位，您只输入了9位：请输入完整的11位手机号码。");
+}
+
 TEST(PhoneReading, AnUnreadableTableStopsSilently) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::Dream, "CREATE TABLE other (x TEXT);");

@@ -55,7 +55,7 @@ TEST(Notes, TheSevenArticlesAreInTheBuiltTable) {
 }
 
 TEST(Omens, PagesOpenAsTraditionArrangesThem) {
-  EXPECT_EQ(omenPageText(0).rfind("凌晨1 点-凌晨3点", 0), 0u);
+  EXPECT_EQ(omenPageText(0).rfind("凌晨1点-凌晨3点", 0), 0u);
   EXPECT_EQ(omenPageText(4).rfind("子时：左有贵人，右有饮食。", 0), 0u);
   EXPECT_EQ(omenNoteText().rfind("说明：子时为23点-1点", 0), 0u);
   EXPECT_NE(omenNoteText().find("亥时为21点-23点"), std::string_view::npos);

@@ -160,7 +160,11 @@ TEST_F(ReadingWindows, PhoneWindowReadsAtOnceWhenShownWithANumber) {
   EXPECT_EQ(labelText(&window, "lblLuck"), "半吉");
   window.field()->setText("1234567");
   QTest::keyClick(window.field(), Qt::Key_Enter);
-  EXPECT_EQ(m_messages, QStringList{"notice:" + qs(kPhoneTooShort)});
+  EXPECT_EQ(m_messages, QStringList{"notice:手机号码是11位，您只输入了7位：请输入完整的11位手机号码。"});
+  EXPECT_EQ(labelText(&window, "lblNumber"), "13912345678");
+  window.field()->setText("139123456");  // nine digits: said so, not read
+  window.runReading();
+  EXPECT_EQ(m_messages.last(), "notice:手机号码是11位，您只输入了9位：请输入完整的11位手机号码。");
   EXPECT_EQ(labelText(&window, "lblNumber"), "13912345678");
   window.field()->clear();
   window.runReading();
