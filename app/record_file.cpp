@@ -25,12 +25,15 @@ std::optional<std::vector<std::string>> readRecordFile(const std::string& path) 
   return lines;
 }
 
-bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines) {
+bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines, TextEncoding encoding) {
   std::string tmp = path + ".part";
   {
     std::ofstream out(tmp, std::ios::binary | std::ios::trunc);
     if (!out) return false;
-    for (const auto& line : lines) out << gbk::fromUtf8(line) << "\r\n";
+    for (const auto& line : lines) {
+      if (encoding == TextEncoding::Utf8) out << line << '\n';
+      else out << gbk::fromUtf8(line) << "\r\n";
+    }
     out.flush();
     if (!out) {
       out.close();

@@ -1,7 +1,6 @@
 // Save of the analysis report: proposed name, extension rule, all-or-nothing write.
 #include "naming/report_save.h"
 
-#include "app/record_file.h"
 #include "data/query.h"
 
 namespace lumo::naming {
@@ -13,9 +12,10 @@ std::string proposedSaveName(const std::string& surname, const std::string& give
 
 bool hasReportText(const std::string& paneText) { return !db::trimmed(paneText).empty(); }
 
-std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines) {
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
+                       TextEncoding encoding) {
   std::string path = withTxtExtension(chosenPath);
-  return writeRecordFile(path, lines) ? path : std::string();
+  return writeRecordFile(path, lines, encoding) ? path : std::string();
 }
 
 }  // namespace lumo::naming
