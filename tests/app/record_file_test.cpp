@@ -35,6 +35,9 @@ TEST(RecordFile, Utf8ChoiceWritesUtf8WithLineFeeds) {
   std::stringstream bytes;
   bytes << in.rdbuf();
   EXPECT_EQ(bytes.str(), "姓名\n\n综合评分: 85分\n");  // no byte-order mark, no CR
+  auto lines = readRecordFile(path);  // 打开记录 reads it back as it was
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"姓名", "", "综合评分: 85分"}));
   EXPECT_FALSE(fs::exists(path + ".part"));
   fs::remove_all(dir);
 }
