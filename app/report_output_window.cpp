@@ -39,8 +39,10 @@ void printReportLines(QWidget* parent, const QStringList& lines) {
 }
 
 QString exportReportPdf(QWidget* parent, const QString& proposedName, const QStringList& lines) {
-  QString chosen = g_pdfChooser ? g_pdfChooser(parent, proposedName)
-                                : QFileDialog::getSaveFileName(parent, QStringLiteral("导出PDF"), proposedName + ".pdf",
+  // A report without a name (or with one a file cannot carry) is proposed as 报告.pdf.
+  QString base = proposedName.isEmpty() || proposedName.contains('*') ? QStringLiteral("报告") : proposedName;
+  QString chosen = g_pdfChooser ? g_pdfChooser(parent, base)
+                                : QFileDialog::getSaveFileName(parent, QStringLiteral("导出PDF"), base + ".pdf",
                                                                QStringLiteral("PDF 文件 (*.pdf)"));
   if (chosen.isEmpty()) return {};
   std::string path = withPdfExtension(chosen.toStdString());

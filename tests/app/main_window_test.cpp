@@ -134,8 +134,10 @@ TEST_F(MainWindowTest, ReportPaneGoesToPrintPdfAndEitherTextEncoding) {
   auto dir = fs::temp_directory_path() / ("lumo-output-" + std::to_string(::getpid()));
   fs::create_directories(dir);
   int chooserCalls = 0;
-  setPdfPathChooser([&](QWidget*, const QString&) {
+  QString proposed;
+  setPdfPathChooser([&](QWidget*, const QString& name) {
     ++chooserCalls;
+    proposed = name;
     return QString::fromStdString((dir / "report").string());
   });
   m_window->runCommand("导出PDF");  // an empty pane: no dialog, no file
@@ -157,6 +159,7 @@ TEST_F(MainWindowTest, ReportPaneGoesToPrintPdfAndEitherTextEncoding) {
   ASSERT_NE(menuExport, nullptr);
   menuExport->trigger();
   EXPECT_EQ(chooserCalls, 1);
+  EXPECT_EQ(proposed, "报告");  // no subject captured yet
   std::string text = testing::pdfText((dir / "report.pdf").string());
   EXPECT_NE(text.find("【系统综合评分】: 85分"), std::string::npos) << text;
 
