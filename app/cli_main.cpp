@@ -26,9 +26,13 @@ void checkDatabasesFor(const CLI::App& app) {
 }
 
 }  // namespace
+#ifdef LUMO_WITH_PDF
+#include "app/cli_pdf.h"
+#endif
 
 int main(int argc, char** argv) {
   CLI::App app{"Lumo生辰八字取名软件 — command line"};
+  app.set_version_flag("--version", "lumo-cli " LUMO_VERSION);
   app.require_subcommand(1);
   std::string todayText;
   app.add_option("--today", todayText, "fix the current date (YYYY-MM-DD)");
@@ -46,6 +50,9 @@ int main(int argc, char** argv) {
   lumo::addGeneratorCli(app);
   lumo::addReadingsCli(app);
   lumo::addAlmanacCli(app);
+#ifdef LUMO_WITH_PDF
+  lumo::cli::setPdfWriter(lumo::cli::writePdfOffscreen);
+#endif
   try {
     app.parse(argc, argv);
   } catch (const CLI::ParseError& e) {

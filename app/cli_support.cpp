@@ -5,7 +5,8 @@
 namespace lumo::cli {
 namespace {
 int g_exitCode = 0;
-}
+PdfWriter g_pdfWriter;
+}  // namespace
 
 void setExitCode(int code) { g_exitCode = code; }
 int exitCode() { return g_exitCode; }
@@ -21,10 +22,28 @@ int printReport(const db::Report& report, const db::CommandResult& result) {
   return 1;
 }
 
-int runAndPrint(const std::function<void(db::Report&)>& body) {
+int runAndPrint(const std::function<void(db::Report&)>& body) { return runPrintAndExport(body, ""); }
+
+void setPdfWriter(PdfWriter writer) { g_pdfWriter = std::move(writer); }
+
+void addPdfOption(CLI::App& command, std::string& path) {
+  command.add_option("--pdf", path, "also write the report as a PDF file");
+}
+
+int runPrintAndExport(const std::function<void(db::Report&)>& body, const std::string& pdfPath) {
   db::Report report;
   db::CommandResult result = db::runCommand(report, body);
-  return printReport(report, result);
+  int code = printReport(report, result);
+  if (code != 0 || pdfPath.empty()) return code;
+  if (!g_pdfWriter) {
+    std::cerr << "this lumo-cli was built without PDF export\n";
+    return 1;
+  }
+  if (!g_pdfWriter(report.lines, pdfPath)) {
+    std::cerr << "无法写入PDF文件：" << pdfPath << '\n';
+    return 1;
+  }
+  return 0;
 }
 
 void addBirthOptions(CLI::App& command, BirthOptions& o, bool withSex) {

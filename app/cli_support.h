@@ -8,7 +8,9 @@
 
 #include <CLI/CLI.hpp>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "app/subject.h"
 #include "data/read_failure.h"
@@ -30,6 +32,15 @@ struct BirthOptions {
 void addBirthOptions(CLI::App& command, BirthOptions& options, bool withSex);
 // The panel input of a surname, a given name and the birth options ("y-m-d" split up).
 PanelInput panelInputOf(const std::string& surname, const std::string& given, const BirthOptions& options);
+
+// The PDF export of a report (name, bazi --pdf FILE). lumo-cli's main installs the writer,
+// the renderer the windows use; a build without Qt installs none and --pdf is refused.
+using PdfWriter = std::function<bool(const std::vector<std::string>& lines, const std::string& path)>;
+void setPdfWriter(PdfWriter writer);
+void addPdfOption(CLI::App& command, std::string& path);
+// runAndPrint, and when the report finished and pdfPath is set, the same lines as a PDF
+// (exit status 1 and a message when it cannot be written).
+int runPrintAndExport(const std::function<void(db::Report&)>& body, const std::string& pdfPath);
 
 // Called by main once the result code of a subcommand is known.
 void setExitCode(int code);

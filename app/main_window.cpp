@@ -164,7 +164,7 @@ QWidget* MainWindow::buildReportArea() {
   auto* row = new QHBoxLayout(strip);
   row->setContentsMargins(4, 2, 8, 2);
   row->addStretch();
-  row->addWidget(commandButton("保存", strip));
+  for (const char* caption : {"打印", "保存", "导出PDF"}) row->addWidget(commandButton(caption, strip));
   row->addWidget(commandButton("退出", strip));
   layout->addWidget(strip, 0, Qt::AlignBottom);
   return area;

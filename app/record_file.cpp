@@ -10,10 +10,30 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string_view>
 
 #include "data/gbk.h"
 
 namespace lumo {
+namespace {
+
+// True when the bytes are well-formed UTF-8. Chinese GBK text almost never is (a GBK lead
+// byte is followed by a byte that cannot continue a UTF-8 sequence), so this tells the
+// two kinds of saved record apart.
+bool isUtf8(std::string_view bytes) {
+  for (std::size_t i = 0; i < bytes.size();) {
+    auto lead = static_cast<unsigned char>(bytes[i]);
+    int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    if (extra < 0 || (extra == 1 && lead < 0xC2)) return false;
+    if (i + extra >= bytes.size()) return false;  // a sequence cut off at the end
+    for (int k = 1; k <= extra; ++k)
+      if ((static_cast<unsigned char>(bytes[i + k]) & 0xC0) != 0x80) return false;
+    i += extra + 1;
+  }
+  return true;
+}
+
+}  // namespace
 
 std::optional<std::vector<std::string>> readRecordFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
@@ -21,7 +41,9 @@ std::optional<std::vector<std::string>> readRecordFile(const std::string& path) 
   std::ostringstream buffer;
   buffer << in.rdbuf();
   if (in.bad()) return std::nullopt;
-  std::string text = gbk::toUtf8(buffer.str());
+  // Records are GBK; a record saved as "UTF-8 文本" is read as it is.
+  std::string bytes = buffer.str();
+  std::string text = isUtf8(bytes) ? bytes : gbk::toUtf8(bytes);
   std::vector<std::string> lines;
   std::istringstream split(text);
   std::string line;
@@ -64,10 +86,14 @@ mode_t newFileMode() {
 
 }  // namespace
 
-WriteResult saveRecordFile(const std::string& path, const std::vector<std::string>& lines) {
+WriteResult saveRecordFile(const std::string& path, const std::vector<std::string>& lines, TextEncoding encoding) {
   std::string bytes;
   std::vector<std::string> refused;
   for (const auto& line : lines) {
+    if (encoding == TextEncoding::Utf8) {
+      bytes += line + "\n";
+      continue;
+    }
     for (auto& character : gbk::unencodable(line))
       if (std::find(refused.begin(), refused.end(), character) == refused.end()) refused.push_back(character);
     bytes += gbk::fromUtf8(line) + "\r\n";
@@ -114,8 +140,8 @@ WriteResult saveRecordFile(const std::string& path, const std::vector<std::strin
   return {true, {}};
 }
 
-bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines) {
-  return saveRecordFile(path, lines).ok;
+bool writeRecordFile(const std::string& path, const std::vector<std::string>& lines, TextEncoding encoding) {
+  return saveRecordFile(path, lines, encoding).ok;
 }
 
 std::string withTxtExtension(const std::string& name) {

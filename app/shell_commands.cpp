@@ -1,6 +1,9 @@
-// Commands that act on the main window itself: new, open record, exit, about, upgrade.
+// Commands that act on the main window itself: new, open record, save, print, PDF export,
+// exit, about, upgrade.
 #include <QDialog>
 #include <QFileDialog>
+#include <QStringList>
+#include <QLabel>
 #include <QPlainTextEdit>
 
 #include "app/about_box.h"
@@ -8,6 +11,7 @@
 #include "app/main_window.h"
 #include "app/notice_box.h"
 #include "app/record_file.h"
+#include "app/report_output_window.h"
 
 namespace lumo {
 namespace {
@@ -21,19 +25,37 @@ void openRecord(MainHost& host) {
   main->setReportLines(lines ? *lines : std::vector<std::string>{});
 }
 
-// Saves the report pane as a GBK text file; a failed write says so and leaves no file.
-void saveReport(MainHost& host) {
+// The report pane's lines, or none while the pane holds no text.
+QStringList reportLines(MainHost& host) {
   auto* main = dynamic_cast<MainWindow*>(&host);
-  if (!main || main->reportPane()->toPlainText().trimmed().isEmpty()) return;
-  QString proposed = QString::fromStdString(host.subject().surname + host.subject().given).trimmed();
-  QString path = QFileDialog::getSaveFileName(host.window(), QStringLiteral("保存"), proposed,
-                                              QStringLiteral("文本文件 (*.txt)"));
-  if (path.isEmpty()) return;
-  std::vector<std::string> lines;
-  for (const QString& line : main->reportPane()->toPlainText().split('\n')) lines.push_back(line.toStdString());
-  WriteResult written = saveRecordFile(withTxtExtension(path.toStdString()), lines);
+  if (!main || main->reportPane()->toPlainText().trimmed().isEmpty()) return {};
+  return main->reportPane()->toPlainText().split('\n');
+}
+
+QString proposedName(MainHost& host) {
+  return QString::fromStdString(host.subject().surname + host.subject().given).trimmed();
+}
+
+// Saves the report pane as a text file (GBK unless the user picks UTF-8); a failed write
+// says so and leaves no file.
+void saveReport(MainHost& host) {
+  QStringList lines = reportLines(host);
+  if (lines.isEmpty()) return;
+  SaveChoice choice = chooseTextSave(host.window(), proposedName(host));
+  if (choice.path.isEmpty()) return;
+  WriteResult written = saveRecordFile(withTxtExtension(choice.path.toStdString()), toStdLines(lines), choice.encoding);
   if (!written.ok)
-    showError(host.window(), QStringLiteral("保存失败：") + path + "\n" + QString::fromStdString(written.reason));
+    showError(host.window(), QStringLiteral("保存失败：") + choice.path + "\n" + QString::fromStdString(written.reason));
+}
+
+void printReport(MainHost& host) {
+  QStringList lines = reportLines(host);
+  if (!lines.isEmpty()) printReportLines(host.window(), lines);
+}
+
+void exportPdf(MainHost& host) {
+  QStringList lines = reportLines(host);
+  if (!lines.isEmpty()) exportReportPdf(host.window(), proposedName(host), lines);
 }
 
 void showAbout(MainHost& host) {
@@ -49,6 +71,8 @@ void registerShellCommands(CommandRegistry& r) {
   });
   r.add("打开记录...", openRecord);
   r.add("保存", saveReport);
+  r.add("打印", printReport);
+  r.add("导出PDF", exportPdf);
   auto close = [](MainHost& host) { host.window()->close(); };
   r.add("退出系统", close);
   r.add("退出", close);

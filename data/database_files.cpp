@@ -17,6 +17,15 @@ std::string programFolder() {
   return exe.parent_path().string();
 }
 
+constexpr DbFile kAllFiles[] = {DbFile::Voduzid, DbFile::KelFile, DbFile::KelBirth, DbFile::Dream, DbFile::Tgcode};
+
+bool holdsAllDatabases(const std::filesystem::path& folder) {
+  std::error_code ec;
+  for (DbFile file : kAllFiles)
+    if (!std::filesystem::is_regular_file(folder / fileName(file), ec)) return false;
+  return true;
+}
+
 }  // namespace
 
 const char* fileName(DbFile file) {
@@ -35,8 +44,16 @@ std::string dataFolder() {
     std::lock_guard lock(g_folderMutex);
     if (!g_folderOverride.empty()) return g_folderOverride;
   }
-  if (const char* env = std::getenv("LUMO_DATA_DIR"); env && *env) return env;
-  return programFolder();
+  const char* env = std::getenv("LUMO_DATA_DIR");
+  return resolveDataFolder(env ? env : "", programFolder());
+}
+
+std::string resolveDataFolder(const std::string& envFolder, const std::string& programFolder) {
+  if (!envFolder.empty()) return envFolder;
+  if (holdsAllDatabases(programFolder)) return programFolder;
+  auto installed = (std::filesystem::path(programFolder) / ".." / "share" / "lumo").lexically_normal();
+  if (holdsAllDatabases(installed)) return installed.string();
+  return programFolder;
 }
 
 std::string databasePath(DbFile file) { return dataFolder() + "/" + fileName(file); }

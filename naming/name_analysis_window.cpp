@@ -1,8 +1,7 @@
-// The name analysis window: fields, immediate analysis, save and exit.
+// The name analysis window: fields, immediate analysis, print, save, PDF export and exit.
 #include "naming/name_analysis_window.h"
 
 #include <QComboBox>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -16,6 +15,7 @@
 
 #include "app/form_items.h"
 #include "app/notice_box.h"
+#include "app/report_output_window.h"
 #include "data/gbk.h"
 #include "naming/name_report.h"
 #include "naming/report_save.h"
@@ -45,9 +45,9 @@ QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items,
   return box;
 }
 
-QString chooseSavePath(QWidget* parent, const QString& proposed) {
-  if (g_saveChooser) return g_saveChooser(parent, proposed);
-  return QFileDialog::getSaveFileName(parent, QStringLiteral("保存"), proposed, QStringLiteral("文本文件 (*.txt)"));
+SaveChoice chooseSavePath(QWidget* parent, const QString& proposed) {
+  if (g_saveChooser) return {g_saveChooser(parent, proposed), TextEncoding::Gbk};
+  return chooseTextSave(parent, proposed);
 }
 
 std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
@@ -134,8 +134,11 @@ QWidget* TFrmNameMain::buildButtons() {
     row->addWidget(b);
   };
   button("姓名分析", [this] { analyse(); });
-  button("打印", [] {});  // printing is not offered
+  button("打印", [this] {
+    if (naming::hasReportText(m_pane->toPlainText().toStdString())) printReportLines(this, paneLines());
+  });
   button("保存", [this] { save(); });
+  button("导出PDF", [this] { exportPdf(); });
   button("退出", [this] { close(); });
   return box;
 }
@@ -175,14 +178,17 @@ QStringList TFrmNameMain::paneLines() const { return m_pane->toPlainText().split
 void TFrmNameMain::save() {
   if (!naming::hasReportText(m_pane->toPlainText().toStdString())) return;
   QString proposed = QString::fromStdString(naming::proposedSaveName(text(m_nameA), text(m_nameB)));
-  QString chosen = chooseSavePath(this, proposed);
-  if (chosen.isEmpty()) return;
-  std::vector<std::string> lines;
-  for (const QString& line : paneLines()) lines.push_back(line.toStdString());
+  SaveChoice chosen = chooseSavePath(this, proposed);
+  if (chosen.path.isEmpty()) return;
   // The write is all or nothing; say so when it did not happen rather than end silently.
   std::string reason;
-  if (naming::saveReport(chosen.toStdString(), lines, reason).empty())
-    showError(this, QStringLiteral("文件保存失败：") + chosen + "\n" + QString::fromStdString(reason));
+  if (naming::saveReport(chosen.path.toStdString(), toStdLines(paneLines()), reason, chosen.encoding).empty())
+    showError(this, QStringLiteral("文件保存失败：") + chosen.path + "\n" + QString::fromStdString(reason));
+}
+
+void TFrmNameMain::exportPdf() {
+  if (!naming::hasReportText(m_pane->toPlainText().toStdString())) return;
+  exportReportPdf(this, QString::fromStdString(naming::proposedSaveName(text(m_nameA), text(m_nameB))), paneLines());
 }
 
 void TFrmNameMain::showEvent(QShowEvent* event) {

@@ -1,6 +1,6 @@
 #pragma once
 // TFrmNameMain, the name analysis window ("姓名分析"): its own input fields, the report
-// pane RzMemo1 and the buttons 姓名分析, 打印, 保存, 退出. Opened modally with a name
+// pane RzMemo1 and the buttons 姓名分析, 打印, 保存, 导出PDF, 退出. Opened modally with a name
 // (the naming window does so for a generated name); when both names are given it analyses
 // at once on opening.
 
@@ -31,8 +31,11 @@ class TFrmNameMain final : public QDialog {
 
   // "姓名分析": checks the fields, then writes the header and the report into the pane.
   void analyse();
-  // "保存": the pane's lines as a GBK text file under a name the user chooses.
+  // "保存": the pane's lines as a text file under a name the user chooses (GBK, or UTF-8
+  // when the user picks that file type).
   void save();
+  // "导出PDF": the pane's lines as a PDF under a name the user chooses.
+  void exportPdf();
   QStringList paneLines() const;
 
   // Tests: replaces the save dialog; returns the chosen path, or "" for cancel.

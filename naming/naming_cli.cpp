@@ -12,17 +12,18 @@ namespace {
 
 void addNameCommand(CLI::App& app) {
   auto* cmd = app.add_subcommand("name", "the name analysis report of the main window");
-  static std::string surname, given;
+  static std::string surname, given, pdf;
   static cli::BirthOptions birth;
   cmd->fallthrough();  // --today may follow the subcommand
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->add_option("GIVEN", given, "given name")->required();
   cli::addBirthOptions(*cmd, birth, false);
+  cli::addPdfOption(*cmd, pdf);
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+    cli::setExitCode(cli::runPrintAndExport([](db::Report& report) {
       Subject record;
       naming::AnalyseName(cli::panelInputOf(surname, given, birth), record, naming::kMainClosingLine, report);
-    }));
+    }, pdf));
   });
 }
 

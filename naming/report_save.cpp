@@ -1,7 +1,6 @@
 // Save of the analysis report: proposed name, extension rule, all-or-nothing write.
 #include "naming/report_save.h"
 
-#include "app/record_file.h"
 #include "data/query.h"
 
 namespace lumo::naming {
@@ -13,14 +12,16 @@ std::string proposedSaveName(const std::string& surname, const std::string& give
 
 bool hasReportText(const std::string& paneText) { return !db::trimmed(paneText).empty(); }
 
-std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines) {
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
+                       TextEncoding encoding) {
   std::string reason;
-  return saveReport(chosenPath, lines, reason);
+  return saveReport(chosenPath, lines, reason, encoding);
 }
 
-std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason) {
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason,
+                       TextEncoding encoding) {
   std::string path = withTxtExtension(chosenPath);
-  WriteResult written = saveRecordFile(path, lines);
+  WriteResult written = saveRecordFile(path, lines, encoding);
   reason = written.reason;
   return written.ok ? path : std::string();
 }

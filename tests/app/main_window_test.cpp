@@ -7,19 +7,24 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
 #include "app/main_window.h"
 #include "app/notice_box.h"
+#include "app/report_output_window.h"
 #include "data/database_check.h"
 #include "data/database_files.h"
 #include "data/query.h"
+#include "tests/support/pdf_text.h"
 
 namespace lumo {
 namespace {
@@ -170,6 +175,58 @@ TEST_F(MainWindowTest, CommandsWithoutAnActionAreDisabled) {
     EXPECT_EQ(button->isEnabled(), m_window->commandEnabled(button->text())) << button->text().toStdString();
   m_window->runCommand("软件升级");
   EXPECT_EQ(m_boxes.value(0), "notice:感谢你的使用,软件是最新版无需升级!");
+}
+
+// The bottom strip and the 系统 menu carry print, save and PDF export of the report pane.
+TEST_F(MainWindowTest, ReportPaneGoesToPrintPdfAndEitherTextEncoding) {
+  namespace fs = std::filesystem;
+  auto dir = fs::temp_directory_path() / ("lumo-output-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  int chooserCalls = 0;
+  QString proposed;
+  setPdfPathChooser([&](QWidget*, const QString& name) {
+    ++chooserCalls;
+    proposed = name;
+    return QString::fromStdString((dir / "report").string());
+  });
+  m_window->runCommand("导出PDF");  // an empty pane: no dialog, no file
+  EXPECT_EQ(chooserCalls, 0);
+
+  m_window->setReportLines({"王明,您今年:44岁", "", "【系统综合评分】: 85分"});
+  bool previewed = false;
+  QTimer::singleShot(0, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    previewed = preview != nullptr;
+    if (preview) preview->reject();
+  });
+  m_window->runCommand("打印");
+  EXPECT_TRUE(previewed);
+
+  QAction* menuExport = nullptr;
+  for (QAction* action : m_window->menuBar()->actions().first()->menu()->actions())
+    if (action->text() == "导出PDF") menuExport = action;
+  ASSERT_NE(menuExport, nullptr);
+  menuExport->trigger();
+  EXPECT_EQ(chooserCalls, 1);
+  EXPECT_EQ(proposed, "报告");  // no subject captured yet
+  std::string text = testing::pdfText((dir / "report.pdf").string());
+  EXPECT_NE(text.find("【系统综合评分】: 85分"), std::string::npos) << text;
+
+  for (auto encoding : {TextEncoding::Gbk, TextEncoding::Utf8}) {
+    std::string name = encoding == TextEncoding::Utf8 ? "utf8" : "gbk";
+    setTextSaveChooser([&](QWidget*, const QString&) {
+      return SaveChoice{QString::fromStdString((dir / name).string()), encoding};
+    });
+    m_window->runCommand("保存");
+    std::ifstream in(dir / (name + ".txt"), std::ios::binary);
+    std::stringstream bytes;
+    bytes << in.rdbuf();
+    EXPECT_EQ(bytes.str().substr(0, 4), encoding == TextEncoding::Utf8 ? "王\xE6" : "\xCD\xF5\xC3\xF7") << name;
+  }
+  setTextSaveChooser(nullptr);
+  setPdfPathChooser(nullptr);
+  EXPECT_TRUE(m_boxes.isEmpty());
+  fs::remove_all(dir);
 }
 
 TEST_F(MainWindowTest, CloseRemovesTheLockFile) {

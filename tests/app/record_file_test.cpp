@@ -30,6 +30,22 @@ TEST(RecordFile, WritesGbkAndReadsItBack) {
   fs::remove_all(dir);
 }
 
+TEST(RecordFile, Utf8ChoiceWritesUtf8WithLineFeeds) {
+  fs::path dir = fs::temp_directory_path() / ("lumo-record-utf8-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  std::string path = (dir / "王明.txt").string();
+  ASSERT_TRUE(writeRecordFile(path, {"姓名", "", "综合评分: 85分"}, TextEncoding::Utf8));
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream bytes;
+  bytes << in.rdbuf();
+  EXPECT_EQ(bytes.str(), "姓名\n\n综合评分: 85分\n");  // no byte-order mark, no CR
+  auto lines = readRecordFile(path);  // 打开记录 reads it back as it was
+  ASSERT_TRUE(lines);
+  EXPECT_EQ(*lines, (std::vector<std::string>{"姓名", "", "综合评分: 85分"}));
+  EXPECT_FALSE(fs::exists(path + ".part"));
+  fs::remove_all(dir);
+}
+
 TEST(RecordFile, FailedWriteLeavesNoFile) {
   std::string path = "/nonexistent-folder/x.txt";
   EXPECT_FALSE(writeRecordFile(path, {"a"}));

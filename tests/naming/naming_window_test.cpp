@@ -7,18 +7,24 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPrintPreviewDialog>
 #include <QPushButton>
 #include <QTextEdit>
+#include <QTimer>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "app/commands.h"
 #include "app/main_window.h"
 #include "app/notice_box.h"
+#include "app/report_output_window.h"
 #include "calendar/clock.h"
 #include "fixture_db.h"
 #include "naming/name_analysis_window.h"
 #include "naming/name_report.h"
 #include "naming/surname_origin_window.h"
+#include "tests/support/pdf_text.h"
 
 namespace fs = std::filesystem;
 
@@ -64,6 +70,8 @@ class NamingWindows : public ::testing::Test {
   void TearDown() override {
     setMessageRecorder(nullptr);
     TFrmNameMain::setSaveChooser(nullptr);
+    setTextSaveChooser(nullptr);
+    setPdfPathChooser(nullptr);
     setToday(std::nullopt);
   }
   NameAnalysisInput input(const QString& surname, const QString& given) {
@@ -94,7 +102,7 @@ TEST_F(NamingWindows, AnalysisWindowFieldsAsGiven) {
   EXPECT_EQ(minute->itemText(59), "59");
   ASSERT_NE(child<QTextEdit>(&w, "RzMemo1"), nullptr);
   EXPECT_TRUE(child<QTextEdit>(&w, "RzMemo1")->isReadOnly());
-  for (const char* caption : {"姓名分析", "打印", "保存", "退出"})
+  for (const char* caption : {"姓名分析", "打印", "保存", "导出PDF", "退出"})
     EXPECT_NE(button(&w, QString::fromUtf8(caption)), nullptr) << caption;
   bool hint = false;
   for (auto* label : w.findChildren<QLabel*>())
@@ -143,6 +151,42 @@ TEST_F(NamingWindows, SaveWritesTheFileAndReportsAFailure) {
   child<QLineEdit>(&w, "NameB")->setText("a|b");
   w.save();
   EXPECT_EQ(proposed, "*.txt");
+}
+
+TEST_F(NamingWindows, PrintPreviewsAndPdfAndUtf8SaveCarryThePane) {
+  TFrmNameMain w(input(QStringLiteral("王"), QStringLiteral("一")));
+  w.show();
+  const fs::path dir(m_db.path());
+
+  bool previewed = false;
+  QTimer::singleShot(0, [&] {
+    auto* preview = qobject_cast<QPrintPreviewDialog*>(QApplication::activeModalWidget());
+    previewed = preview != nullptr;
+    if (preview) preview->reject();
+  });
+  button(&w, QStringLiteral("打印"))->click();
+  EXPECT_TRUE(previewed);
+
+  QString proposed;
+  setPdfPathChooser([&](QWidget*, const QString& name) {
+    proposed = name;
+    return QString::fromStdString((dir / "王一").string());
+  });
+  button(&w, QStringLiteral("导出PDF"))->click();
+  EXPECT_EQ(proposed, QStringLiteral("王一"));
+  ASSERT_TRUE(fs::exists(dir / "王一.pdf"));
+  std::string text = testing::pdfText((dir / "王一.pdf").string());
+  EXPECT_NE(text.find("王一,您今年:44岁"), std::string::npos) << text;
+
+  setTextSaveChooser([&](QWidget*, const QString&) {
+    return SaveChoice{QString::fromStdString((dir / "utf8").string()), TextEncoding::Utf8};
+  });
+  button(&w, QStringLiteral("保存"))->click();
+  std::ifstream in(dir / "utf8.txt", std::ios::binary);
+  std::stringstream saved;
+  saved << in.rdbuf();
+  EXPECT_EQ(saved.str().substr(0, std::string("王一,您今年:44岁\n").size()), "王一,您今年:44岁\n");
+  EXPECT_TRUE(m_boxes.isEmpty());
 }
 
 TEST_F(NamingWindows, ExitClosesTheWindow) {
