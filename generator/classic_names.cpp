@@ -1,0 +1,140 @@
+#include "generator/classic_names.h"
+
+#include <map>
+#include <unordered_map>
+
+#include "generator/candidate_query.h"
+#include "generator/scheme_entry.h"
+#include "generator/stroke_schemes.h"
+
+namespace lumo::generator {
+namespace {
+
+constexpr std::array<const char*, 3> kClassicTexts = {"不限", "诗经", "楚辞"};
+
+// Stroke counts of the characters a place of the name admits.
+using Admitted = std::unordered_map<std::string, int>;
+
+Admitted admitted(db::Connection& connection, const std::string& filter) {
+  db::ResultSet rows = connection.run("select zi, bh from word where Aflag is null" + filter);
+  Admitted out;
+  for (std::size_t i = 0; i < rows.size(); ++i) out.emplace(rows.text(i, "zi"), static_cast<int>(rows.integer(i, "bh")));
+  return out;
+}
+
+// The one character a fixed place admits, with its stroke count.
+Admitted fixedOnly(db::Connection& connection, const std::string& character) {
+  return {{character, LookupStrokes(connection, character)}};
+}
+
+// The characters of a UTF-8 text, one string each.
+std::vector<std::string> characters(std::string_view text) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    out.emplace_back(text.substr(i, length));
+    i += length;
+  }
+  return out;
+}
+
+struct Found {
+  ClassicName name;
+  std::size_t gap = 0;    // characters between the two, 0 when they stand together
+  std::size_t order = 0;  // when the name was first found
+};
+
+class Collector {
+ public:
+  void offer(std::string given, std::array<int, 2> strokes, std::size_t gap, const ClassicSource& source) {
+    auto it = m_found.find(given);
+    if (it != m_found.end() && it->second.gap <= gap) return;
+    std::size_t order = it == m_found.end() ? m_found.size() : it->second.order;
+    m_found[given] = Found{ClassicName{given, strokes, source}, gap, order};
+  }
+
+  std::vector<ClassicName> take() {
+    std::vector<ClassicName> out(m_found.size());
+    for (auto& [given, found] : m_found) out[found.order] = std::move(found.name);
+    return out;
+  }
+
+ private:
+  std::map<std::string, Found> m_found;
+};
+
+void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, const Admitted& second,
+                 const ClassicSource& source, Collector& collector) {
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    auto a = first.find(chars[i]);
+    if (a == first.end()) continue;
+    for (std::size_t j = i + 1; j < chars.size(); ++j) {
+      auto b = second.find(chars[j]);
+      if (b == second.end() || chars[j] == chars[i]) continue;
+      collector.offer(a->first + b->first, {a->second, b->second}, j - i - 1, source);
+    }
+  }
+}
+
+void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first, const ClassicSource& source,
+                   Collector& collector) {
+  for (const auto& c : chars) {
+    auto a = first.find(c);
+    if (a != first.end()) collector.offer(a->first, {a->second, 0}, 0, source);
+  }
+}
+
+}  // namespace
+
+const char* classicText(Classic classic) { return kClassicTexts[static_cast<std::size_t>(classic)]; }
+
+std::optional<Classic> classicOf(std::string_view text) {
+  for (std::size_t i = 0; i < kClassicTexts.size(); ++i)
+    if (text == kClassicTexts[i]) return static_cast<Classic>(i);
+  return std::nullopt;
+}
+
+std::string citation(const ClassicSource& source) {
+  std::string work = source.book + (source.part.empty() ? "" : "·" + source.part) + "·" + source.title;
+  return "《" + work + "》：" + source.line;
+}
+
+std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic classic,
+                                           const NamingOptions& options) {
+  if (classic == Classic::Any) return {};
+  std::string filter = characterFilter(options);
+  bool single = options.form == NameForm::Single;
+  Admitted first = options.fixedFirst() && !single ? fixedOnly(connection, options.fixedChar)
+                   : options.fixedSecond()         ? admitted(connection, filter + genderFlag(options.sex))
+                                                   : admitted(connection, filter);
+  Admitted second = single                  ? Admitted{}
+                    : options.fixedSecond() ? fixedOnly(connection, options.fixedChar)
+                                            : admitted(connection, filter + genderFlag(options.sex));
+
+  db::ResultSet lines = connection.run("select shu, pian, ti, ju from jingdian where shu = ? order by id",
+                                       {std::string(classicText(classic))});
+  Collector collector;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    ClassicSource source{lines.text(i, "shu"), lines.text(i, "pian"), lines.text(i, "ti"), lines.text(i, "ju")};
+    auto chars = characters(source.line);
+    if (single) singlesOfLine(chars, first, source, collector);
+    else pairsOfLine(chars, first, second, source, collector);
+  }
+  return collector.take();
+}
+
+std::vector<SchemeName> MatchSchemes(const std::vector<ClassicName>& candidates,
+                                     const std::vector<std::string>& schemes, NameForm form) {
+  std::vector<SchemeName> out;
+  for (const auto& entry : schemes) {
+    auto strokes = parseSchemeEntry(entry, form);
+    if (!strokes) continue;
+    int second = form == NameForm::Double ? strokes->second : 0;
+    for (const auto& name : candidates)
+      if (name.strokes[0] == strokes->first && name.strokes[1] == second) out.push_back({name, strokes->tag});
+  }
+  return out;
+}
+
+}  // namespace lumo::generator

@@ -1,0 +1,129 @@
+// Names from the classics over the fixture dictionary: the pairs of a known line, the
+// run's character filter, the source kept for a name found twice, and the stroke schemes.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "fixture_db.h"
+#include "generator/classic_names.h"
+
+namespace lumo::generator {
+namespace {
+
+// Lines over the fixture's characters (明 林 岩 浩 桐 润 森 admitted for a boy; 明 林 浩 桐 润
+// flagged for him; 雨 娟 钰 金 for a girl; 坤 outside the name set; 间 月 日 中 not in it).
+const char* const kLines =
+    "CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+    "INSERT INTO jingdian VALUES"
+    " (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐'),"
+    " (2, '诗经', 1, '小雅', '甲篇', '明日坤中，林月'),"
+    " (3, '诗经', 2, '周南', '乙篇', '明林娟钰'),"
+    " (4, '楚辞', 1, '', '丙篇', '岩桐明金');";
+
+class ClassicNames : public ::testing::Test {
+ protected:
+  ClassicNames() { m_db.exec(kLines); }
+
+  std::vector<ClassicName> candidates(Classic classic, const NamingOptions& options) {
+    db::Connection connection(m_db.path());
+    return ClassicCandidates(connection, classic, options);
+  }
+  static std::vector<std::string> givens(const std::vector<ClassicName>& names) {
+    std::vector<std::string> out;
+    for (const auto& n : names) out.push_back(n.given);
+    return out;
+  }
+  static const ClassicName& find(const std::vector<ClassicName>& names, const std::string& given) {
+    auto it = std::find_if(names.begin(), names.end(), [&](const ClassicName& n) { return n.given == given; });
+    if (it == names.end()) throw std::runtime_error("no " + given);
+    return *it;
+  }
+
+  test::FixtureDb m_db;
+};
+
+TEST_F(ClassicNames, PairsOfOneLineInTheirOrderThroughTheRunsFilter) {
+  NamingOptions boy;
+  auto names = candidates(Classic::Shijing, boy);
+  // Line 1: first characters 林 明 浩 润 森 桐, second ones flagged for a boy; 雨 is a
+  // girl's character, 森 unflagged, so it only leads. Line 2 adds 明林 (closer in line 3).
+  EXPECT_EQ(givens(names), (std::vector<std::string>{"林明", "林浩", "林润", "林桐", "明浩", "明润", "明桐", "浩润",
+                                                     "浩桐", "润桐", "森桐", "明林"}));
+  EXPECT_EQ(find(names, "浩润").strokes, (std::array<int, 2>{10, 10}));
+  EXPECT_EQ(find(names, "林明").strokes, (std::array<int, 2>{8, 8}));
+  EXPECT_EQ(citation(find(names, "浩润").source), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
+}
+
+TEST_F(ClassicNames, NameFoundTwiceKeepsTheLineWhereItsCharactersStandClosest) {
+  auto names = candidates(Classic::Shijing, NamingOptions{});
+  EXPECT_EQ(find(names, "明林").source.line, "明林娟钰");  // line 2 holds them four apart
+  EXPECT_EQ(find(names, "明林").source.title, "乙篇");
+  EXPECT_EQ(find(names, "林明").source.line, "林间明雨，浩润森桐");  // only there
+}
+
+TEST_F(ClassicNames, GirlsNamesAndTheOtherBook) {
+  NamingOptions girl;
+  girl.sex = Sex::Female;
+  auto shijing = givens(candidates(Classic::Shijing, girl));
+  EXPECT_NE(std::find(shijing.begin(), shijing.end(), "娟钰"), shijing.end());
+  EXPECT_NE(std::find(shijing.begin(), shijing.end(), "林雨"), shijing.end());
+  EXPECT_EQ(std::find(shijing.begin(), shijing.end(), "明林"), shijing.end()) << "明 is a boy's character";
+  EXPECT_EQ(std::find(shijing.begin(), shijing.end(), "林浩"), shijing.end()) << "浩 is a boy's character";
+
+  auto chuci = candidates(Classic::Chuci, girl);
+  EXPECT_EQ(givens(chuci), (std::vector<std::string>{"岩桐", "岩金", "桐金"}));
+  EXPECT_EQ(citation(chuci[0].source), "《楚辞·丙篇》：岩桐明金");
+  EXPECT_TRUE(candidates(Classic::Any, girl).empty());
+}
+
+TEST_F(ClassicNames, SingleNamesAndAFixedCharacter) {
+  NamingOptions single;
+  single.form = NameForm::Single;
+  auto names = candidates(Classic::Shijing, single);
+  EXPECT_EQ(givens(names), (std::vector<std::string>{"林", "明", "浩", "润", "森", "桐", "钰"}));  // a single name also takes the neutral 钰
+  EXPECT_EQ(names[1].strokes, (std::array<int, 2>{8, 0}));
+  EXPECT_EQ(names[1].source.line, "林间明雨，浩润森桐");
+
+  NamingOptions fixed;
+  fixed.fixedTicked = true;
+  fixed.fixedChar = "明";
+  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)), (std::vector<std::string>{"明浩", "明润", "明桐", "明林"}));
+  fixed.fixedPlace = FixedPlace::Third;
+  fixed.fixedChar = "桐";
+  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)), (std::vector<std::string>{"林桐", "明桐", "浩桐", "润桐"}));
+}
+
+TEST_F(ClassicNames, ElementBoxesNarrowBothCharacters) {
+  NamingOptions water;
+  water.elements = {false, false, true, false, false};  // 水: 浩 润
+  EXPECT_EQ(givens(candidates(Classic::Shijing, water)), (std::vector<std::string>{"浩润"}));
+}
+
+TEST(ClassicSchemes, OnlyNamesWhoseStrokesFormAListedScheme) {
+  std::vector<ClassicName> names = {{"林明", {8, 8}, {}}, {"明浩", {8, 10}, {}}, {"浩润", {10, 10}, {}},
+                                    {"润桐", {10, 10}, {}}};
+  auto matched = MatchSchemes(names, {"4|10-10(88分)", "4|8-10(85分)", "4|x-8(80分)", "4|6-6(90分)"}, NameForm::Double);
+  ASSERT_EQ(matched.size(), 3u);
+  EXPECT_EQ(matched[0].name.given, "浩润");
+  EXPECT_EQ(matched[0].tag, "(88分)");
+  EXPECT_EQ(matched[1].name.given, "润桐");
+  EXPECT_EQ(matched[2].name.given, "明浩");
+  EXPECT_EQ(matched[2].tag, "(85分)");
+
+  std::vector<ClassicName> singles = {{"林", {8, 0}, {}}, {"浩", {10, 0}, {}}};
+  auto one = MatchSchemes(singles, {"4|10(90分)"}, NameForm::Single);
+  ASSERT_EQ(one.size(), 1u);
+  EXPECT_EQ(one[0].name.given, "浩");
+  EXPECT_TRUE(MatchSchemes(names, {}, NameForm::Double).empty());
+}
+
+TEST(ClassicTexts, SourceChoicesAndCitations) {
+  for (Classic c : {Classic::Any, Classic::Shijing, Classic::Chuci}) EXPECT_EQ(classicOf(classicText(c)), c);
+  EXPECT_FALSE(classicOf("论语"));
+  EXPECT_EQ(citation({"诗经", "小雅", "鹿鸣", "呦呦鹿鸣，食野之苹"}), "《诗经·小雅·鹿鸣》：呦呦鹿鸣，食野之苹");
+  EXPECT_EQ(citation({"楚辞", "", "离骚", "路漫漫其修远兮，吾将上下而求索"}),
+            "《楚辞·离骚》：路漫漫其修远兮，吾将上下而求索");
+}
+
+}  // namespace
+}  // namespace lumo::generator
