@@ -1,5 +1,6 @@
 #include "generator/classic_names.h"
 
+#include <algorithm>
 #include <map>
 #include <unordered_map>
 
@@ -41,17 +42,16 @@ std::vector<std::string> characters(std::string_view text) {
 
 struct Found {
   ClassicName name;
-  std::size_t gap = 0;    // characters between the two, 0 when they stand together
   std::size_t order = 0;  // when the name was first found
 };
 
 class Collector {
  public:
-  void offer(std::string given, std::array<int, 2> strokes, std::size_t gap, const ClassicSource& source) {
+  void offer(std::string given, std::array<int, 2> strokes, int gap, const ClassicSource& source) {
     auto it = m_found.find(given);
-    if (it != m_found.end() && it->second.gap <= gap) return;
+    if (it != m_found.end() && it->second.name.apart <= gap) return;
     std::size_t order = it == m_found.end() ? m_found.size() : it->second.order;
-    m_found[given] = Found{ClassicName{given, strokes, source}, gap, order};
+    m_found[given] = Found{ClassicName{given, strokes, source, gap}, order};
   }
 
   std::vector<ClassicName> take() {
@@ -64,15 +64,23 @@ class Collector {
   std::map<std::string, Found> m_found;
 };
 
+// Particles of the classics: in these lines they join words ("执子之手", "将仲子兮"), and a
+// name made with one reads as a broken-off piece of the sentence.
+bool isParticle(const std::string& c) {
+  static const std::array<std::string_view, 12> kParticles = {"之", "兮", "于", "乎", "也", "矣",
+                                                              "焉", "哉", "而", "者", "曰", "匪"};
+  return std::find(kParticles.begin(), kParticles.end(), c) != kParticles.end();
+}
+
 void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, const Admitted& second,
                  const ClassicSource& source, Collector& collector) {
   for (std::size_t i = 0; i < chars.size(); ++i) {
     auto a = first.find(chars[i]);
-    if (a == first.end()) continue;
+    if (a == first.end() || isParticle(chars[i])) continue;
     for (std::size_t j = i + 1; j < chars.size(); ++j) {
       auto b = second.find(chars[j]);
-      if (b == second.end() || chars[j] == chars[i]) continue;
-      collector.offer(a->first + b->first, {a->second, b->second}, j - i - 1, source);
+      if (b == second.end() || chars[j] == chars[i] || isParticle(chars[j])) continue;
+      collector.offer(a->first + b->first, {a->second, b->second}, static_cast<int>(j - i - 1), source);
     }
   }
 }
@@ -81,7 +89,7 @@ void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first,
                    Collector& collector) {
   for (const auto& c : chars) {
     auto a = first.find(c);
-    if (a != first.end()) collector.offer(a->first, {a->second, 0}, 0, source);
+    if (a != first.end() && !isParticle(c)) collector.offer(a->first, {a->second, 0}, 0, source);
   }
 }
 

@@ -6,7 +6,8 @@
 // run (name set, elements, sex, at least the second flagged for the sex), so a classic
 // name is always one the run itself could propose. Each keeps the line it comes from;
 // where a name occurs in several lines, the one holding its characters closest together
-// is kept, the first of those in the book's order.
+// is kept, the first of those in the book's order. The particles of the classics (之 兮
+// 于 ...) are left out.
 
 #include <array>
 #include <optional>
@@ -41,6 +42,7 @@ struct ClassicName {
   std::string given;              // one or two characters
   std::array<int, 2> strokes{};   // stroke counts of the given characters (0: none)
   ClassicSource source;
+  int apart = 0;                  // characters between the two in the line (0: together)
 };
 
 // Every candidate of one classic (not Any) for the options' sex, form, elements and

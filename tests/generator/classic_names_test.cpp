@@ -51,6 +51,8 @@ TEST_F(ClassicNames, PairsOfOneLineInTheirOrderThroughTheRunsFilter) {
                                                      "浩桐", "润桐", "森桐", "明林"}));
   EXPECT_EQ(find(names, "浩润").strokes, (std::array<int, 2>{10, 10}));
   EXPECT_EQ(find(names, "林明").strokes, (std::array<int, 2>{8, 8}));
+  EXPECT_EQ(find(names, "浩润").apart, 0);
+  EXPECT_EQ(find(names, "林明").apart, 1);
   EXPECT_EQ(citation(find(names, "浩润").source), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
 }
 
@@ -59,6 +61,17 @@ TEST_F(ClassicNames, NameFoundTwiceKeepsTheLineWhereItsCharactersStandClosest) {
   EXPECT_EQ(find(names, "明林").source.line, "明林娟钰");  // line 2 holds them four apart
   EXPECT_EQ(find(names, "明林").source.title, "乙篇");
   EXPECT_EQ(find(names, "林明").source.line, "林间明雨，浩润森桐");  // only there
+  EXPECT_EQ(find(names, "明林").apart, 0);
+}
+
+TEST_F(ClassicNames, ParticlesOfTheClassicsMakeNoName) {
+  m_db.exec("INSERT INTO word (id, zi, ft, bh, px, nan, nv, xb, wuhang, Aflag) VALUES"
+            " (30, '之', '之', 4, 7, 1, 1, '1', '金', NULL), (31, '兮', '兮', 4, 8, 1, 1, '1', '金', NULL);"
+            "INSERT INTO jingdian VALUES (5, '诗经', 3, '卫风', '丁篇', '执明之手，浩兮');");
+  auto names = givens(candidates(Classic::Shijing, NamingOptions{}));
+  EXPECT_NE(std::find(names.begin(), names.end(), "明浩"), names.end());
+  for (const auto& given : names)
+    EXPECT_TRUE(given.find("之") == std::string::npos && given.find("兮") == std::string::npos) << given;
 }
 
 TEST_F(ClassicNames, GirlsNamesAndTheOtherBook) {
