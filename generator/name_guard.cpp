@@ -1,0 +1,120 @@
+#include "generator/name_guard.h"
+
+#include <algorithm>
+
+#include "generator/pinyin.h"
+
+namespace lumo::generator {
+namespace {
+
+// Up to four syllable numbers of 15 bits each, with the count in the top bits.
+std::uint64_t pack(const std::uint32_t* ids, std::size_t count) {
+  std::uint64_t key = count;
+  for (std::size_t i = 0; i < count; ++i) key = (key << 15) | ids[i];
+  return key;
+}
+
+constexpr std::size_t kLongestWord = 4;
+
+}  // namespace
+
+std::vector<char32_t> codePointsOf(std::string_view s) {
+  std::vector<char32_t> out;
+  for (std::size_t i = 0; i < s.size();) {
+    auto b = static_cast<unsigned char>(s[i]);
+    std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
+    char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
+    for (std::size_t k = 1; k < length && i + k < s.size(); ++k)
+      c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+    out.push_back(c);
+    i += length;
+  }
+  return out;
+}
+
+NameGuard::NameGuard(const GuardData& data, const NamingOptions& options)
+    : m_data(data), m_surname(codePointsOf(options.surname)), m_girl(options.sex == Sex::Female) {
+  if (options.fixedTicked) {
+    auto fixed = codePointsOf(options.fixedChar);
+    if (!fixed.empty()) m_fixed = fixed.front();
+  }
+  for (const auto& [c, info] : data.characters) m_characterSyllables[c] = syllableId(info.reading);
+  // The surname as a whole (尉迟), else character by character (a surname of two
+  // single surnames), else the characters' common readings.
+  auto whole = data.surnameReadings.find(options.surname);
+  std::vector<std::string> readings;
+  if (whole != data.surnameReadings.end()) readings = syllablesOf(whole->second);
+  if (readings.size() != m_surname.size()) {
+    readings.clear();
+    for (std::size_t i = 0, at = 0; i < m_surname.size(); ++i) {
+      std::size_t length = i + 1 < m_surname.size() ? 3 : options.surname.size() - at;
+      std::string one = options.surname.substr(at, length);
+      at += length;
+      auto own = data.surnameReadings.find(one);
+      if (own != data.surnameReadings.end()) {
+        readings.push_back(own->second);
+      } else {
+        auto c = data.characters.find(m_surname[i]);
+        readings.push_back(c == data.characters.end() ? "" : c->second.reading);
+      }
+    }
+  }
+  for (const auto& r : readings) m_surnameSyllables.push_back(syllableId(r));
+  for (const auto& word : data.unluckyReadings) {
+    auto syllables = syllablesOf(word);
+    if (syllables.size() < 2 || syllables.size() > kLongestWord) continue;
+    std::uint32_t ids[kLongestWord];
+    for (std::size_t i = 0; i < syllables.size(); ++i) ids[i] = syllableId(syllables[i]);
+    m_unlucky.insert(pack(ids, syllables.size()));
+  }
+}
+
+std::uint32_t NameGuard::syllableId(const std::string& reading) {
+  if (reading.empty()) return 0;
+  auto [it, added] = m_syllableIds.emplace(toneless(reading), 0);
+  if (added) it->second = static_cast<std::uint32_t>(m_syllableIds.size());
+  return it->second;
+}
+
+std::uint32_t NameGuard::characterSyllable(char32_t c) const {
+  auto it = m_characterSyllables.find(c);
+  return it == m_characterSyllables.end() ? 0 : it->second;
+}
+
+bool NameGuard::soundsUnlucky(const std::vector<std::uint32_t>& syllables, std::size_t surnameLength) const {
+  // Every span of two or more syllables that reaches into the given name.
+  for (std::size_t end = surnameLength + 1; end <= syllables.size(); ++end) {
+    for (std::size_t start = end >= kLongestWord ? end - kLongestWord : 0; start + 2 <= end; ++start) {
+      const std::uint32_t* span = syllables.data() + start;
+      if (std::find(span, syllables.data() + end, 0u) != syllables.data() + end) continue;
+      if (m_unlucky.count(pack(span, end - start))) return true;
+    }
+  }
+  return false;
+}
+
+bool NameGuard::admits(std::string_view name) const {
+  std::string_view body = name.substr(0, name.find('('));
+  std::size_t surnameBytes = 0;
+  for (char32_t c : m_surname) surnameBytes += c < 0x80 ? 1 : c < 0x800 ? 2 : c < 0x10000 ? 3 : 4;
+  if (body.size() < surnameBytes) return true;
+  std::vector<char32_t> given = codePointsOf(body.substr(surnameBytes));
+  if (given.empty()) return true;
+
+  for (char32_t c : given) {
+    if (std::find(m_surname.begin(), m_surname.end(), c) != m_surname.end()) return false;
+    if (c != m_fixed && m_data.commonSurnames.count(c)) {
+      auto info = m_data.characters.find(c);
+      if (info == m_data.characters.end() || !info->second.nameSet) return false;
+    }
+  }
+  if (given.size() == 2 && given[0] == given[1]) {
+    auto info = m_data.characters.find(given[0]);
+    if (!m_girl || info == m_data.characters.end() || !info->second.doubled) return false;
+  }
+  std::vector<std::uint32_t> syllables = m_surnameSyllables;
+  for (char32_t c : given) syllables.push_back(characterSyllable(c));
+  return !soundsUnlucky(syllables, m_surnameSyllables.size());
+}
+
+}  // namespace lumo::generator
