@@ -49,9 +49,9 @@ const char* brokenToneRule(const std::vector<naming::Syllable>& syllables) {
     if (s.tone != 0) known.push_back(&s);
   if (known.size() >= 2 && std::all_of(known.begin(), known.end(), [&](auto* s) { return s->tone == known[0]->tone; }))
     return "全名同一声调";
-  for (std::size_t i = 0; i < known.size(); ++i)
-    for (std::size_t j = i + 1; j < known.size(); ++j)
-      if (known[i]->plain == known[j]->plain) return "两字同音";
+  for (std::size_t i = 0; i < syllables.size(); ++i)
+    for (std::size_t j = i + 1; j < syllables.size(); ++j)
+      if (!syllables[i].plain.empty() && syllables[i].plain == syllables[j].plain) return "两字同音";
   if (syllables.empty()) return nullptr;
   const auto& last = syllables.back();
   if (last.tone == 5) return "末字轻声";

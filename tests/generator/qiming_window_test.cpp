@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <chrono>
 
@@ -331,6 +332,58 @@ TEST_F(QimingWindow, ReopeningStartsFromTheDefaults) {
     showNamingWindow(nullptr);
   }
   EXPECT_EQ(seen, QStringList({"", ""}));
+}
+
+TEST_F(QimingWindow, RecommendedTabListsExplainsAndOpens) {
+  auto* tabs = m_window->findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(1), "推荐名字");
+  std::vector<NameAnalysisRequest> opened;
+  TFrmQiming::setAnalysisOpener([&](QWidget*, const NameAnalysisRequest& r) { opened.push_back(r); });
+  typeSurname("王");
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  auto* explain = find<QPlainTextEdit>("MemoExplain");
+  ASSERT_GT(list->count(), 0);
+  EXPECT_LE(list->count(), 50);
+  EXPECT_TRUE(list->item(0)->text().startsWith("王"));
+  EXPECT_TRUE(explain->toPlainText().isEmpty()) << "nothing selected yet";
+
+  list->setCurrentRow(0);
+  QString shown = explain->toPlainText();
+  EXPECT_TRUE(shown.startsWith(list->item(0)->text().section(' ', 0, 0) + "（wáng ")) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("未填出生时间")) << "the birth fields still hold their defaults";
+  EXPECT_TRUE(shown.contains("声调阳平、")) << shown.toStdString();
+
+  m_window->openRecommendedAnalysis();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ("王" + opened[0].given, list->item(0)->text().section(' ', 0, 0));
+
+  find<QPushButton>("Button1")->click();  // a new run clears the list until its own is ready
+  EXPECT_EQ(list->count(), 0);
+  EXPECT_TRUE(explain->toPlainText().isEmpty());
+  QSignalSpy finished(m_window.get(), &TFrmQiming::runFinished);
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_GT(list->count(), 0);
+}
+
+TEST_F(QimingWindow, StartsWithTheSubjectAndItsElements) {
+  NamingStart start{"王", "女", "2024", "05", "01", "午 11", "30"};
+  m_window->startWith(start);
+  EXPECT_EQ(find<QLineEdit>("Xing")->text(), "王");
+  EXPECT_EQ(find<QComboBox>("CBsex")->currentText(), "女");
+  EXPECT_EQ(find<QComboBox>("SYear")->currentText(), "2024");
+  EXPECT_EQ(find<QComboBox>("SMonth")->currentText(), "05");
+  EXPECT_EQ(find<QComboBox>("Shour")->currentText(), "午 11");
+  EXPECT_EQ(find<QComboBox>("CBFen")->currentText(), "30");
+  EXPECT_GT(schemes().size(), 1) << "the scheme list of the surname is filled";
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  ASSERT_GT(list->count(), 0);
+  list->setCurrentRow(0);
+  EXPECT_FALSE(find<QPlainTextEdit>("MemoExplain")->toPlainText().contains("未填出生时间"))
+      << "a known birth moment is read as the BaZi tally";
 }
 
 }  // namespace
