@@ -8,9 +8,10 @@ namespace lumo::generator {
 namespace {
 
 // Up to four syllable numbers of 15 bits each, with the count in the top bits.
-std::uint64_t pack(const std::uint32_t* ids, std::size_t count) {
+template <typename Id>
+std::uint64_t pack(std::size_t count, Id id) {
   std::uint64_t key = count;
-  for (std::size_t i = 0; i < count; ++i) key = (key << 15) | ids[i];
+  for (std::size_t i = 0; i < count; ++i) key = (key << 15) | id(i);
   return key;
 }
 
@@ -38,7 +39,7 @@ NameGuard::NameGuard(const GuardData& data, const NamingOptions& options)
     auto fixed = codePointsOf(options.fixedChar);
     if (!fixed.empty()) m_fixed = fixed.front();
   }
-  for (const auto& [c, info] : data.characters) m_characterSyllables[c] = syllableId(info.reading);
+  for (const auto& [c, info] : data.characters) m_characterSounds[c] = soundOf(info.reading);
   // The surname as a whole (尉迟), else character by character (a surname of two
   // single surnames), else the characters' common readings.
   auto whole = data.surnameReadings.find(options.surname);
@@ -59,35 +60,44 @@ NameGuard::NameGuard(const GuardData& data, const NamingOptions& options)
       }
     }
   }
-  for (const auto& r : readings) m_surnameSyllables.push_back(syllableId(r));
+  for (const auto& r : readings) m_surnameSounds.push_back(soundOf(r));
   for (const auto& word : data.unluckyReadings) {
     auto syllables = syllablesOf(word);
     if (syllables.size() < 2 || syllables.size() > kLongestWord) continue;
-    std::uint32_t ids[kLongestWord];
-    for (std::size_t i = 0; i < syllables.size(); ++i) ids[i] = syllableId(syllables[i]);
-    m_unlucky.insert(pack(ids, syllables.size()));
+    std::vector<Sound> sounds;
+    Tones tones;
+    for (const auto& s : syllables) sounds.push_back(soundOf(s)), tones.push_back(sounds.back().tone);
+    m_unlucky[pack(sounds.size(), [&](std::size_t i) { return sounds[i].id; })].push_back(std::move(tones));
   }
 }
 
-std::uint32_t NameGuard::syllableId(const std::string& reading) {
-  if (reading.empty()) return 0;
+NameGuard::Sound NameGuard::soundOf(const std::string& reading) {
+  if (reading.empty()) return {};
   auto [it, added] = m_syllableIds.emplace(toneless(reading), 0);
   if (added) it->second = static_cast<std::uint32_t>(m_syllableIds.size());
-  return it->second;
+  return {it->second, toneOf(reading)};
 }
 
-std::uint32_t NameGuard::characterSyllable(char32_t c) const {
-  auto it = m_characterSyllables.find(c);
-  return it == m_characterSyllables.end() ? 0 : it->second;
+NameGuard::Sound NameGuard::characterSound(char32_t c) const {
+  auto it = m_characterSounds.find(c);
+  return it == m_characterSounds.end() ? Sound{} : it->second;
 }
 
-bool NameGuard::soundsUnlucky(const std::vector<std::uint32_t>& syllables, std::size_t surnameLength) const {
+bool NameGuard::soundsUnlucky(const std::vector<Sound>& sounds, std::size_t surnameLength) const {
   // Every span of two or more syllables that reaches into the given name.
-  for (std::size_t end = surnameLength + 1; end <= syllables.size(); ++end) {
+  for (std::size_t end = surnameLength + 1; end <= sounds.size(); ++end) {
     for (std::size_t start = end >= kLongestWord ? end - kLongestWord : 0; start + 2 <= end; ++start) {
-      const std::uint32_t* span = syllables.data() + start;
-      if (std::find(span, syllables.data() + end, 0u) != syllables.data() + end) continue;
-      if (m_unlucky.count(pack(span, end - start))) return true;
+      const Sound* span = sounds.data() + start;
+      std::size_t length = end - start;
+      if (std::any_of(span, span + length, [](const Sound& s) { return s.id == 0; })) continue;
+      auto hit = m_unlucky.find(pack(length, [&](std::size_t i) { return span[i].id; }));
+      if (hit == m_unlucky.end()) continue;
+      for (const Tones& tones : hit->second) {
+        int changed = 0;
+        for (std::size_t i = 0; i < length; ++i)
+          changed += tones[i] != 0 && span[i].tone != 0 && tones[i] != span[i].tone;
+        if (changed <= 1) return true;
+      }
     }
   }
   return false;
@@ -112,9 +122,9 @@ bool NameGuard::admits(std::string_view name) const {
     auto info = m_data.characters.find(given[0]);
     if (!m_girl || info == m_data.characters.end() || !info->second.doubled) return false;
   }
-  std::vector<std::uint32_t> syllables = m_surnameSyllables;
-  for (char32_t c : given) syllables.push_back(characterSyllable(c));
-  return !soundsUnlucky(syllables, m_surnameSyllables.size());
+  std::vector<Sound> sounds = m_surnameSounds;
+  for (char32_t c : given) sounds.push_back(characterSound(c));
+  return !soundsUnlucky(sounds, m_surnameSounds.size());
 }
 
 }  // namespace lumo::generator

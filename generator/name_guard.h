@@ -11,7 +11,9 @@
 //    character takes the doubled form;
 //  - a span of its reading that holds a given character (surname + first given
 //    character, the two given characters, the whole name) sounds like an unlucky word:
-//    with the same tones (杨伟 阳痿) or with any tones (王拔 王八).
+//    the same syllables with the same tones (杨伟 阳痿) or with one tone changed (王拔
+//    王八, 沈京 神经); a neutral tone is heard as any tone (胡丽 狐狸). Two changed tones
+//    are no longer heard as the word (李一 lǐ yī is not 离异 lí yì).
 // Readings are the surname's reading as a surname and the name readings of the given
 // characters; a character without a reading takes part in no span.
 
@@ -47,19 +49,26 @@ class NameGuard {
   bool admits(std::string_view name) const;
 
  private:
-  // Toneless syllable numbers; 0 for a character without a reading.
-  std::uint32_t syllableId(const std::string& reading);
-  std::uint32_t characterSyllable(char32_t c) const;
-  bool soundsUnlucky(const std::vector<std::uint32_t>& syllables, std::size_t surnameLength) const;
+  // A syllable: its toneless number (0 for a character without a reading) and tone.
+  struct Sound {
+    std::uint32_t id = 0;
+    int tone = 0;
+  };
+  using Tones = std::vector<int>;
+
+  Sound soundOf(const std::string& reading);
+  Sound characterSound(char32_t c) const;
+  bool soundsUnlucky(const std::vector<Sound>& sounds, std::size_t surnameLength) const;
 
   const GuardData& m_data;
   std::vector<char32_t> m_surname;
-  std::vector<std::uint32_t> m_surnameSyllables;
+  std::vector<Sound> m_surnameSounds;
   char32_t m_fixed = 0;
   bool m_girl = false;
   std::unordered_map<std::string, std::uint32_t> m_syllableIds;
-  std::unordered_map<char32_t, std::uint32_t> m_characterSyllables;
-  std::unordered_set<std::uint64_t> m_unlucky;  // packed syllable sequences
+  std::unordered_map<char32_t, Sound> m_characterSounds;
+  // The tones of the unlucky words by their packed toneless syllables.
+  std::unordered_map<std::uint64_t, std::vector<Tones>> m_unlucky;
 };
 
 // The code points of a UTF-8 text.

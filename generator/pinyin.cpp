@@ -6,12 +6,18 @@
 namespace lumo::generator {
 namespace {
 
-// Each marked vowel of pinyin with its plain letter.
-constexpr std::array<std::pair<std::string_view, char>, 30> kMarked = {{
-    {"ā", 'a'}, {"á", 'a'}, {"ǎ", 'a'}, {"à", 'a'}, {"ē", 'e'}, {"é", 'e'}, {"ě", 'e'}, {"è", 'e'},
-    {"ī", 'i'}, {"í", 'i'}, {"ǐ", 'i'}, {"ì", 'i'}, {"ō", 'o'}, {"ó", 'o'}, {"ǒ", 'o'}, {"ò", 'o'},
-    {"ū", 'u'}, {"ú", 'u'}, {"ǔ", 'u'}, {"ù", 'u'}, {"ǖ", 'v'}, {"ǘ", 'v'}, {"ǚ", 'v'}, {"ǜ", 'v'},
-    {"ü", 'v'}, {"ń", 'n'}, {"ň", 'n'}, {"ǹ", 'n'}, {"ḿ", 'm'}, {"ê", 'e'},
+// Each marked vowel of pinyin with its plain letter and its tone (0: ü and ê, no tone).
+struct Marked {
+  std::string_view form;
+  char plain;
+  int tone;
+};
+constexpr std::array<Marked, 30> kMarked = {{
+    {"ā", 'a', 1}, {"á", 'a', 2}, {"ǎ", 'a', 3}, {"à", 'a', 4}, {"ē", 'e', 1}, {"é", 'e', 2},
+    {"ě", 'e', 3}, {"è", 'e', 4}, {"ī", 'i', 1}, {"í", 'i', 2}, {"ǐ", 'i', 3}, {"ì", 'i', 4},
+    {"ō", 'o', 1}, {"ó", 'o', 2}, {"ǒ", 'o', 3}, {"ò", 'o', 4}, {"ū", 'u', 1}, {"ú", 'u', 2},
+    {"ǔ", 'u', 3}, {"ù", 'u', 4}, {"ǖ", 'v', 1}, {"ǘ", 'v', 2}, {"ǚ", 'v', 3}, {"ǜ", 'v', 4},
+    {"ü", 'v', 0}, {"ń", 'n', 2}, {"ň", 'n', 3}, {"ǹ", 'n', 4}, {"ḿ", 'm', 2}, {"ê", 'e', 0},
 }};
 
 }  // namespace
@@ -25,10 +31,10 @@ std::string toneless(std::string_view marked) {
       continue;
     }
     bool found = false;
-    for (const auto& [form, plain] : kMarked) {
-      if (marked.substr(i, form.size()) == form) {
-        out += plain;
-        i += form.size();
+    for (const auto& m : kMarked) {
+      if (marked.substr(i, m.form.size()) == m.form) {
+        out += m.plain;
+        i += m.form.size();
         found = true;
         break;
       }
@@ -36,6 +42,13 @@ std::string toneless(std::string_view marked) {
     if (!found) out += marked[i++];
   }
   return out;
+}
+
+int toneOf(std::string_view syllable) {
+  for (std::size_t i = 0; i < syllable.size(); ++i)
+    for (const auto& m : kMarked)
+      if (m.tone != 0 && syllable.substr(i, m.form.size()) == m.form) return m.tone;
+  return 0;
 }
 
 std::vector<std::string> syllablesOf(std::string_view reading) {

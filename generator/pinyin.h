@@ -11,6 +11,9 @@ namespace lumo::generator {
 // The text with every tone mark removed and ü written v; other characters unchanged.
 std::string toneless(std::string_view marked);
 
+// The tone of one syllable: 1 to 4 by its mark, 0 for the neutral tone (no mark).
+int toneOf(std::string_view syllable);
+
 // The syllables of a reading separated by blanks.
 std::vector<std::string> syllablesOf(std::string_view reading);
 

@@ -92,6 +92,13 @@ TEST(NameGuard, HomophonesWithOtherTones) {
   EXPECT_FALSE(admits(d, options("沈"), "沈京(85分)"));     // shěn jīng ~ 神经 shén jīng
   EXPECT_FALSE(admits(d, options("胡"), "胡丽(85分)"));     // hú lì ~ 狐狸 hú li
   EXPECT_FALSE(admits(d, options("杜"), "杜子腾(85分)"));   // dù zǐ téng ~ 肚子疼
+  // Two tones changed: no longer heard as the word.
+  d.unluckyReadings.push_back("lí yì");
+  d.characters[U'一'] = {"yī", true, false};
+  d.surnameReadings["李"] = "lǐ";
+  EXPECT_TRUE(admits(d, options("李"), "李一明(85分)"));     // lǐ yī is not 离异 lí yì
+  d.unluckyReadings.push_back("lǐ yì");
+  EXPECT_FALSE(admits(d, options("李"), "李一明(85分)"));
 }
 
 TEST(NameGuard, TheGivenCharactersAloneAndTheSurnameReading) {
@@ -119,6 +126,11 @@ TEST(Pinyin, TonelessFormsAndSyllables) {
   EXPECT_EQ(toneless("yù chí"), "yu chi");
   EXPECT_EQ(syllablesOf("mò qí"), (std::vector<std::string>{"mò", "qí"}));
   EXPECT_TRUE(syllablesOf("").empty());
+  EXPECT_EQ(toneOf("shèng"), 4);
+  EXPECT_EQ(toneOf("lǚ"), 3);
+  EXPECT_EQ(toneOf("lü"), 0);
+  EXPECT_EQ(toneOf("zi"), 0);
+  EXPECT_EQ(toneOf("ā"), 1);
   EXPECT_EQ(codePointsOf("王a"), (std::vector<char32_t>{U'王', U'a'}));
 }
 

@@ -238,11 +238,11 @@ TEST_F(NamingRun, GuardsDropNamesAndKeepTheOrderOfTheRest) {
             "UPDATE word SET duyin = 'rùn' WHERE zi = '润';"
             "UPDATE word SET duyin = 'tóng' WHERE zi = '桐';"
             "INSERT INTO xingdu VALUES ('王', 'wang', 'wáng', '土', 1), ('林', 'lin', 'lín', '木', 1);"
-            "INSERT INTO xieyin VALUES ('忘命', 'wàng mìng', '死亡');");
+            "INSERT INTO xieyin VALUES ('亡命', 'wáng mìng', '死亡');");
   m_out = Recorder{};
   ASSERT_EQ(run(boy("4|8-10(85分)")), RunEnd::Finished);
   std::vector<std::string> kept;
-  // 王明 wáng míng sounds like 忘命 wàng mìng; 林 is a common surname but also a name
+  // 王明 wáng míng sounds like 亡命 wáng mìng; 林 is a common surname but also a name
   // character, so its names stay.
   for (const auto& name : all)
     if (name.rfind("王明", 0) != 0) kept.push_back(name);
