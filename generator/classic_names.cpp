@@ -5,7 +5,6 @@
 #include <unordered_map>
 
 #include "generator/candidate_query.h"
-#include "generator/scheme_entry.h"
 #include "generator/stroke_schemes.h"
 
 namespace lumo::generator {
@@ -47,7 +46,7 @@ struct Found {
 
 class Collector {
  public:
-  void offer(std::string given, std::array<int, 2> strokes, int gap, const ClassicSource& source) {
+  void offer(std::string given, std::array<int, 2> strokes, int gap, const NameSource& source) {
     auto it = m_found.find(given);
     if (it != m_found.end() && it->second.name.apart <= gap) return;
     std::size_t order = it == m_found.end() ? m_found.size() : it->second.order;
@@ -73,7 +72,7 @@ bool isParticle(const std::string& c) {
 }
 
 void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, const Admitted& second,
-                 const ClassicSource& source, Collector& collector) {
+                 const NameSource& source, Collector& collector) {
   for (std::size_t i = 0; i < chars.size(); ++i) {
     auto a = first.find(chars[i]);
     if (a == first.end() || isParticle(chars[i])) continue;
@@ -85,7 +84,7 @@ void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, c
   }
 }
 
-void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first, const ClassicSource& source,
+void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first, const NameSource& source,
                    Collector& collector) {
   for (const auto& c : chars) {
     auto a = first.find(c);
@@ -101,11 +100,6 @@ std::optional<Classic> classicOf(std::string_view text) {
   for (std::size_t i = 0; i < kClassicTexts.size(); ++i)
     if (text == kClassicTexts[i]) return static_cast<Classic>(i);
   return std::nullopt;
-}
-
-std::string citation(const ClassicSource& source) {
-  std::string work = source.book + (source.part.empty() ? "" : "·" + source.part) + "·" + source.title;
-  return "《" + work + "》：" + source.line;
 }
 
 std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic classic,
@@ -124,25 +118,14 @@ std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic c
                                        {std::string(classicText(classic))});
   Collector collector;
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    ClassicSource source{lines.text(i, "shu"), lines.text(i, "pian"), lines.text(i, "ti"), lines.text(i, "ju")};
+    std::string part = lines.text(i, "pian");
+    std::string title = lines.text(i, "ti");
+    NameSource source{lines.text(i, "shu"), part.empty() ? title : part + "·" + title, lines.text(i, "ju")};
     auto chars = characters(source.line);
     if (single) singlesOfLine(chars, first, source, collector);
     else pairsOfLine(chars, first, second, source, collector);
   }
   return collector.take();
-}
-
-std::vector<SchemeName> MatchSchemes(const std::vector<ClassicName>& candidates,
-                                     const std::vector<std::string>& schemes, NameForm form) {
-  std::vector<SchemeName> out;
-  for (const auto& entry : schemes) {
-    auto strokes = parseSchemeEntry(entry, form);
-    if (!strokes) continue;
-    int second = form == NameForm::Double ? strokes->second : 0;
-    for (const auto& name : candidates)
-      if (name.strokes[0] == strokes->first && name.strokes[1] == second) out.push_back({name, strokes->tag});
-  }
-  return out;
 }
 
 }  // namespace lumo::generator

@@ -1,5 +1,6 @@
 #include "generator/generate_command.h"
 
+#include "generator/classic_recommend.h"
 #include "generator/element_need.h"
 #include "generator/name_explanation.h"
 #include "generator/naming_run.h"
@@ -58,7 +59,9 @@ void generateReport(const GenerateRequest& request, db::Report& report) {
   report.add("");
   naming::CharacterTable table;
   table.loadNameSet(connection);
-  for (const auto& name : recommendNames(pool, table, connection, elementNeedOf(request.birth), request.recommend))
+  ElementNeed need = elementNeedOf(request.birth);
+  for (const auto& name :
+       recommendFromPool(pool, request.source, settings.options, table, connection, need, request.recommend))
     report.add(recommendationRow(name));
 }
 

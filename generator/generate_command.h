@@ -23,6 +23,7 @@ struct GenerateRequest {
   HighScoreRule high;
   std::size_t recommend = 0;               // rows of recommended names, 0 for none
   std::optional<bazi::BirthTime> birth;    // the child's birth moment, for the element fit
+  Classic source = Classic::Any;           // the work the recommended names come from
 };
 
 // The lines of one naming run (no window), after the scheme list of the surname.

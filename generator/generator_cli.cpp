@@ -4,6 +4,7 @@
 
 #include "app/cli_support.h"
 #include "calendar/date_serial.h"
+#include "generator/classic_names.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
 #include "generator/generate_command.h"
@@ -15,7 +16,7 @@ using namespace generator;
 
 struct GenerateFlags {
   std::string surname, sex = "男", form = "双字名", fixed, elements, scheme = kAutomaticScheme;
-  std::string min = "70", high = "77";
+  std::string min = "70", high = "77", source = "不限";
   std::size_t recommend = 0;
   bool birthGiven = false;
   cli::BirthOptions birth;
@@ -69,6 +70,7 @@ GenerateRequest requestOf(const GenerateFlags& f) {
   r.high.enabled = f.high != "none";
   r.high.threshold = thresholdOf(checkedThreshold(f.high));
   r.recommend = f.recommend;
+  r.source = classicOf(f.source).value_or(Classic::Any);
   if (f.birthGiven) r.birth = birthTimeOf(f);
   return r;
 }
@@ -87,6 +89,8 @@ void addGenerate(CLI::App& app) {
   cmd->add_option("--min", flags->min, "minimum scheme score, or none");
   cmd->add_option("--high", flags->high, "threshold of the high-score list, or none");
   cmd->add_option("--recommend", flags->recommend, "also print the N best names with their explanation");
+  cmd->add_option("--source", flags->source, "where the recommended names come from: 不限, 诗经 or 楚辞")
+      ->check(CLI::IsMember({"不限", "诗经", "楚辞"}));
   cli::addBirthOptions(*cmd, flags->birth, false);
   cmd->callback([flags, cmd] {
     flags->birthGiven = cmd->count("--date") > 0;

@@ -2,7 +2,7 @@
 
 #include <chrono>
 
-#include "generator/recommend.h"
+#include "generator/classic_recommend.h"
 
 namespace lumo::generator {
 namespace {
@@ -49,7 +49,8 @@ void TMythread::body() {
     CandidatePool pool(start.options.surname);
     PoolingOutput output(*m_queue, pool);
     m_end.store(GenerateNames(connection, *m_settings, m_runFlag, output));
-    if (canRecommend && !m_queue->cancelled()) m_queue->setRecommended(recommendNames(pool, table, connection, start.need));
+    if (canRecommend && !m_queue->cancelled())
+      m_queue->setRecommended(recommendFromPool(pool, start.classic, start.options, table, connection, start.need));
     setConnection(nullptr);
   } catch (const std::exception&) {
     // A database that cannot be opened ends the run like any other failure: silently.

@@ -1,11 +1,14 @@
 // Names from the classics over the fixture dictionary: the pairs of a known line, the
-// run's character filter, the source kept for a name found twice, and the stroke schemes.
+// run's character filter, the source kept for a name found twice, and the recommended
+// list of a run restricted to a classic.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "fixture_db.h"
 #include "generator/classic_names.h"
+#include "generator/classic_recommend.h"
+#include "generator/generate_command.h"
 
 namespace lumo::generator {
 namespace {
@@ -53,13 +56,13 @@ TEST_F(ClassicNames, PairsOfOneLineInTheirOrderThroughTheRunsFilter) {
   EXPECT_EQ(find(names, "林明").strokes, (std::array<int, 2>{8, 8}));
   EXPECT_EQ(find(names, "浩润").apart, 0);
   EXPECT_EQ(find(names, "林明").apart, 1);
-  EXPECT_EQ(citation(find(names, "浩润").source), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
+  EXPECT_EQ(find(names, "浩润").source.text(), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
 }
 
 TEST_F(ClassicNames, NameFoundTwiceKeepsTheLineWhereItsCharactersStandClosest) {
   auto names = candidates(Classic::Shijing, NamingOptions{});
   EXPECT_EQ(find(names, "明林").source.line, "明林娟钰");  // line 2 holds them four apart
-  EXPECT_EQ(find(names, "明林").source.title, "乙篇");
+  EXPECT_EQ(find(names, "明林").source.chapter, "周南·乙篇");
   EXPECT_EQ(find(names, "林明").source.line, "林间明雨，浩润森桐");  // only there
   EXPECT_EQ(find(names, "明林").apart, 0);
 }
@@ -85,7 +88,7 @@ TEST_F(ClassicNames, GirlsNamesAndTheOtherBook) {
 
   auto chuci = candidates(Classic::Chuci, girl);
   EXPECT_EQ(givens(chuci), (std::vector<std::string>{"岩桐", "岩金", "桐金"}));
-  EXPECT_EQ(citation(chuci[0].source), "《楚辞·丙篇》：岩桐明金");
+  EXPECT_EQ(chuci[0].source.text(), "《楚辞·丙篇》：岩桐明金");
   EXPECT_TRUE(candidates(Classic::Any, girl).empty());
 }
 
@@ -112,30 +115,38 @@ TEST_F(ClassicNames, ElementBoxesNarrowBothCharacters) {
   EXPECT_EQ(givens(candidates(Classic::Shijing, water)), (std::vector<std::string>{"浩润"}));
 }
 
-TEST(ClassicSchemes, OnlyNamesWhoseStrokesFormAListedScheme) {
-  std::vector<ClassicName> names = {{"林明", {8, 8}, {}}, {"明浩", {8, 10}, {}}, {"浩润", {10, 10}, {}},
-                                    {"润桐", {10, 10}, {}}};
-  auto matched = MatchSchemes(names, {"4|10-10(88分)", "4|8-10(85分)", "4|x-8(80分)", "4|6-6(90分)"}, NameForm::Double);
-  ASSERT_EQ(matched.size(), 3u);
-  EXPECT_EQ(matched[0].name.given, "浩润");
-  EXPECT_EQ(matched[0].tag, "(88分)");
-  EXPECT_EQ(matched[1].name.given, "润桐");
-  EXPECT_EQ(matched[2].name.given, "明浩");
-  EXPECT_EQ(matched[2].tag, "(85分)");
+// The recommended list of a run over one scheme (10-10): a classic keeps only the run's
+// names that its lines give, each with its line; 不限 keeps the ordinary list.
+TEST_F(ClassicNames, RecommendedListHoldsTheRunsNamesFromTheClassic) {
+  db::Connection connection(m_db.path());
+  RunSettings settings;
+  settings.options.surname = "王";
+  settings.schemes = {"4|10-10(88分)"};
+  CandidatePool pool("王");
+  runToLines(connection, settings, &pool);
+  naming::CharacterTable table;
 
-  std::vector<ClassicName> singles = {{"林", {8, 0}, {}}, {"浩", {10, 0}, {}}};
-  auto one = MatchSchemes(singles, {"4|10(90分)"}, NameForm::Single);
-  ASSERT_EQ(one.size(), 1u);
-  EXPECT_EQ(one[0].name.given, "浩");
-  EXPECT_TRUE(MatchSchemes(names, {}, NameForm::Double).empty());
+  auto classic = recommendFromPool(pool, Classic::Shijing, settings.options, table, connection, {});
+  std::vector<std::string> names;
+  for (const auto& n : classic) names.push_back(n.given);
+  std::sort(names.begin(), names.end());
+  // Line 1 gives 林明 ... as well, but only its 10-10 names are in the run.
+  EXPECT_EQ(names, (std::vector<std::string>{"森桐", "浩桐", "浩润", "润桐"}));
+  for (const auto& n : classic) {
+    EXPECT_EQ(n.source.text(), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
+    EXPECT_EQ(n.schemeScore, 88);
+  }
+  auto any = recommendFromPool(pool, Classic::Any, settings.options, table, connection, {});
+  EXPECT_GT(any.size(), classic.size());
+  EXPECT_TRUE(std::all_of(any.begin(), any.end(), [](const RecommendedName& n) { return n.source.empty(); }));
+  EXPECT_TRUE(recommendFromPool(pool, Classic::Chuci, settings.options, table, connection, {}).empty())
+      << "楚辞's only line gives no 10-10 name of the run";
 }
 
-TEST(ClassicTexts, SourceChoicesAndCitations) {
+TEST(ClassicTexts, SourceChoices) {
   for (Classic c : {Classic::Any, Classic::Shijing, Classic::Chuci}) EXPECT_EQ(classicOf(classicText(c)), c);
   EXPECT_FALSE(classicOf("论语"));
-  EXPECT_EQ(citation({"诗经", "小雅", "鹿鸣", "呦呦鹿鸣，食野之苹"}), "《诗经·小雅·鹿鸣》：呦呦鹿鸣，食野之苹");
-  EXPECT_EQ(citation({"楚辞", "", "离骚", "路漫漫其修远兮，吾将上下而求索"}),
-            "《楚辞·离骚》：路漫漫其修远兮，吾将上下而求索");
+  EXPECT_EQ(classicText(Classic::Any), std::string("不限"));
 }
 
 }  // namespace

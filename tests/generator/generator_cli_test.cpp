@@ -75,6 +75,25 @@ TEST_F(GeneratorCli, EmptySurnameAndRefusedOptions) {
   EXPECT_NE(run({"generate", "王", "--elements", "金银"}).status, 0);
 }
 
+TEST_F(GeneratorCli, RecommendedNamesFromAClassicWithTheirSource) {
+  m_db.exec("CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+            "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐'),"
+            " (2, '楚辞', 1, '', '乙篇', '明月岩中');");
+  Output out = run({"generate", "王", "--scheme", "4|8-10(85分)", "--recommend", "3", "--source", "诗经"});
+  ASSERT_EQ(out.status, 0);
+  std::vector<std::string> rows(out.lines.end() - 3, out.lines.end());
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.substr(row.rfind('\t') + 1), "《诗经·小雅·甲篇》：林间明雨，浩润森桐") << row;
+    std::string given = row.substr(3, 6);  // after 王, before the tab
+    EXPECT_NE(std::string("林明").find(given.substr(0, 3)), std::string::npos) << row << ": strokes 8 first";
+  }
+  Output chuci = run({"generate", "王", "--scheme", "4|8-10(85分)", "--recommend", "3", "--source", "楚辞"});
+  EXPECT_TRUE(chuci.lines.back().empty()) << "楚辞 gives no name of the scheme: the list stays empty";
+  Output any = run({"generate", "王", "--scheme", "4|8-10(85分)", "--recommend", "3"});
+  EXPECT_EQ(any.lines.back().back(), '\t') << "no source without a classic";
+  EXPECT_NE(run({"generate", "王", "--recommend", "3", "--source", "论语"}).status, 0);
+}
+
 TEST_F(GeneratorCli, Wuxing) {
   EXPECT_EQ(run({"wuxing", "娟浩"}).lines, std::vector<std::string>({"土水"}));
   EXPECT_EQ(run({"wuxing", "明某林雨金岩浩"}).lines, std::vector<std::string>({"火木水金"}));

@@ -1,7 +1,9 @@
 // The naming run over the built naming database, where its dictionary is filled.
 #include <gtest/gtest.h>
 
-#include "generator/classic_names.h"
+#include <set>
+
+#include "generator/classic_recommend.h"
 #include "generator/generate_command.h"
 #include "generator/name_lines.h"
 
@@ -43,25 +45,37 @@ TEST_F(RealData, EveryListedSchemeYieldsWellFormedNames) {
   }
 }
 
-// Each classic gives a parent a real choice for the commonest surnames: at least 20 names
-// of the listed schemes, each found in its line in its order.
-TEST_F(RealData, EachClassicGivesTwentyNamesOfTheListedSchemes) {
+// Each classic gives a parent a real choice for the commonest surnames: at least 20
+// recommended names, each found in its line in its order, its strokes one of the schemes.
+TEST_F(RealData, EachClassicGivesTwentyRecommendedNamesOfTheListedSchemes) {
+  naming::CharacterTable table;
+  table.loadNameSet(*m_connection);
   for (const char* surname : {"王", "李", "张", "刘", "陈"}) {
     for (Sex sex : {Sex::Male, Sex::Female}) {
       SchemeListOptions list;
       list.naming.surname = surname;
       list.naming.sex = sex;
       std::vector<std::string> items = FillStrokeSchemes(*m_connection, list);
-      std::vector<std::string> schemes(items.begin() + 1, items.end());
+      RunSettings s;
+      s.options = list.naming;
+      s.schemes.assign(items.begin() + 1, items.end());
+      std::set<std::pair<int, int>> strokes;
+      for (const auto& entry : s.schemes)
+        if (auto parsed = parseSchemeEntry(entry, NameForm::Double)) strokes.emplace(parsed->first, parsed->second);
+      CandidatePool pool(surname);
+      runToLines(*m_connection, s, &pool);
       for (Classic classic : {Classic::Shijing, Classic::Chuci}) {
-        auto names = MatchSchemes(ClassicCandidates(*m_connection, classic, list.naming), schemes, NameForm::Double);
+        auto names = recommendFromPool(pool, classic, s.options, table, *m_connection, {});
         EXPECT_GE(names.size(), 20u) << surname << sexText(sex) << classicText(classic);
-        for (const auto& [name, tag] : names) {
+        for (const auto& name : names) {
           const std::string& line = name.source.line;
-          std::size_t first = line.find(name.given.substr(0, 3));
-          ASSERT_NE(first, std::string::npos) << name.given;
-          EXPECT_NE(line.find(name.given.substr(3), first + 3), std::string::npos) << name.given << " " << line;
+          std::string first = name.given.substr(0, 3), second = name.given.substr(3);
+          std::size_t at = line.find(first);
+          ASSERT_NE(at, std::string::npos) << name.given;
+          EXPECT_NE(line.find(second, at + 3), std::string::npos) << name.given << " " << line;
           EXPECT_EQ(name.source.book, classicText(classic));
+          EXPECT_TRUE(strokes.count({LookupStrokes(*m_connection, first), LookupStrokes(*m_connection, second)}))
+              << name.given;
         }
       }
     }
