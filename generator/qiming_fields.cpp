@@ -55,7 +55,7 @@ void TFrmQiming::connectTriggers() {
     field->installEventFilter(this);
     connect(field, &QLineEdit::textChanged, this, &TFrmQiming::publishSettings);
   }
-  for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes})
+  for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes, m_source})
     connect(box, &QComboBox::currentIndexChanged, this, &TFrmQiming::publishSettings);
   for (QCheckBox* box : m_elements) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
   for (QCheckBox* box : {m_fixedBox, m_highBox}) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
@@ -127,6 +127,7 @@ void TFrmQiming::publishSettings() {
   for (int i = 1; i < m_schemes->count(); ++i) s.schemes.push_back(m_schemes->itemText(i).toStdString());
   s.high = {m_highBox->isChecked(), generator::thresholdOf(text(m_threshold))};
   s.need = m_runNeed;
+  s.classic = static_cast<generator::Classic>(m_source->currentIndex());
   m_settings->publish(std::move(s));
 }
 

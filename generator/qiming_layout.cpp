@@ -14,6 +14,7 @@
 
 #include "app/form_items.h"
 #include "app/subject.h"
+#include "generator/classic_names.h"
 #include "generator/qiming_window.h"
 #include "generator/scheme_entry.h"
 
@@ -129,6 +130,11 @@ QWidget* TFrmQiming::buildSchemeRow() {
   layout->addWidget(m_highBox = checkBox("CBInitFee", QStringLiteral("自动挑选"), true, band));
   layout->addWidget(m_threshold = lineEdit("Sorcss", "77", 36, band));
   addLabel(layout, QStringLiteral("分以上名字"), band);
+  addLabel(layout, QStringLiteral("名字来源"), band);
+  QStringList sources;
+  for (auto c : {generator::Classic::Any, generator::Classic::Shijing, generator::Classic::Chuci})
+    sources << QString::fromUtf8(generator::classicText(c));
+  layout->addWidget(m_source = comboBox("CBLaiyuan", sources, sources[0], band));
   layout->addStretch();
   return band;
 }

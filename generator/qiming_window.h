@@ -8,7 +8,8 @@
 // through a queue that a timer drains in batches on the GUI thread, in the run's order.
 // Closing the window (or destroying it) stops, interrupts and joins the worker first.
 // The tab "推荐名字" shows the run's recommended names, which the worker ranks after the
-// run and hands over beside the queue; selecting one explains it under the list.
+// run and hands over beside the queue; selecting one explains it under the list. With
+// "名字来源" set to 诗经 or 楚辞 the list holds only names drawn from that work.
 
 #include <QDialog>
 #include <QTimer>
@@ -115,6 +116,7 @@ class TFrmQiming final : public QDialog {
   QLineEdit* m_fixedChar = nullptr;
   std::array<QCheckBox*, 5> m_elements{};
   QComboBox* m_schemes = nullptr;
+  QComboBox* m_source = nullptr;  // 名字来源: 不限, 诗经, 楚辞
   QCheckBox* m_minBox = nullptr;
   QLineEdit* m_minScore = nullptr;
   QCheckBox* m_highBox = nullptr;

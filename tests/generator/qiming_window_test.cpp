@@ -368,6 +368,37 @@ TEST_F(QimingWindow, RecommendedTabListsExplainsAndOpens) {
   EXPECT_GT(list->count(), 0);
 }
 
+// 名字来源: with 诗经 the list holds only the run's names found in its lines, each explained
+// with its line; back on 不限 the next run lists them all.
+TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
+  m_db.exec("CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+            "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐');");
+  auto* source = find<QComboBox>("CBLaiyuan");
+  EXPECT_EQ(source->currentText(), "不限");
+  ASSERT_EQ(source->count(), 3);
+  EXPECT_EQ(source->itemText(1), "诗经");
+  EXPECT_EQ(source->itemText(2), "楚辞");
+  QStringList labels;
+  for (auto* label : m_window->findChildren<QLabel*>()) labels << label->text();
+  EXPECT_TRUE(labels.contains("名字来源"));
+
+  typeSurname("王");
+  source->setCurrentIndex(1);
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) names << list->item(i)->text().section(' ', 0, 0);
+  names.sort();
+  // Line 1's names of the 8-10 schemes; 王明桐 and 王林桐 stay on one tone (wáng míng tóng).
+  EXPECT_EQ(names, QStringList({"王明浩", "王明润", "王林浩", "王林润"}));
+  list->setCurrentRow(0);
+  EXPECT_TRUE(find<QPlainTextEdit>("MemoExplain")->toPlainText().contains("出处：《诗经·小雅·甲篇》：林间明雨，浩润森桐"));
+
+  source->setCurrentIndex(0);
+  ASSERT_TRUE(runAndWait());
+  EXPECT_GT(list->count(), names.size());
+}
+
 TEST_F(QimingWindow, StartsWithTheSubjectAndItsElements) {
   NamingStart start{"王", "女", "2024", "05", "01", "午 11", "30"};
   m_window->startWith(start);
