@@ -39,6 +39,18 @@ std::vector<std::string> characters(std::string_view text) {
   return out;
 }
 
+// A punctuation mark ends a clause.
+bool isMark(const std::string& c) {
+  static const std::array<std::string_view, 8> kMarks = {"，", "、", "：", "？", "！", "《", "》", "；"};
+  return std::find(kMarks.begin(), kMarks.end(), c) != kMarks.end();
+}
+
+// One clause before two, then fewer characters between.
+bool closer(const ClassicName& a, const ClassicName& b) {
+  if (a.oneClause != b.oneClause) return a.oneClause;
+  return a.apart < b.apart;
+}
+
 struct Found {
   ClassicName name;
   std::size_t order = 0;  // when the name was first found
@@ -46,11 +58,12 @@ struct Found {
 
 class Collector {
  public:
-  void offer(std::string given, std::array<int, 2> strokes, int gap, const NameSource& source) {
-    auto it = m_found.find(given);
-    if (it != m_found.end() && it->second.name.apart <= gap) return;
+  void offer(ClassicName name) {
+    auto it = m_found.find(name.given);
+    if (it != m_found.end() && !closer(name, it->second.name)) return;
     std::size_t order = it == m_found.end() ? m_found.size() : it->second.order;
-    m_found[given] = Found{ClassicName{given, strokes, source, gap}, order};
+    std::string given = name.given;
+    m_found[given] = Found{std::move(name), order};
   }
 
   std::vector<ClassicName> take() {
@@ -76,10 +89,12 @@ void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, c
   for (std::size_t i = 0; i < chars.size(); ++i) {
     auto a = first.find(chars[i]);
     if (a == first.end() || isParticle(chars[i])) continue;
+    bool oneClause = true;
     for (std::size_t j = i + 1; j < chars.size(); ++j) {
+      oneClause = oneClause && !isMark(chars[j]);
       auto b = second.find(chars[j]);
       if (b == second.end() || chars[j] == chars[i] || isParticle(chars[j])) continue;
-      collector.offer(a->first + b->first, {a->second, b->second}, static_cast<int>(j - i - 1), source);
+      collector.offer({a->first + b->first, {a->second, b->second}, source, static_cast<int>(j - i - 1), oneClause});
     }
   }
 }
@@ -88,7 +103,7 @@ void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first,
                    Collector& collector) {
   for (const auto& c : chars) {
     auto a = first.find(c);
-    if (a != first.end() && !isParticle(c)) collector.offer(a->first, {a->second, 0}, 0, source);
+    if (a != first.end() && !isParticle(c)) collector.offer({a->first, {a->second, 0}, source});
   }
 }
 

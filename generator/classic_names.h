@@ -6,7 +6,8 @@
 // run (name set, elements, sex, at least the second flagged for the sex), so a classic
 // name is always one the run itself could propose. Each keeps the line it comes from;
 // where a name occurs in several lines, the one holding its characters closest together
-// is kept, the first of those in the book's order. The particles of the classics (之 兮
+// is kept (in one clause rather than across a mark, then fewer characters between), the
+// first of those in the book's order. The particles of the classics (之 兮
 // 于 ...) are left out.
 
 #include <array>
@@ -31,6 +32,7 @@ struct ClassicName {
   std::array<int, 2> strokes{};   // stroke counts of the given characters (0: none)
   NameSource source;               // 诗经, 小雅·鹿鸣 (part and title), the line
   int apart = 0;                  // characters between the two in the line (0: together)
+  bool oneClause = true;          // no punctuation mark between the two
 };
 
 // Every candidate of one classic (not Any) for the options' sex, form, elements and

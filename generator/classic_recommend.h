@@ -3,8 +3,10 @@
 //
 // The run's pool holds every name it proposed: the names of its stroke schemes that
 // passed the guards. With a classic chosen, the list keeps only those of the pool that
-// the classic's lines give (classic_names.h) and ranks them by the same quality score,
-// each with its source line; without one it is the ordinary recommended list.
+// the classic's lines give (classic_names.h), each with its source line: first the names
+// whose two characters stand in one clause of the line, then those that span a mark,
+// each group ranked by the same quality score, at most three names to a given character
+// over the whole list. Without a classic it is the ordinary recommended list.
 
 #include <cstddef>
 #include <vector>

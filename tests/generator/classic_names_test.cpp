@@ -56,6 +56,8 @@ TEST_F(ClassicNames, PairsOfOneLineInTheirOrderThroughTheRunsFilter) {
   EXPECT_EQ(find(names, "林明").strokes, (std::array<int, 2>{8, 8}));
   EXPECT_EQ(find(names, "浩润").apart, 0);
   EXPECT_EQ(find(names, "林明").apart, 1);
+  EXPECT_TRUE(find(names, "林明").oneClause);
+  EXPECT_FALSE(find(names, "林浩").oneClause) << "a comma stands between them";
   EXPECT_EQ(find(names, "浩润").source.text(), "《诗经·小雅·甲篇》：林间明雨，浩润森桐");
 }
 
@@ -141,6 +143,20 @@ TEST_F(ClassicNames, RecommendedListHoldsTheRunsNamesFromTheClassic) {
   EXPECT_TRUE(std::all_of(any.begin(), any.end(), [](const RecommendedName& n) { return n.source.empty(); }));
   EXPECT_TRUE(recommendFromPool(pool, Classic::Chuci, settings.options, table, connection, {}).empty())
       << "楚辞's only line gives no 10-10 name of the run";
+}
+
+// A name quoting one clause comes before one that spans a mark, whatever their scores;
+// a name the classic does not give stays off the list.
+TEST_F(ClassicNames, NamesOfOneClauseComeFirst) {
+  db::Connection connection(m_db.path());
+  CandidatePool pool("王");
+  for (const char* name : {"王林浩(98分)", "王浩润(70分)", "王桐浩(98分)"}) pool.add(name);
+  naming::CharacterTable table;
+  auto list = recommendFromPool(pool, Classic::Shijing, NamingOptions{}, table, connection, {});
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].given, "浩润");
+  EXPECT_EQ(list[1].given, "林浩");
+  EXPECT_EQ(recommendFromPool(pool, Classic::Shijing, NamingOptions{}, table, connection, {}, 1).size(), 1u);
 }
 
 TEST(ClassicTexts, SourceChoices) {
