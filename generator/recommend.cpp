@@ -84,7 +84,8 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
                                             db::Connection& connection, const ElementNeed& need,
                                             std::size_t count) {
   NameCharacters characters;
-  characters.surname = factsOf(table, connection, pool.surname());
+  std::vector<naming::CharFacts> surname = naming::surnameFacts(connection, pool.surname());
+  for (const auto& f : surname) characters.surname.push_back(&f);
   FactsByCode byCode(table, connection);
   std::vector<Ranked> ranked;
   ranked.reserve(pool.size());
@@ -134,7 +135,8 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
 RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection, const std::string& surname,
                              const std::string& given, int schemeScore, const ElementNeed& need) {
   NameCharacters characters;
-  characters.surname = factsOf(table, connection, surname);
+  std::vector<naming::CharFacts> surnameChars = naming::surnameFacts(connection, surname);
+  for (const auto& f : surnameChars) characters.surname.push_back(&f);
   characters.given = factsOf(table, connection, given);
   characters.schemeScore = schemeScore;
   return nameOf(surname, given, schemeScore, characters, scoreName(characters, need));
