@@ -1,8 +1,9 @@
 #include "generator/name_quality.h"
 
 #include <algorithm>
+#include <array>
+#include <bit>
 #include <cmath>
-#include <set>
 
 namespace lumo::generator {
 namespace {
@@ -10,23 +11,50 @@ namespace {
 constexpr double kFullPopularityRank = 50;
 constexpr double kNoPopularityRank = 3000;
 
+// The syllables of one name (a full name has at most four characters), without copies:
+// the whole recommended list scores some 200,000 names.
+struct Syllables {
+  std::array<const naming::Syllable*, 4> at{};
+  std::size_t size = 0;
+  void add(const naming::Syllable& s) {
+    if (size < at.size()) at[size++] = &s;
+  }
+  const naming::Syllable& operator[](std::size_t i) const { return *at[i]; }
+};
+
+const char* brokenRule(const Syllables& s) {
+  int tones = 0;        // tones seen, one bit each
+  std::size_t known = 0;
+  for (std::size_t i = 0; i < s.size; ++i)
+    if (s[i].tone != 0) tones |= 1 << s[i].tone, ++known;
+  if (known >= 2 && (tones & (tones - 1)) == 0) return "全名同一声调";
+  for (std::size_t i = 0; i < s.size; ++i)
+    for (std::size_t j = i + 1; j < s.size; ++j)
+      if (!s[i].plain.empty() && s[i].plain == s[j].plain) return "两字同音";
+  if (s.size == 0) return nullptr;
+  const auto& last = s[s.size - 1];
+  if (last.tone == 5) return "末字轻声";
+  if (s.size >= 2 && last.tone == 3 && s[s.size - 2].tone == 3) return "末两字都是上声";
+  return nullptr;
+}
+
 int numerologyPoints(int schemeScore) { return std::clamp((schemeScore - 60) * 25 / 40, 0, 25); }
 
-int tonePoints(const std::vector<naming::Syllable>& syllables) {
+int tonePoints(const Syllables& s) {
   int points = 0;
-  switch (syllables.back().tone) {
+  switch (s[s.size - 1].tone) {
     case 1:
     case 2: points += 12; break;
     case 4: points += 8; break;
     case 3: points += 4; break;
     default: break;
   }
-  std::set<int> tones;
-  for (const auto& s : syllables)
-    if (s.tone >= 1 && s.tone <= 4) tones.insert(s.tone);
-  std::size_t wanted = std::min<std::size_t>(syllables.size(), 3);
-  if (tones.size() >= wanted) points += 8;
-  else if (tones.size() == 2) points += 5;
+  int tones = 0;
+  for (std::size_t i = 0; i < s.size; ++i)
+    if (s[i].tone >= 1 && s[i].tone <= 4) tones |= 1 << s[i].tone;
+  std::size_t distinct = static_cast<std::size_t>(std::popcount(static_cast<unsigned>(tones)));
+  if (distinct >= std::min<std::size_t>(s.size, 3)) points += 8;
+  else if (distinct == 2) points += 5;
   return points;
 }
 
@@ -44,19 +72,9 @@ int elementPoints(const NameCharacters& name, const ElementNeed& need) {
 }  // namespace
 
 const char* brokenToneRule(const std::vector<naming::Syllable>& syllables) {
-  std::vector<const naming::Syllable*> known;
-  for (const auto& s : syllables)
-    if (s.tone != 0) known.push_back(&s);
-  if (known.size() >= 2 && std::all_of(known.begin(), known.end(), [&](auto* s) { return s->tone == known[0]->tone; }))
-    return "全名同一声调";
-  for (std::size_t i = 0; i < syllables.size(); ++i)
-    for (std::size_t j = i + 1; j < syllables.size(); ++j)
-      if (!syllables[i].plain.empty() && syllables[i].plain == syllables[j].plain) return "两字同音";
-  if (syllables.empty()) return nullptr;
-  const auto& last = syllables.back();
-  if (last.tone == 5) return "末字轻声";
-  if (syllables.size() >= 2 && last.tone == 3 && syllables[syllables.size() - 2].tone == 3) return "末两字都是上声";
-  return nullptr;
+  Syllables s;
+  for (const auto& one : syllables) s.add(one);
+  return brokenRule(s);
 }
 
 double popularityPoints(int px) {
@@ -71,13 +89,13 @@ bool holdsElement(const std::string& elements, const std::string& element) {
 
 Quality scoreName(const NameCharacters& name, const ElementNeed& need) {
   Quality q;
-  std::vector<naming::Syllable> syllables;
-  for (const auto* c : name.surname) syllables.push_back(c->syllable);
+  Syllables syllables;
+  for (const auto* c : name.surname) syllables.add(c->syllable);
   for (const auto* c : name.given) {
-    syllables.push_back(c->syllable);
+    syllables.add(c->syllable);
     if (c->flagged) q.rejection = "用字不宜";
   }
-  if (!q.rejection) q.rejection = brokenToneRule(syllables);
+  if (!q.rejection) q.rejection = brokenRule(syllables);
   q.numerology = numerologyPoints(name.schemeScore);
   double popularity = 0;
   int glossed = 0;
@@ -88,7 +106,7 @@ Quality scoreName(const NameCharacters& name, const ElementNeed& need) {
   int n = static_cast<int>(std::max<std::size_t>(name.given.size(), 1));
   q.popularity = static_cast<int>(std::lround(popularity / n));
   q.meaning = 10 * glossed / n;
-  q.tone = syllables.empty() ? 0 : tonePoints(syllables);
+  q.tone = syllables.size == 0 ? 0 : tonePoints(syllables);
   q.element = elementPoints(name, need);
   q.total = q.numerology + q.popularity + q.tone + q.meaning + q.element;
   return q;

@@ -8,8 +8,10 @@
 // through a queue that a timer drains in batches on the GUI thread, in the run's order.
 // Closing the window (or destroying it) stops, interrupts and joins the worker first.
 // The tab "推荐名字" shows the run's recommended names, which the worker ranks after the
-// run and hands over beside the queue; selecting one explains it under the list. With
-// "名字来源" set to 诗经 or 楚辞 the list holds only names drawn from that work.
+// run and hands over beside the queue; selecting one explains it under the list. The
+// birth fields rank the names by the child's elements once they describe a real birth:
+// set from the main window's subject (startWith) or changed by the user.
+// With "名字来源" set to 诗经 or 楚辞 the list holds only names drawn from that work.
 
 #include <QDialog>
 #include <QTimer>

@@ -59,6 +59,41 @@ CharFacts readCharFacts(const std::string& character) {
   }
 }
 
+std::vector<CharFacts> surnameFacts(db::Connection& connection, const std::string& surname) {
+  std::vector<CharFacts> facts;
+  for (std::size_t i = 0; i < surname.size();) {
+    auto lead = static_cast<unsigned char>(surname[i]);
+    std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
+    facts.push_back(readCharFacts(connection, surname.substr(i, length)));
+    i += length;
+  }
+  try {
+    db::ResultSet rows = connection.run("select duyin, wuhang from xingdu where xing = ? limit 1", {surname});
+    if (rows.empty()) return facts;
+    std::vector<std::string> readings = splitReading(rows.text(0, "duyin"));
+    std::string elements = rows.text(0, "wuhang");
+    for (std::size_t k = 0; k < facts.size(); ++k) {
+      if (k < readings.size()) {
+        facts[k].reading = readings[k];
+        facts[k].syllable = parseSyllable(readings[k]);
+      }
+      if (elements.size() >= 3 * (k + 1)) facts[k].element = elements.substr(3 * k, 3);
+    }
+  } catch (const db::DbError&) {
+    // A dictionary without surname readings keeps the characters' own.
+  }
+  return facts;
+}
+
+std::vector<CharFacts> surnameFacts(const std::string& surname) {
+  try {
+    db::Connection connection(db::DbFile::Voduzid);
+    return surnameFacts(connection, surname);
+  } catch (const db::DbError&) {
+    return {};
+  }
+}
+
 void CharacterTable::loadNameSet(db::Connection& connection) {
   db::ResultSet rows = connection.run(std::string(kColumns) + "where w.Aflag is null order by w.id");
   for (std::size_t r = 0; r < rows.size(); ++r) {

@@ -34,6 +34,12 @@ CharFacts readCharFacts(db::Connection& connection, const std::string& character
 // The same over the program's cached connection to the naming database.
 CharFacts readCharFacts(const std::string& character);
 
+// The facts of a surname's characters, read as a surname: where table `xingdu` knows the
+// surname (单 shàn, 尉迟 yù chí), its readings and elements take the place of the
+// dictionary's, character by character.
+std::vector<CharFacts> surnameFacts(db::Connection& connection, const std::string& surname);
+std::vector<CharFacts> surnameFacts(const std::string& surname);
+
 // The characters of the name set (Aflag null), loaded at once, with single characters
 // added on demand (a surname, a fixed character).
 class CharacterTable {

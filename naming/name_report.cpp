@@ -64,8 +64,7 @@ void sancaiSection(const std::string& sancai, db::Report& report) {
 void characterSection(const std::string& surname, const std::string& given, db::Report& report) {
   report.add("");
   report.add("【名字用字】");
-  for (const std::string& c : charactersOf(surname)) {
-    CharFacts f = readCharFacts(c);
+  for (CharFacts f : surnameFacts(surname)) {
     f.gloss = "姓氏";  // in a name the surname is read as the surname, whatever else it means
     report.add(characterMeaningLine(f));
   }
