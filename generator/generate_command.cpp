@@ -1,5 +1,8 @@
 #include "generator/generate_command.h"
 
+#include "generator/classic_recommend.h"
+#include "generator/element_need.h"
+#include "generator/name_explanation.h"
 #include "generator/naming_run.h"
 
 namespace lumo::generator {
@@ -21,12 +24,17 @@ class Collector final : public RunOutput {
 
 }  // namespace
 
-RunLines runToLines(db::Connection& connection, const RunSettings& settings) {
+RunLines runToLines(db::Connection& connection, const RunSettings& settings, CandidatePool* pool) {
   RunLines lines;
   Collector collector(lines);
   LiveSettings live(settings);
   std::atomic<bool> flag{true};
-  GenerateNames(connection, live, flag, collector);
+  if (!pool) {
+    GenerateNames(connection, live, flag, collector);
+    return lines;
+  }
+  PoolingOutput pooling(collector, *pool);
+  GenerateNames(connection, live, flag, pooling);
   return lines;
 }
 
@@ -41,11 +49,29 @@ void generateReport(const GenerateRequest& request, db::Report& report) {
   settings.schemeText = request.scheme;
   settings.schemes.assign(items.begin() + 1, items.end());
   settings.high = request.high;
-  RunLines lines = runToLines(connection, settings);
+  CandidatePool pool(settings.options.surname);
+  RunLines lines = runToLines(connection, settings, request.recommend > 0 ? &pool : nullptr);
   report.add("");
   for (auto& line : lines.memo) report.add(std::move(line));
   report.add("");
   for (auto& name : lines.list) report.add(std::move(name));
+  if (request.recommend == 0) return;
+  report.add("");
+  naming::CharacterTable table;
+  table.loadNameSet(connection);
+  ElementNeed need = elementNeedOf(request.birth);
+  for (const auto& name :
+       recommendFromPool(pool, request.source, settings.options, table, connection, need, request.recommend))
+    report.add(recommendationRow(name));
+}
+
+void explainReport(const std::string& surname, const std::string& given, db::Report& report) {
+  db::Connection connection(db::DbFile::Voduzid);
+  naming::CharacterTable table;
+  RecommendedName name = describeName(table, connection, surname, given, 0, {});
+  for (auto& row : characterRows(name)) report.add(std::move(row));
+  report.add(fullReading(name));
+  report.add(tonePattern(name));
 }
 
 }  // namespace lumo::generator

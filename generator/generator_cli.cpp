@@ -3,6 +3,8 @@
 #include <memory>
 
 #include "app/cli_support.h"
+#include "calendar/date_serial.h"
+#include "generator/classic_names.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
 #include "generator/generate_command.h"
@@ -14,8 +16,25 @@ using namespace generator;
 
 struct GenerateFlags {
   std::string surname, sex = "男", form = "双字名", fixed, elements, scheme = kAutomaticScheme;
-  std::string min = "70", high = "77";
+  std::string min = "70", high = "77", source = "不限";
+  std::size_t recommend = 0;
+  bool birthGiven = false;
+  cli::BirthOptions birth;
 };
+
+// The birth moment as the BaZi report reads it: checked and, for a lunar date, converted
+// by the same capture as the main window's (a bad date is its notice).
+bazi::BirthTime birthTimeOf(const GenerateFlags& f) {
+  Subject subject;
+  captureSubject(cli::panelInputOf(f.surname.empty() ? "-" : f.surname, "", f.birth), subject, false);
+  auto date = parseDate(subject.gregorianDate);
+  if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
+  auto hour = parseWholeInt(hourNumberText(subject.hourText));
+  if (!hour || *hour < 0 || *hour > 23) throw db::ReportedFailure("“" + subject.hourText + "”不是有效的小时。");
+  bazi::BirthTime t;
+  t.year = date->year, t.month = date->month, t.day = date->day, t.hour = *hour, t.sex = f.sex;
+  return t;
+}
 
 std::string validateFixed(const std::string& text) {
   if (text.size() < 2 || (text[0] != '2' && text[0] != '3') || text[1] != ':')
@@ -50,6 +69,9 @@ GenerateRequest requestOf(const GenerateFlags& f) {
   r.scheme = f.scheme;
   r.high.enabled = f.high != "none";
   r.high.threshold = thresholdOf(checkedThreshold(f.high));
+  r.recommend = f.recommend;
+  r.source = classicOf(f.source).value_or(Classic::Any);
+  if (f.birthGiven) r.birth = birthTimeOf(f);
   return r;
 }
 
@@ -66,7 +88,12 @@ void addGenerate(CLI::App& app) {
   cmd->add_option("--scheme", flags->scheme, "a scheme entry such as 12|8-10(85分), or 电脑全自动");
   cmd->add_option("--min", flags->min, "minimum scheme score, or none");
   cmd->add_option("--high", flags->high, "threshold of the high-score list, or none");
-  cmd->callback([flags] {
+  cmd->add_option("--recommend", flags->recommend, "also print the N best names with their explanation");
+  cmd->add_option("--source", flags->source, "where the recommended names come from: 不限, 诗经 or 楚辞")
+      ->check(CLI::IsMember({"不限", "诗经", "楚辞"}));
+  cli::addBirthOptions(*cmd, flags->birth, false);
+  cmd->callback([flags, cmd] {
+    flags->birthGiven = cmd->count("--date") > 0;
     cli::setExitCode(cli::runAndPrint([&](db::Report& r) { generateReport(requestOf(*flags), r); }));
   });
 }
@@ -84,10 +111,21 @@ void addWuxing(CLI::App& app) {
   });
 }
 
+void addExplain(CLI::App& app) {
+  auto names = std::make_shared<std::pair<std::string, std::string>>();
+  auto* cmd = app.add_subcommand("explain", "the characters, reading and tones of one name");
+  cmd->add_option("surname", names->first, "the surname")->required();
+  cmd->add_option("given", names->second, "the given name")->required();
+  cmd->callback([names] {
+    cli::setExitCode(cli::runAndPrint([&](db::Report& r) { explainReport(names->first, names->second, r); }));
+  });
+}
+
 }  // namespace
 
 void addGeneratorCli(CLI::App& app) {
   addGenerate(app);
+  addExplain(app);
   addWuxing(app);
 }
 

@@ -1,14 +1,38 @@
 // The main window's commands of automatic naming and the element lookup.
 #include "app/commands.h"
 #include "app/main_host.h"
+#include "calendar/date_serial.h"
+#include "data/query.h"
 #include "generator/qiming_window.h"
 #include "generator/wuxing_window.h"
 
 namespace lumo {
+namespace {
+
+QString padded(const std::string& number) { return QString::fromStdString(number).rightJustified(2, '0'); }
+
+// The subject of the last analysis that passed its checks, or nothing before any.
+std::optional<NamingStart> startOf(MainHost& host) {
+  const Subject& s = host.subject();
+  auto date = parseDate(s.gregorianDate);
+  if (db::trimmed(s.surname).empty() || !date) return std::nullopt;
+  PanelInput panel = host.panelInput();
+  NamingStart start;
+  start.surname = QString::fromStdString(s.surname);
+  start.sex = QString::fromStdString(db::trimmed(panel.sex));
+  start.year = QString::number(date->year);
+  start.month = padded(std::to_string(date->month));
+  start.day = padded(std::to_string(date->day));
+  start.hour = QString::fromStdString(s.hourText);
+  start.minute = padded(db::trimmed(panel.minute));
+  return start;
+}
+
+}  // namespace
 
 void registerGeneratorCommands(CommandRegistry& r) {
   for (const char* caption : {"起名宝典", "姓名评分", "马上起名"})
-    r.add(QString::fromUtf8(caption), [](MainHost& host) { showNamingWindow(host.window()); });
+    r.add(QString::fromUtf8(caption), [](MainHost& host) { showNamingWindow(host.window(), startOf(host)); });
   r.add(QStringLiteral("文字五行"), [](MainHost& host) { showElementWindow(host.window()); });
 }
 

@@ -82,6 +82,7 @@ void NameLines::reset() {
 
 void AcceptName(std::string_view raw, const HighScoreRule& rule, NameLines& lines, RunOutput& out) {
   std::string name = db::trimmed(raw);
+  out.acceptedName(name);
   if (isHighScore(name, rule)) out.addListItem(name);
   if (auto line = lines.add(padName(name))) out.addMemoLine(std::move(*line));
 }

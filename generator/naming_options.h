@@ -14,6 +14,9 @@ enum class Sex { Male, Female };           // CBsex: 0 "男", 1 "女"
 enum class NameForm { Double, Single };    // CBXingshi: 0 "双字名", 1 "单字名"
 enum class FixedPlace { Second, Third };   // CBdijizi: 0 "第二字" (first given), 1 "第三字"
 
+// 名字来源, where the recommended names come from: "不限", "诗经", "楚辞".
+enum class Classic { Any, Shijing, Chuci };
+
 // Element boxes in their fixed order.
 inline constexpr std::array<const char*, 5> kElements = {"金", "木", "水", "火", "土"};
 

@@ -2,7 +2,22 @@
 
 #include <chrono>
 
+#include "generator/classic_recommend.h"
+
 namespace lumo::generator {
+namespace {
+
+// A dictionary without the meanings table still runs; it only recommends nothing.
+bool readNameSet(db::Connection& connection, naming::CharacterTable& table) {
+  try {
+    table.loadNameSet(connection);
+    return true;
+  } catch (const db::DbError&) {
+    return false;
+  }
+}
+
+}  // namespace
 
 TMythread::TMythread(std::shared_ptr<const LiveSettings> settings, std::shared_ptr<RunQueue> queue)
     : m_settings(std::move(settings)), m_queue(std::move(queue)), m_thread([this] { body(); }) {}
@@ -28,7 +43,14 @@ void TMythread::body() {
   try {
     db::Connection connection(db::DbFile::Voduzid);
     setConnection(&connection);
-    m_end.store(GenerateNames(connection, *m_settings, m_runFlag, *m_queue));
+    RunSettings start = m_settings->snapshot();
+    naming::CharacterTable table;
+    bool canRecommend = readNameSet(connection, table);
+    CandidatePool pool(start.options.surname);
+    PoolingOutput output(*m_queue, pool);
+    m_end.store(GenerateNames(connection, *m_settings, m_runFlag, output));
+    if (canRecommend && !m_queue->cancelled())
+      m_queue->setRecommended(recommendFromPool(pool, start.classic, start.options, table, connection, start.need));
     setConnection(nullptr);
   } catch (const std::exception&) {
     // A database that cannot be opened ends the run like any other failure: silently.

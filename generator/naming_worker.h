@@ -1,8 +1,9 @@
 #pragma once
 // TMythread: the worker thread of a naming run.
 //
-// It opens its own connection to the naming database, runs GenerateNames and marks the
-// queue finished. The run flag is its own, set before the thread starts, so a stop that
+// It opens its own connection to the naming database, reads the name set, runs
+// GenerateNames, hands the recommended list of the run's names to the queue and marks
+// the queue finished. The run flag is its own, set before the thread starts, so a stop that
 // comes at once is never lost. Destroying the worker stops the run at its next check,
 // releases a worker that waits for room in the queue and joins the thread: whatever
 // the run uses outlives it. Ending a worker this way also interrupts a statement in

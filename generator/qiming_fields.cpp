@@ -1,5 +1,6 @@
 // TFrmQiming: the field checks, the scheme list and its triggers, the options a run
-// reads, the copy button and the double-click on a high-score name.
+// reads, the copy button, the double-click on a high-score or recommended name, the
+// explanation of a recommended name and the start from the main window's subject.
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -7,11 +8,15 @@
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QPushButton>
 
 #include "app/notice_box.h"
 #include "data/read_failure.h"
+#include "app/subject.h"
+#include "generator/element_need.h"
 #include "generator/field_checks.h"
+#include "generator/name_explanation.h"
 #include "generator/qiming_window.h"
 #include "naming/name_analysis_window.h"
 
@@ -50,7 +55,7 @@ void TFrmQiming::connectTriggers() {
     field->installEventFilter(this);
     connect(field, &QLineEdit::textChanged, this, &TFrmQiming::publishSettings);
   }
-  for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes})
+  for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes, m_source})
     connect(box, &QComboBox::currentIndexChanged, this, &TFrmQiming::publishSettings);
   for (QCheckBox* box : m_elements) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
   for (QCheckBox* box : {m_fixedBox, m_highBox}) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
@@ -61,6 +66,10 @@ void TFrmQiming::connectTriggers() {
   connect(m_copy, &QPushButton::clicked, this, &TFrmQiming::copyHighScores);
   connect(m_close, &QPushButton::clicked, this, &TFrmQiming::close);
   connect(m_list, &QListWidget::itemDoubleClicked, this, &TFrmQiming::openAnalysis);
+  connect(m_recommendList, &QListWidget::itemDoubleClicked, this, &TFrmQiming::openRecommendedAnalysis);
+  connect(m_recommendList, &QListWidget::currentRowChanged, this, &TFrmQiming::explainRecommended);
+  for (QComboBox* box : {m_comDate, m_year, m_month, m_day, m_hour, m_minute})
+    connect(box, &QComboBox::currentIndexChanged, this, [this] { m_birthKnown = true; });
   connect(&m_drainTimer, &QTimer::timeout, this, &TFrmQiming::drainQueue);
 }
 
@@ -117,6 +126,8 @@ void TFrmQiming::publishSettings() {
   s.schemeText = db::trimmed(m_schemes->currentText().toStdString());
   for (int i = 1; i < m_schemes->count(); ++i) s.schemes.push_back(m_schemes->itemText(i).toStdString());
   s.high = {m_highBox->isChecked(), generator::thresholdOf(text(m_threshold))};
+  s.need = m_runNeed;
+  s.classic = static_cast<generator::Classic>(m_source->currentIndex());
   m_settings->publish(std::move(s));
 }
 
@@ -160,6 +171,55 @@ void TFrmQiming::copyHighScores() {
 void TFrmQiming::openAnalysis() {
   QListWidgetItem* item = m_list->currentItem();
   if (m_list->count() == 0 || !item) return;
+  openAnalysisOf(QString::fromStdString(generator::givenNameOf(item->text().toStdString(), text(m_xing))));
+}
+
+void TFrmQiming::openRecommendedAnalysis() {
+  int row = m_recommendList->currentRow();
+  if (row < 0 || row >= static_cast<int>(m_recommended.size())) return;
+  openAnalysisOf(QString::fromStdString(m_recommended[static_cast<std::size_t>(row)].given));
+}
+
+void TFrmQiming::explainRecommended() {
+  int row = m_recommendList->currentRow();
+  if (row < 0 || row >= static_cast<int>(m_recommended.size())) {
+    m_explain->clear();
+    return;
+  }
+  QStringList lines;
+  for (const auto& line : generator::explanationLines(m_recommended[static_cast<std::size_t>(row)], m_runNeed))
+    lines << QString::fromStdString(line);
+  m_explain->setPlainText(lines.join('\n'));
+}
+
+// The element need of the birth fields; unknown while they still hold the defaults.
+generator::ElementNeed TFrmQiming::elementNeed() const {
+  if (!m_birthKnown) return {};
+  bazi::BirthTime t;
+  t.lunar = m_comDate->currentIndex() == 1;
+  t.year = m_year->currentText().toInt();
+  t.month = m_month->currentText().toInt();
+  t.day = m_day->currentText().toInt();
+  t.hour = QString::fromStdString(hourNumberText(m_hour->currentText().toStdString())).toInt();
+  t.sex = m_sex->currentText().toStdString();
+  return generator::elementNeedOf(t);
+}
+
+void TFrmQiming::startWith(const NamingStart& start) {
+  m_xing->setText(start.surname);
+  m_sex->setCurrentIndex(start.sex == QStringLiteral("女") ? 1 : 0);
+  m_comDate->setCurrentIndex(0);
+  m_year->setCurrentText(start.year);
+  m_month->setCurrentText(start.month);
+  m_day->setCurrentText(start.day);
+  m_hour->setCurrentText(start.hour);
+  m_minute->setCurrentText(start.minute);
+  m_birthKnown = true;
+  publishSettings();
+  fillStrokeSchemes();
+}
+
+void TFrmQiming::openAnalysisOf(const QString& given) {
   NameAnalysisRequest r;
   r.surname = m_xing->text().trimmed();
   r.sex = m_sex->currentText().trimmed();
@@ -169,7 +229,7 @@ void TFrmQiming::openAnalysis() {
   r.hour = m_hour->currentText();
   r.minute = m_minute->currentText();
   r.calendarIndex = m_comDate->currentIndex();
-  r.given = QString::fromStdString(generator::givenNameOf(item->text().toStdString(), text(m_xing)));
+  r.given = given;
   analysisOpener()(this, r);
 }
 

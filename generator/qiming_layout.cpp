@@ -14,6 +14,7 @@
 
 #include "app/form_items.h"
 #include "app/subject.h"
+#include "generator/classic_names.h"
 #include "generator/qiming_window.h"
 #include "generator/scheme_entry.h"
 
@@ -129,6 +130,11 @@ QWidget* TFrmQiming::buildSchemeRow() {
   layout->addWidget(m_highBox = checkBox("CBInitFee", QStringLiteral("自动挑选"), true, band));
   layout->addWidget(m_threshold = lineEdit("Sorcss", "77", 36, band));
   addLabel(layout, QStringLiteral("分以上名字"), band);
+  addLabel(layout, QStringLiteral("名字来源"), band);
+  QStringList sources;
+  for (auto c : {generator::Classic::Any, generator::Classic::Shijing, generator::Classic::Chuci})
+    sources << QString::fromUtf8(generator::classicText(c));
+  layout->addWidget(m_source = comboBox("CBLaiyuan", sources, sources[0], band));
   layout->addStretch();
   return band;
 }
@@ -178,11 +184,30 @@ QWidget* TFrmQiming::buildResults() {
   m_list->setStyleSheet(QStringLiteral("QListWidget { color: red; font-weight: bold; }"));
   column->addWidget(m_list);
   tabs->addTab(page, QStringLiteral("高分名字(双击看详细分析)"));
+  tabs->addTab(buildRecommendedPage(tabs), QStringLiteral("推荐名字"));
   split->addWidget(m_memo);
   split->addWidget(tabs);
   split->setStretchFactor(0, 3);
   split->setStretchFactor(1, 1);
   return split;
+}
+
+QWidget* TFrmQiming::buildRecommendedPage(QTabWidget* tabs) {
+  auto* page = new QWidget(tabs);
+  auto* column = new QVBoxLayout(page);
+  column->addWidget(new QLabel(QStringLiteral("最佳50个名字（单击看解释，双击看详细分析）"), page));
+  auto* split = new QSplitter(Qt::Vertical, page);
+  m_recommendList = new QListWidget(split);
+  m_recommendList->setObjectName("ListRecommend");
+  m_explain = new QPlainTextEdit(split);
+  m_explain->setObjectName("MemoExplain");
+  m_explain->setReadOnly(true);
+  split->addWidget(m_recommendList);
+  split->addWidget(m_explain);
+  split->setStretchFactor(0, 1);
+  split->setStretchFactor(1, 1);
+  column->addWidget(split, 1);
+  return page;
 }
 
 }  // namespace lumo

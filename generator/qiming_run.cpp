@@ -87,6 +87,8 @@ bool TFrmQiming::checkSurname() {
 void TFrmQiming::startRun() {
   if (!checkSurname()) return;
   endWorker(true);  // a new run first ends the previous one
+  m_runNeed = elementNeed();
+  showRecommended({});
   publishSettings();
   m_queue = std::make_shared<generator::RunQueue>();
   m_progress->setRange(0, 1);
@@ -113,6 +115,7 @@ void TFrmQiming::drainQueue() {
   bool ended = m_worker && m_worker->finished();
   QElapsedTimer clock;
   clock.start();
+  if (auto names = m_queue->takeRecommended()) showRecommended(std::move(*names));
   bool backlog = false;
   do {
     auto events = m_queue->take(kLinesPerTake);
@@ -190,8 +193,21 @@ void TFrmQiming::endWorker(bool showPending) {
   m_drainTimer.stop();
   if (m_worker) m_worker->finish();
   m_worker.reset();
-  if (m_queue && showPending) applyEvents(m_queue->take(SIZE_MAX));
+  if (m_queue && showPending) {
+    applyEvents(m_queue->take(SIZE_MAX));
+    if (auto names = m_queue->takeRecommended()) showRecommended(std::move(*names));
+  }
   m_queue.reset();
+}
+
+void TFrmQiming::showRecommended(std::vector<generator::RecommendedName> names) {
+  m_recommended = std::move(names);
+  QSignalBlocker quiet(m_recommendList);
+  m_recommendList->clear();
+  for (const auto& name : m_recommended)
+    m_recommendList->addItem(QString::fromStdString(name.fullName()) + QStringLiteral("    推荐分 ") +
+                             QString::number(name.quality.total));
+  m_explain->clear();
 }
 
 void TFrmQiming::done(int result) {
@@ -200,9 +216,12 @@ void TFrmQiming::done(int result) {
   QDialog::done(result);
 }
 
-void showNamingWindow(QWidget* parent) {
+void showNamingWindow(QWidget* parent, const std::optional<NamingStart>& start) {
   static QPointer<TFrmQiming> slot;
-  if (!slot) slot = new TFrmQiming(parent);
+  if (!slot) {
+    slot = new TFrmQiming(parent);
+    if (start) slot->startWith(*start);
+  }
   slot->exec();
   delete slot.data();
 }

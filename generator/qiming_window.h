@@ -7,15 +7,23 @@
 // the options from a copy the window publishes on every change, and its names come back
 // through a queue that a timer drains in batches on the GUI thread, in the run's order.
 // Closing the window (or destroying it) stops, interrupts and joins the worker first.
+// The tab "推荐名字" shows the run's recommended names, which the worker ranks after the
+// run and hands over beside the queue; selecting one explains it under the list. The
+// birth fields rank the names by the child's elements once they describe a real birth:
+// set from the main window's subject (startWith) or changed by the user.
+// With "名字来源" set to 诗经 or 楚辞 the list holds only names drawn from that work.
 
 #include <QDialog>
 #include <QTimer>
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
+#include <vector>
 
 #include "data/query.h"
 #include "generator/naming_worker.h"
+#include "generator/recommended_name.h"
 #include "generator/stroke_schemes.h"
 
 class QCheckBox;
@@ -24,6 +32,7 @@ class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QTabWidget;
 class QProgressBar;
 class QPushButton;
 
@@ -36,17 +45,28 @@ struct NameAnalysisRequest {
   QString minute, hour, day, month;
 };
 
+// The subject of the main window's last analysis, which a new naming window starts with.
+struct NamingStart {
+  QString surname, sex;
+  QString year, month, day, hour, minute;  // Gregorian date, hour item ("午 11"), minute
+};
+
 class TFrmQiming final : public QDialog {
   Q_OBJECT
  public:
   explicit TFrmQiming(QWidget* parent = nullptr);
   ~TFrmQiming() override;
 
+  // Fills the surname, sex and birth moment; the birth moment then counts as known.
+  void startWith(const NamingStart& start);
+
   void fillStrokeSchemes();  // FillStrokeSchemes, when the surname is not empty
   void startRun();           // "马上起名"
   void stopRun();            // "停止起名"
   void copyHighScores();     // "复制高分名字"
   void openAnalysis();       // double-click on ListBox1
+  void openRecommendedAnalysis();  // double-click on the recommended list
+  void explainRecommended();       // the selected recommended name, under the list
   bool running() const;
 
   // Tests: replaces the opening of the name analysis window.
@@ -70,6 +90,10 @@ class TFrmQiming final : public QDialog {
   QWidget* buildSchemeRow();
   QWidget* buildButtonRow();
   QWidget* buildResults();
+  QWidget* buildRecommendedPage(QTabWidget* tabs);
+  void openAnalysisOf(const QString& given);
+  generator::ElementNeed elementNeed() const;
+  void showRecommended(std::vector<generator::RecommendedName> names);
   void connectTriggers();
   void leftField(QObject* field);
   void formChanged();
@@ -97,6 +121,7 @@ class TFrmQiming final : public QDialog {
   QLineEdit* m_fixedChar = nullptr;
   std::array<QCheckBox*, 5> m_elements{};
   QComboBox* m_schemes = nullptr;
+  QComboBox* m_source = nullptr;  // 名字来源: 不限, 诗经, 楚辞
   QCheckBox* m_minBox = nullptr;
   QLineEdit* m_minScore = nullptr;
   QCheckBox* m_highBox = nullptr;
@@ -111,7 +136,12 @@ class TFrmQiming final : public QDialog {
   bool m_stopAsked = false;
   QPlainTextEdit* m_memo = nullptr;
   QListWidget* m_list = nullptr;
+  QListWidget* m_recommendList = nullptr;
+  QPlainTextEdit* m_explain = nullptr;
   QTimer m_drainTimer;
+  bool m_birthKnown = false;  // the birth fields were set from a subject or by the user
+  generator::ElementNeed m_runNeed;  // the element need of the run whose names are listed
+  std::vector<generator::RecommendedName> m_recommended;
 
   std::unique_ptr<db::Connection> m_connection;  // strokes and schemes, GUI thread only
   std::shared_ptr<generator::LiveSettings> m_settings;
@@ -120,7 +150,7 @@ class TFrmQiming final : public QDialog {
 };
 
 // Opens the naming window modally; one instance lives while it is open, and closing it
-// drops it, so the next opening starts from the defaults.
-void showNamingWindow(QWidget* parent);
+// drops it, so the next opening starts from the defaults, or from `start` when given.
+void showNamingWindow(QWidget* parent, const std::optional<NamingStart>& start = std::nullopt);
 
 }  // namespace lumo

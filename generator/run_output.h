@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 namespace lumo::generator {
 
@@ -17,6 +18,9 @@ class RunOutput {
   virtual void addListItem(std::string name) = 0;
   // Schemes done out of all schemes of an automatic run.
   virtual void progress(std::size_t done, std::size_t total) = 0;
+  // Every generated name, trimmed, before it goes to the pane: the recommended list
+  // gathers them here.
+  virtual void acceptedName(std::string_view) {}
 };
 
 }  // namespace lumo::generator

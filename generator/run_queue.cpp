@@ -1,6 +1,7 @@
 #include "generator/run_queue.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace lumo::generator {
 namespace {
@@ -52,6 +53,21 @@ std::vector<RunEvent> RunQueue::take(std::size_t maxLines) {
   }
   m_room.notify_all();
   return out;
+}
+
+void RunQueue::setRecommended(std::vector<RecommendedName> names) {
+  std::lock_guard lock(m_mutex);
+  m_recommended = std::move(names);
+}
+
+std::optional<std::vector<RecommendedName>> RunQueue::takeRecommended() {
+  std::lock_guard lock(m_mutex);
+  return std::exchange(m_recommended, std::nullopt);
+}
+
+bool RunQueue::cancelled() const {
+  std::lock_guard lock(m_mutex);
+  return m_cancelled;
 }
 
 bool RunQueue::drained() const {

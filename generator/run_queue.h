@@ -6,14 +6,18 @@
 // in exactly the order they were pushed. When more than `capacity` lines wait, the
 // worker waits for the GUI thread to take some, which bounds memory in a large run;
 // cancel() ends that waiting for good (a window that is closing no longer takes).
+// The recommended list of a finished run skips the line: it waits in a slot of its own,
+// so the window can show it while the last names are still being appended.
 
 #include <condition_variable>
 #include <cstddef>
 #include <deque>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "generator/recommended_name.h"
 #include "generator/run_output.h"
 
 namespace lumo::generator {
@@ -36,6 +40,10 @@ class RunQueue final : public RunOutput {
   void progress(std::size_t done, std::size_t total) override;
   // The worker is done: no more events follow.
   void finish();
+  void setRecommended(std::vector<RecommendedName> names);
+  // The recommended list once it is set, then nothing until it is set again.
+  std::optional<std::vector<RecommendedName>> takeRecommended();
+  bool cancelled() const;
 
   // Takes waiting events in order until they hold `maxLines` lines or more (batches are
   // at most 512 lines, so a take stays small).
@@ -55,6 +63,7 @@ class RunQueue final : public RunOutput {
   std::size_t m_waitingLines = 0;
   bool m_finished = false;
   bool m_cancelled = false;
+  std::optional<std::vector<RecommendedName>> m_recommended;
 };
 
 }  // namespace lumo::generator

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "generator/name_lines.h"
+#include "generator/name_quality.h"
 #include "generator/naming_options.h"
 #include "generator/scheme_entry.h"
 
@@ -22,6 +23,8 @@ struct RunSettings {
   std::string schemeText = kAutomaticScheme;  // CBCode's current text
   std::vector<std::string> schemes;           // CBCode's items after "电脑全自动"
   HighScoreRule high;
+  ElementNeed need;  // the child's elements for the recommended list; empty when unknown
+  Classic classic = Classic::Any;  // the work the recommended names come from
 
   bool automatic() const;
 };

@@ -6,6 +6,8 @@
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
 #include "data/query.h"
+#include "naming/character_facts.h"
+#include "naming/character_info.h"
 #include "naming/grids.h"
 
 namespace lumo::naming {
@@ -58,6 +60,17 @@ void sancaiSection(const std::string& sancai, db::Report& report) {
   report.add("【对性格的影响】：" + field("xg"));
 }
 
+// One line per character after the closing line: what a parent asks first about a name.
+void characterSection(const std::string& surname, const std::string& given, db::Report& report) {
+  report.add("");
+  report.add("【名字用字】");
+  for (CharFacts f : surnameFacts(surname)) {
+    f.gloss = "姓氏";  // in a name the surname is read as the surname, whatever else it means
+    report.add(characterMeaningLine(f));
+  }
+  for (const std::string& c : charactersOf(given)) report.add(characterMeaningLine(readCharFacts(c)));
+}
+
 }  // namespace
 
 void NameReport(const std::string& surname, const std::string& given, const std::string& closingLine,
@@ -85,6 +98,7 @@ void NameReport(const std::string& surname, const std::string& given, const std:
   report.add("【系统综合评分】: " + score + "分");
   report.add("");
   report.add(closingLine);
+  characterSection(surname, given, report);
 }
 
 void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine, db::Report& report) {

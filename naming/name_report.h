@@ -21,7 +21,8 @@ extern const char* const kMainClosingLine;
 // `minuteText` is the minute field's text as typed.
 void BirthHeader(const Subject& subject, const std::string& minuteText, db::Report& report);
 
-// The report body for a surname and a given name, ending with `closingLine`.
+// The report body for a surname and a given name: grids, 三才 and verdict up to
+// `closingLine`, then one line per character (reading, full form, strokes, element, gloss).
 void NameReport(const std::string& surname, const std::string& given, const std::string& closingLine,
                 db::Report& report);
 

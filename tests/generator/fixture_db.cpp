@@ -18,6 +18,7 @@ const char* const kSchema =
     "CREATE TABLE xingdu (xing TEXT PRIMARY KEY, pinyin TEXT, duyin TEXT, wuhang TEXT, changjian INTEGER);"
     "CREATE TABLE xieyin (ci TEXT, duyin TEXT, lei TEXT);"
     "CREATE TABLE diezi (zi TEXT PRIMARY KEY);"
+    "CREATE TABLE ziyi (zi TEXT PRIMARY KEY, yi TEXT NOT NULL, shuoming TEXT);"
     "CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,"
     " zf INTEGER, xb TEXT, jxjx INTEGER);";
 
@@ -45,6 +46,15 @@ const char* const kWordRows =
     " (24, '润', '潤', 10, 5, 1, 1, '1', '水', NULL),"
     " (25, '森', '森', 10, 9, 0, 0, '1', '木', NULL);";
 
+const char* const kMeaningRows =
+    "UPDATE word SET duyin = CASE zi WHEN '王' THEN 'wáng' WHEN '明' THEN 'míng' WHEN '林' THEN 'lín'"
+    " WHEN '雨' THEN 'yǔ' WHEN '金' THEN 'jīn' WHEN '岩' THEN 'yán' WHEN '浩' THEN 'hào' WHEN '桐' THEN 'tóng'"
+    " WHEN '娟' THEN 'juān' WHEN '钰' THEN 'yù' WHEN '润' THEN 'rùn' WHEN '森' THEN 'sēn' END;"
+    "INSERT INTO ziyi VALUES ('明', '光亮，看得清楚', '日月同辉为明，常用于“明亮”“聪明”。'),"
+    " ('林', '成片的树木', NULL), ('雨', '天上落下的水', NULL), ('金', '金子，比喻珍贵', NULL),"
+    " ('浩', '水大而广，比喻胸怀宽广', NULL), ('桐', '梧桐树', NULL), ('娟', '秀美', NULL),"
+    " ('钰', '珍宝', NULL), ('润', '滋润，温润', NULL);";
+
 FixtureDb::FixtureDb() {
   m_dir = std::filesystem::temp_directory_path() /
           ("lumo-generator-" + std::to_string(::getpid()) + "-" + std::to_string(g_serial++));
@@ -52,6 +62,7 @@ FixtureDb::FixtureDb() {
   exec(kSchema);
   exec("CREATE TABLE ziyi (zi TEXT);" + lumo::testing::schemaStampSql());
   exec(kWordRows);
+  exec(kMeaningRows);
   db::setDataFolder(m_dir.string());
   db::dropCachedConnections();
 }

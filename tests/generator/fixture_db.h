@@ -33,5 +33,8 @@ class FixtureDb {
 //   bh 10: 20 浩 男 水 px1 nan1 | 21 桐 1 木 px2 nan1 nv1 | 22 娟 女 土 px3 nv1
 //          23 钰 (鈺) 0 金 px4 nv1 | 24 润 (潤) 1 水 px5 nan1 nv1 | 25 森 1 木 px9 (no flags)
 extern const char* const kWordRows;
+// Tone-marked readings of those characters and the meanings of the name characters
+// 明 林 雨 金 浩 桐 娟 钰 润 (a note for 明 only).
+extern const char* const kMeaningRows;
 
 }  // namespace lumo::generator::test

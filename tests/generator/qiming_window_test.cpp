@@ -14,6 +14,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSignalSpy>
+#include <QTabWidget>
 #include <QTest>
 #include <chrono>
 
@@ -360,6 +361,89 @@ TEST_F(QimingWindow, ReopeningStartsFromTheDefaults) {
     showNamingWindow(nullptr);
   }
   EXPECT_EQ(seen, QStringList({"", ""}));
+}
+
+TEST_F(QimingWindow, RecommendedTabListsExplainsAndOpens) {
+  auto* tabs = m_window->findChild<QTabWidget*>();
+  ASSERT_NE(tabs, nullptr);
+  ASSERT_EQ(tabs->count(), 2);
+  EXPECT_EQ(tabs->tabText(1), "推荐名字");
+  std::vector<NameAnalysisRequest> opened;
+  TFrmQiming::setAnalysisOpener([&](QWidget*, const NameAnalysisRequest& r) { opened.push_back(r); });
+  typeSurname("王");
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  auto* explain = find<QPlainTextEdit>("MemoExplain");
+  ASSERT_GT(list->count(), 0);
+  EXPECT_LE(list->count(), 50);
+  EXPECT_TRUE(list->item(0)->text().startsWith("王"));
+  EXPECT_TRUE(explain->toPlainText().isEmpty()) << "nothing selected yet";
+
+  list->setCurrentRow(0);
+  QString shown = explain->toPlainText();
+  EXPECT_TRUE(shown.startsWith(list->item(0)->text().section(' ', 0, 0) + "（wáng ")) << shown.toStdString();
+  EXPECT_TRUE(shown.contains("未填出生时间")) << "the birth fields still hold their defaults";
+  EXPECT_TRUE(shown.contains("声调阳平、")) << shown.toStdString();
+
+  m_window->openRecommendedAnalysis();
+  ASSERT_EQ(opened.size(), 1u);
+  EXPECT_EQ("王" + opened[0].given, list->item(0)->text().section(' ', 0, 0));
+
+  find<QPushButton>("Button1")->click();  // a new run clears the list until its own is ready
+  EXPECT_EQ(list->count(), 0);
+  EXPECT_TRUE(explain->toPlainText().isEmpty());
+  QSignalSpy finished(m_window.get(), &TFrmQiming::runFinished);
+  ASSERT_TRUE(finished.wait(20000));
+  EXPECT_GT(list->count(), 0);
+}
+
+// 名字来源: with 诗经 the list holds only the run's names found in its lines, each explained
+// with its line; back on 不限 the next run lists them all.
+TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
+  m_db.exec("CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+            "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐');");
+  auto* source = find<QComboBox>("CBLaiyuan");
+  EXPECT_EQ(source->currentText(), "不限");
+  ASSERT_EQ(source->count(), 3);
+  EXPECT_EQ(source->itemText(1), "诗经");
+  EXPECT_EQ(source->itemText(2), "楚辞");
+  QStringList labels;
+  for (auto* label : m_window->findChildren<QLabel*>()) labels << label->text();
+  EXPECT_TRUE(labels.contains("名字来源"));
+
+  typeSurname("王");
+  source->setCurrentIndex(1);
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  QStringList names;
+  for (int i = 0; i < list->count(); ++i) names << list->item(i)->text().section(' ', 0, 0);
+  names.sort();
+  // Line 1's names of the 8-10 schemes; 王明桐 and 王林桐 stay on one tone (wáng míng tóng).
+  EXPECT_EQ(names, QStringList({"王明浩", "王明润", "王林浩", "王林润"}));
+  list->setCurrentRow(0);
+  EXPECT_TRUE(find<QPlainTextEdit>("MemoExplain")->toPlainText().contains("出处：《诗经·小雅·甲篇》：林间明雨，浩润森桐"));
+
+  source->setCurrentIndex(0);
+  ASSERT_TRUE(runAndWait());
+  EXPECT_GT(list->count(), names.size());
+}
+
+TEST_F(QimingWindow, StartsWithTheSubjectAndItsElements) {
+  NamingStart start{"王", "女", "2024", "05", "01", "午 11", "30"};
+  m_window->startWith(start);
+  EXPECT_EQ(find<QLineEdit>("Xing")->text(), "王");
+  EXPECT_EQ(find<QComboBox>("CBsex")->currentText(), "女");
+  EXPECT_EQ(find<QComboBox>("SYear")->currentText(), "2024");
+  EXPECT_EQ(find<QComboBox>("SMonth")->currentText(), "05");
+  EXPECT_EQ(find<QComboBox>("Shour")->currentText(), "午 11");
+  EXPECT_EQ(find<QComboBox>("CBFen")->currentText(), "30");
+  EXPECT_GT(schemes().size(), 1) << "the scheme list of the surname is filled";
+  ASSERT_TRUE(runAndWait());
+  auto* list = find<QListWidget>("ListRecommend");
+  ASSERT_GT(list->count(), 0);
+  list->setCurrentRow(0);
+  EXPECT_FALSE(find<QPlainTextEdit>("MemoExplain")->toPlainText().contains("未填出生时间"))
+      << "a known birth moment is read as the BaZi tally";
 }
 
 }  // namespace

@@ -118,7 +118,8 @@ TEST_F(NamingWindows, AnalysesAtOnceWhenBothNamesAreGiven) {
   QStringList lines = w.paneLines();
   ASSERT_GT(lines.size(), 30);
   EXPECT_EQ(lines.first(), QStringLiteral("王一,您今年:44岁"));
-  EXPECT_EQ(lines.last(), QString::fromUtf8(naming::kWindowClosingLine));
+  EXPECT_TRUE(lines.contains(QString::fromUtf8(naming::kWindowClosingLine)));
+  EXPECT_TRUE(lines.last().startsWith(QStringLiteral("一（"))) << "one line per character ends the report";
   EXPECT_TRUE(m_boxes.isEmpty());
 
   TFrmNameMain empty(input(QStringLiteral("王"), ""));
@@ -250,7 +251,8 @@ TEST_F(NamingWindows, MainWindowCommands) {
   main.runCommand(QStringLiteral("姓名分析"));
   QStringList lines = main.reportPane()->toPlainText().split('\n');
   EXPECT_EQ(lines.first(), QStringLiteral("王一,您今年:44岁"));
-  EXPECT_EQ(lines.last(), QString::fromUtf8(naming::kMainClosingLine));
+  EXPECT_TRUE(lines.contains(QString::fromUtf8(naming::kMainClosingLine)));
+  EXPECT_TRUE(lines.last().startsWith(QStringLiteral("一（")));
 
   main.findChild<QLineEdit*>("NameB")->setText(QStringLiteral("王"));  // not analysed yet
   main.runCommand(QStringLiteral("三才吉凶"));

@@ -9,7 +9,7 @@
 
 namespace lumo::dbbuild {
 
-constexpr int kSchemaVersion = 2;
+constexpr int kSchemaVersion = 3;
 
 struct BuildOptions {
   std::string sourceFolder;   // resources/db

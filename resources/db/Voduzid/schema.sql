@@ -50,3 +50,13 @@ CREATE TABLE zh (
 );
 CREATE INDEX zh_strokes ON zh(bh11, bh12, bh21, bh22);
 CREATE INDEX zh_kind ON zh(lx, bh11, bh12);
+-- Lines of 诗经 and 楚辞, the sources of the names drawn from the classics.
+CREATE TABLE jingdian (
+  id INTEGER PRIMARY KEY,   -- order of the books, poems and lines
+  shu TEXT NOT NULL,        -- book: 诗经 or 楚辞
+  shou INTEGER NOT NULL,    -- poem number within the book, from 1
+  pian TEXT NOT NULL,       -- part as citations write it (周南, 小雅, 九歌); empty for a piece alone
+  ti TEXT NOT NULL,         -- title of the poem
+  ju TEXT NOT NULL          -- the line, one sentence
+);
+CREATE INDEX jingdian_shu ON jingdian(shu);

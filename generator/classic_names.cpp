@@ -1,0 +1,146 @@
+#include "generator/classic_names.h"
+
+#include <algorithm>
+#include <map>
+#include <unordered_map>
+
+#include "generator/candidate_query.h"
+#include "generator/stroke_schemes.h"
+
+namespace lumo::generator {
+namespace {
+
+constexpr std::array<const char*, 3> kClassicTexts = {"不限", "诗经", "楚辞"};
+
+// Stroke counts of the characters a place of the name admits.
+using Admitted = std::unordered_map<std::string, int>;
+
+Admitted admitted(db::Connection& connection, const std::string& filter) {
+  db::ResultSet rows = connection.run("select zi, bh from word where Aflag is null" + filter);
+  Admitted out;
+  for (std::size_t i = 0; i < rows.size(); ++i) out.emplace(rows.text(i, "zi"), static_cast<int>(rows.integer(i, "bh")));
+  return out;
+}
+
+// The one character a fixed place admits, with its stroke count.
+Admitted fixedOnly(db::Connection& connection, const std::string& character) {
+  return {{character, LookupStrokes(connection, character)}};
+}
+
+// The characters of a UTF-8 text, one string each.
+std::vector<std::string> characters(std::string_view text) {
+  std::vector<std::string> out;
+  for (std::size_t i = 0; i < text.size();) {
+    auto lead = static_cast<unsigned char>(text[i]);
+    std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    out.emplace_back(text.substr(i, length));
+    i += length;
+  }
+  return out;
+}
+
+// A punctuation mark ends a clause.
+bool isMark(const std::string& c) {
+  static const std::array<std::string_view, 8> kMarks = {"，", "、", "：", "？", "！", "《", "》", "；"};
+  return std::find(kMarks.begin(), kMarks.end(), c) != kMarks.end();
+}
+
+// One clause before two, then fewer characters between.
+bool closer(const ClassicName& a, const ClassicName& b) {
+  if (a.oneClause != b.oneClause) return a.oneClause;
+  return a.apart < b.apart;
+}
+
+struct Found {
+  ClassicName name;
+  std::size_t order = 0;  // when the name was first found
+};
+
+class Collector {
+ public:
+  void offer(ClassicName name) {
+    auto it = m_found.find(name.given);
+    if (it != m_found.end() && !closer(name, it->second.name)) return;
+    std::size_t order = it == m_found.end() ? m_found.size() : it->second.order;
+    std::string given = name.given;
+    m_found[given] = Found{std::move(name), order};
+  }
+
+  std::vector<ClassicName> take() {
+    std::vector<ClassicName> out(m_found.size());
+    for (auto& [given, found] : m_found) out[found.order] = std::move(found.name);
+    return out;
+  }
+
+ private:
+  std::map<std::string, Found> m_found;
+};
+
+// Particles of the classics: in these lines they join words ("执子之手", "将仲子兮"), and a
+// name made with one reads as a broken-off piece of the sentence.
+bool isParticle(const std::string& c) {
+  static const std::array<std::string_view, 12> kParticles = {"之", "兮", "于", "乎", "也", "矣",
+                                                              "焉", "哉", "而", "者", "曰", "匪"};
+  return std::find(kParticles.begin(), kParticles.end(), c) != kParticles.end();
+}
+
+void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, const Admitted& second,
+                 const NameSource& source, Collector& collector) {
+  for (std::size_t i = 0; i < chars.size(); ++i) {
+    auto a = first.find(chars[i]);
+    if (a == first.end() || isParticle(chars[i])) continue;
+    bool oneClause = true;
+    for (std::size_t j = i + 1; j < chars.size(); ++j) {
+      oneClause = oneClause && !isMark(chars[j]);
+      auto b = second.find(chars[j]);
+      if (b == second.end() || chars[j] == chars[i] || isParticle(chars[j])) continue;
+      collector.offer({a->first + b->first, {a->second, b->second}, source, static_cast<int>(j - i - 1), oneClause});
+    }
+  }
+}
+
+void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first, const NameSource& source,
+                   Collector& collector) {
+  for (const auto& c : chars) {
+    auto a = first.find(c);
+    if (a != first.end() && !isParticle(c)) collector.offer({a->first, {a->second, 0}, source});
+  }
+}
+
+}  // namespace
+
+const char* classicText(Classic classic) { return kClassicTexts[static_cast<std::size_t>(classic)]; }
+
+std::optional<Classic> classicOf(std::string_view text) {
+  for (std::size_t i = 0; i < kClassicTexts.size(); ++i)
+    if (text == kClassicTexts[i]) return static_cast<Classic>(i);
+  return std::nullopt;
+}
+
+std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic classic,
+                                           const NamingOptions& options) {
+  if (classic == Classic::Any) return {};
+  std::string filter = characterFilter(options);
+  bool single = options.form == NameForm::Single;
+  Admitted first = options.fixedFirst() && !single ? fixedOnly(connection, options.fixedChar)
+                   : options.fixedSecond()         ? admitted(connection, filter + genderFlag(options.sex))
+                                                   : admitted(connection, filter);
+  Admitted second = single                  ? Admitted{}
+                    : options.fixedSecond() ? fixedOnly(connection, options.fixedChar)
+                                            : admitted(connection, filter + genderFlag(options.sex));
+
+  db::ResultSet lines = connection.run("select shu, pian, ti, ju from jingdian where shu = ? order by id",
+                                       {std::string(classicText(classic))});
+  Collector collector;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    std::string part = lines.text(i, "pian");
+    std::string title = lines.text(i, "ti");
+    NameSource source{lines.text(i, "shu"), part.empty() ? title : part + "·" + title, lines.text(i, "ju")};
+    auto chars = characters(source.line);
+    if (single) singlesOfLine(chars, first, source, collector);
+    else pairsOfLine(chars, first, second, source, collector);
+  }
+  return collector.take();
+}
+
+}  // namespace lumo::generator

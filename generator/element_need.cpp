@@ -1,0 +1,12 @@
+#include "generator/element_need.h"
+
+namespace lumo::generator {
+
+ElementNeed elementNeedOf(const std::optional<bazi::BirthTime>& birth) {
+  if (!birth) return {};
+  auto tally = bazi::birthElementTally(*birth);
+  if (!tally) return {};
+  return {tally->favourable, bazi::strongestElements(*tally)};
+}
+
+}  // namespace lumo::generator
