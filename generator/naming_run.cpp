@@ -1,8 +1,10 @@
 #include "generator/naming_run.h"
 
 #include <algorithm>
+#include <optional>
 
 #include "generator/candidate_query.h"
+#include "generator/guard_data.h"
 #include "generator/slice_order.h"
 
 namespace lumo::generator {
@@ -16,7 +18,8 @@ class Run {
   RunEnd chosen(const RunSettings& s) {
     Statement statement = BuildCandidateQuery(s.options, s.schemeText);
     m_out.clearList();
-    return read(statement, kChosenSliceOrder, RemainderCheck::AfterRow) ? RunEnd::Finished : RunEnd::Stopped;
+    NameGuard guard = guardFor(s.options);
+    return read(statement, guard, kChosenSliceOrder, RemainderCheck::AfterRow) ? RunEnd::Finished : RunEnd::Stopped;
   }
 
   RunEnd automatic() {
@@ -29,7 +32,8 @@ class Run {
       if (group >= groupCount(total)) break;
       Statement statement = BuildCandidateQuery(s.options, s.schemes, group, [this] { return running(); });
       if (statement.empty()) continue;  // a stopped run adds no scheme: nothing more is done
-      if (!read(statement, kAutomaticSliceOrder, RemainderCheck::BeforeRow)) stopped = true;
+      NameGuard guard = guardFor(s.options);
+      if (!read(statement, guard, kAutomaticSliceOrder, RemainderCheck::BeforeRow)) stopped = true;
       m_out.progress(std::min(total, 8 * group + 8), total);
     }
     return stopped || !running() ? RunEnd::Stopped : RunEnd::Finished;
@@ -42,10 +46,19 @@ class Run {
  private:
   bool running() const { return m_flag.load(std::memory_order_relaxed); }
 
-  bool read(const Statement& statement, const SliceOrder& order, RemainderCheck check) {
+  // The guards of the options a statement was built from; the name set is read once.
+  NameGuard guardFor(const NamingOptions& options) {
+    if (!m_guardData) m_guardData = LoadGuardData(m_connection);
+    AddCharacters(m_connection, options.surname, *m_guardData);
+    if (options.fixedTicked) AddCharacters(m_connection, options.fixedChar, *m_guardData);
+    return NameGuard(*m_guardData, options);
+  }
+
+  bool read(const Statement& statement, const NameGuard& guard, const SliceOrder& order, RemainderCheck check) {
     db::ResultSet rows = m_connection.run(statement.sql, statement.params);
     return readInSlices(rows.size(), order, check, [this] { return running(); }, [&](std::size_t row) {
-      AcceptName(rows.text(row, std::size_t{0}), m_settings.highScoreRule(), m_lines, m_out);
+      std::string name = rows.text(row, std::size_t{0});
+      if (guard.admits(name)) AcceptName(name, m_settings.highScoreRule(), m_lines, m_out);
     });
   }
 
@@ -54,6 +67,7 @@ class Run {
   const std::atomic<bool>& m_flag;
   RunOutput& m_out;
   NameLines m_lines;
+  std::optional<GuardData> m_guardData;
 };
 
 }  // namespace

@@ -54,13 +54,17 @@ void addOriginCommand(CLI::App& app) {
 }
 
 void addStrokesCommand(CLI::App& app) {
-  auto* cmd = app.add_subcommand("strokes", "character, strokes, ft, wuhang, pinyin, initial per character");
+  auto* cmd =
+      app.add_subcommand("strokes", "character, strokes, ft, wuhang, pinyin, initial, tone-marked reading per character");
   static std::string text;
+  static bool surname = false;
   cmd->fallthrough();
   cmd->add_option("TEXT", text, "characters to look up")->required();
+  cmd->add_flag("--surname", surname, "read the characters as a surname (单 shàn, 尉迟 yùchí)");
   cmd->callback([] {
     cli::setExitCode(cli::runAndPrint([](db::Report& report) {
-      for (auto& line : naming::strokeLines(text)) report.add(line);
+      auto reading = surname ? naming::ReadingOf::Surname : naming::ReadingOf::Name;
+      for (auto& line : naming::strokeLines(text, reading)) report.add(line);
     }));
   });
 }

@@ -1,15 +1,19 @@
 // The largest realistic naming runs over the built naming database: the candidate
-// statements alone, whole runs through AcceptName, and AcceptName by itself.
+// statements alone, whole runs through the guards and AcceptName, the guards alone over
+// every candidate of a run (their share of the run is BM_RunGuards / BM_NamingRun), and
+// AcceptName by itself.
 //
 // Counters: rows (names) per run, names per second, the time from the start of a run
 // to its first full line, and the process's peak resident memory.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
 #include <string>
 
 #include "generator/candidate_query.h"
+#include "generator/guard_data.h"
 #include "generator/naming_run.h"
 #include "generator/stroke_schemes.h"
 
@@ -106,6 +110,36 @@ void BM_NamingRun(benchmark::State& state) {
   label(state, c);
 }
 BENCHMARK(BM_NamingRun)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// What the guards cost in a run: loading their data, one guard per automatic group, and
+// every candidate name of the run checked.
+void BM_RunGuards(benchmark::State& state) {
+  const RunCase& c = kCases[state.range(0)];
+  db::Connection connection(db::DbFile::Voduzid);
+  RunSettings s = settingsOf(connection, c);
+  std::vector<std::string> candidates;
+  std::size_t groups = groupCount(s.schemes.size());
+  for (std::size_t g = 0; g < groups; ++g) {
+    Statement statement = BuildCandidateQuery(s.options, s.schemes, g);
+    db::ResultSet rows = connection.run(statement.sql, statement.params);
+    for (std::size_t i = 0; i < rows.size(); ++i) candidates.push_back(rows.text(i, std::size_t{0}));
+  }
+  std::size_t admitted = 0;
+  for (auto _ : state) {
+    GuardData data = LoadGuardData(connection);
+    AddCharacters(connection, s.options.surname, data);
+    admitted = 0;
+    std::size_t perGroup = (candidates.size() + groups - 1) / std::max<std::size_t>(groups, 1);
+    for (std::size_t i = 0; i < candidates.size(); i += perGroup) {
+      NameGuard guard(data, s.options);
+      for (std::size_t k = i; k < std::min(candidates.size(), i + perGroup); ++k) admitted += guard.admits(candidates[k]);
+    }
+  }
+  state.counters["candidates"] = static_cast<double>(candidates.size());
+  state.counters["admitted"] = static_cast<double>(admitted);
+  label(state, c);
+}
+BENCHMARK(BM_RunGuards)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 
 class Discard final : public RunOutput {
  public:

@@ -15,6 +15,9 @@ const char* const kSchema =
     "CREATE TABLE word (id INTEGER PRIMARY KEY, zi TEXT NOT NULL, ft TEXT, bh INTEGER, px INTEGER,"
     " nan INTEGER, nv INTEGER, xb TEXT, wuhang TEXT, Aflag TEXT, pinyin TEXT, duyin TEXT);"
     "CREATE TABLE ziyi (zi TEXT PRIMARY KEY, yi TEXT NOT NULL, shuoming TEXT);"
+    "CREATE TABLE xingdu (xing TEXT PRIMARY KEY, pinyin TEXT, duyin TEXT, wuhang TEXT, changjian INTEGER);"
+    "CREATE TABLE xieyin (ci TEXT, duyin TEXT, lei TEXT);"
+    "CREATE TABLE diezi (zi TEXT PRIMARY KEY);"
     "CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,"
     " zf INTEGER, xb TEXT, jxjx INTEGER);";
 

@@ -225,3 +225,30 @@ TEST_F(NamingRun, StopEndsAWorkerAtItsNextCheck) {
 
 }  // namespace
 }  // namespace lumo::generator
+
+namespace lumo::generator {
+namespace {
+
+// The guards drop names inside the run; the names that remain keep their order.
+TEST_F(NamingRun, GuardsDropNamesAndKeepTheOrderOfTheRest) {
+  ASSERT_EQ(run(boy("4|8-10(85分)")), RunEnd::Finished);
+  std::vector<std::string> all = m_out.list;
+  ASSERT_EQ(all.size(), 9u);
+  m_db.exec("UPDATE word SET duyin = 'míng' WHERE zi = '明';"
+            "UPDATE word SET duyin = 'rùn' WHERE zi = '润';"
+            "UPDATE word SET duyin = 'tóng' WHERE zi = '桐';"
+            "INSERT INTO xingdu VALUES ('王', 'wang', 'wáng', '土', 1), ('林', 'lin', 'lín', '木', 1);"
+            "INSERT INTO xieyin VALUES ('亡命', 'wáng mìng', '死亡');");
+  m_out = Recorder{};
+  ASSERT_EQ(run(boy("4|8-10(85分)")), RunEnd::Finished);
+  std::vector<std::string> kept;
+  // 王明 wáng míng sounds like 亡命 wáng mìng; 林 is a common surname but also a name
+  // character, so its names stay.
+  for (const auto& name : all)
+    if (name.rfind("王明", 0) != 0) kept.push_back(name);
+  EXPECT_EQ(m_out.list, kept);
+  EXPECT_LT(m_out.list.size(), all.size());
+}
+
+}  // namespace
+}  // namespace lumo::generator

@@ -117,7 +117,11 @@ TEST_F(NamingCli, SancaiOriginAndStrokes) {
 
   CliRun strokes = run("strokes '王x一'");
   EXPECT_EQ(strokes.status, 0);
-  EXPECT_EQ(strokes.out, (std::vector<std::string>{"王\t4\t王\t土\twang\tW", "x\t0\t\t\t\t", "一\t1\t一\t土\tyi\tY"}));
+  EXPECT_EQ(strokes.out,
+            (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t", "x\t0\t\t\t\t\t", "一\t1\t一\t土\tyi\tY\t"}));
+  CliRun surname = run("strokes --surname '王'");
+  EXPECT_EQ(surname.status, 0);
+  EXPECT_EQ(surname.out, (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t"})) << "no surname reading: as a name";
 
   m_db.exec(db::DbFile::KelBirth, "DROP TABLE xing");
   CliRun failed = run("origin '欧阳'");

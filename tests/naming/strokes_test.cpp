@@ -100,10 +100,31 @@ TEST_F(Strokes, NameStrokesOfEachShape) {
 TEST_F(Strokes, CharacterLines) {
   auto lines = strokeLines("刘劉x于");
   ASSERT_EQ(lines.size(), 4u);
-  EXPECT_EQ(lines[0], "刘\t15\t劉\t金\tliu\tL");
-  EXPECT_EQ(lines[1], "劉\t15\t劉\t金\tliu\tL");
-  EXPECT_EQ(lines[2], "x\t0\t\t\t\t");
-  EXPECT_EQ(lines[3], "于\t8\t于\t土\tyu\tY");
+  EXPECT_EQ(lines[0], "刘\t15\t劉\t金\tliu\tL\t");
+  EXPECT_EQ(lines[1], "劉\t15\t劉\t金\tliu\tL\t");
+  EXPECT_EQ(lines[2], "x\t0\t\t\t\t\t");
+  EXPECT_EQ(lines[3], "于\t8\t于\t土\tyu\tY\t");
+}
+
+// Read as a surname, a character takes its surname reading, and the element that
+// follows it; a compound surname is read as a whole.
+TEST_F(Strokes, SurnameReadings) {
+  m_db.exec(db::DbFile::Voduzid,
+            "INSERT INTO word (zi, ft, bh, wuhang, pinyin, duyin) VALUES"
+            " ('单', '單', 12, '火', 'dan', 'dān'), ('尉', '尉', 11, '土', 'wei', 'wèi'),"
+            " ('迟', '遲', 19, '金', 'chi', 'chí'), ('晟', '晟', 11, '火', 'sheng', 'shèng');"
+            "INSERT INTO xingdu VALUES ('单', 'shan', 'shàn', '金', 1), ('尉迟', 'yu chi', 'yù chí', '土金', 0),"
+            " ('尉', 'wei', 'wèi', '土', 0)");
+  clearStrokeCache();
+  EXPECT_EQ(strokeLines("单晟"), (std::vector<std::string>{"单\t12\t單\t火\tdan\tD\tdān",
+                                                           "晟\t11\t晟\t火\tsheng\tS\tshèng"}));
+  EXPECT_EQ(strokeLines("单", ReadingOf::Surname), (std::vector<std::string>{"单\t12\t單\t金\tshan\tS\tshàn"}));
+  EXPECT_EQ(strokeLines("尉迟", ReadingOf::Surname),
+            (std::vector<std::string>{"尉\t11\t尉\t土\tyu\tY\tyù", "迟\t19\t遲\t金\tchi\tC\tchí"}));
+  EXPECT_EQ(strokeLines("尉", ReadingOf::Surname), (std::vector<std::string>{"尉\t11\t尉\t土\twei\tW\twèi"}));
+  // A character that is no known surname keeps its own reading; an unknown one stays empty.
+  EXPECT_EQ(strokeLines("晟x", ReadingOf::Surname),
+            (std::vector<std::string>{"晟\t11\t晟\t火\tsheng\tS\tshèng", "x\t0\t\t\t\t\t"}));
 }
 
 }  // namespace

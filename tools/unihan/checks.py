@@ -8,6 +8,7 @@ them are hard rules of the output; a broken rule makes the run fail.
 import collections
 
 import names
+import unihan
 
 # The 300 most common surnames of the mainland, most common first.
 SURNAMES = (
@@ -49,16 +50,88 @@ EXPECTED = {
 ELEMENTS = set("金木水火土")
 
 
-def run(word, syllables, gbk, dropped, data):
+# Counts the Kangxi residual of Unihan gets wrong (the glyph disagrees); the
+# stroke exceptions of resources/names must set them right.
+GLYPH_FIXED = {"兴": 16, "露": 21, "璐": 18, "政": 9, "整": 16, "斌": 12}
+
+COLUMNS = ["id", "zi", "ft", "bh", "px", "nan", "nv", "xb", "wuhang",
+           "Aflag", "pinyin", "duyin"]
+
+
+def stroke_disagreements(word, data, chars):
+    """[(zi, ft, kangxi, glyph)] of the given characters whose two stroke
+    sources disagree."""
+    import make_word_table as m
+    rows = {r[1]: r for r in word}
+    out = []
+    for zi in chars:
+        if zi in m.NUMERALS or zi not in rows:
+            continue
+        ft = rows[zi][2]
+        kangxi, glyph = m.kangxi_strokes(ft, data), m.glyph_strokes(ft, data)
+        if glyph is not None and kangxi != glyph:
+            out.append((zi, ft, kangxi, glyph))
+    return out
+
+
+def check_review(word, data, review, tables, fail):
+    """Rules of the reviewed sources: the name set, its surnames, readings,
+    stroke decisions, surname readings and the homophone list."""
+    import make_word_table as m
+    import unihan
+    kept = names.kept(review)
+    top = set(names.top_surnames())
+    for zi, row in kept.items():
+        if zi in top and names.ALSO_SURNAME not in row.reason:
+            fail("%s: common surname kept without %s" % (zi, names.ALSO_SURNAME))
+        level = m.tgh_level(zi, data)
+        if level == 4:
+            fail("%s: kept outside the general-use list" % zi)
+        elif level == 3 and row.tier != "4":
+            fail("%s: level-3 character in tier %s" % (zi, row.tier))
+        if len(row.gloss) > 24 or not row.gloss:
+            fail("%s: gloss of %d characters" % (zi, len(row.gloss)))
+        if row.dbl not in ("0", "1"):
+            fail("%s: dbl %r" % (zi, row.dbl))
+    exceptions = names.stroke_exceptions()
+    disagreements = stroke_disagreements(word, data, kept)
+    undecided = [d for d in disagreements if d[0] not in exceptions]
+    for zi, ft, kangxi, glyph in undecided:
+        fail("%s (%s): Kangxi %d, glyph %d, no decision" % (zi, ft, kangxi, glyph))
+    for zi, (ft, kangxi, glyph, bh, _) in exceptions.items():
+        now = (m.kangxi_strokes(ft, data), m.glyph_strokes(ft, data))
+        if now != (kangxi, glyph) or bh not in (kangxi, glyph):
+            fail("%s: stroke decision out of date (%d %d, now %d %s)" %
+                 ((zi, kangxi, glyph) + now))
+    rows = {r[1]: r for r in word}
+    for zi, want in GLYPH_FIXED.items():
+        if rows[zi][3] != want:
+            fail("%s: %d strokes, not %d" % (zi, rows[zi][3], want))
+    surnames = {x for x, _, _, _, _ in tables["xingdu"]}
+    for x in top:
+        if x not in surnames:
+            fail("%s: common surname without a reading" % x)
+    for x, pinyin, duyin, _, _ in tables["xingdu"]:
+        for s in pinyin.split():
+            if s not in {r[10] for r in word}:
+                fail("%s: surname reading %s is not a syllable" % (x, s))
+    for word_, reading, _ in tables["xieyin"]:
+        if len(reading.split()) != len(word_):
+            fail("%s: homophone reading %r" % (word_, reading))
+    print("\nreviewed: %d characters, %d kept; %d stroke decisions, %d "
+          "disagreements among the kept; %d surnames; %d homophones" %
+          (len(review), len(kept), len(exceptions), len(disagreements),
+           len(tables["xingdu"]), len(tables["xieyin"])))
+
+
+def run(word, syllables, gbk, dropped, data, review, tables):
     failures = []
 
     def fail(msg):
         failures.append(msg)
 
     rows = {r[1]: r for r in word}
-    by_col = lambda r: dict(zip(
-        ["id", "zi", "ft", "bh", "px", "nan", "nv", "xb", "wuhang",
-         "Aflag", "pinyin"], r))
+    by_col = lambda r: dict(zip(COLUMNS, r))
 
     # --- hard rules of the word table
     if [r[0] for r in word] != list(range(1, len(word) + 1)):
@@ -89,6 +162,8 @@ def run(word, syllables, gbk, dropped, data):
             fail("%s: wuhang %r" % (c["zi"], c["wuhang"]))
         if c["pinyin"] is not None and c["pinyin"] not in syl:
             fail("%s: pinyin %r not in the syllable list" % (c["zi"], c["pinyin"]))
+        if c["duyin"] is not None and unihan.toneless(c["duyin"]) != c["pinyin"]:
+            fail("%s: duyin %s is not pinyin %s" % (c["zi"], c["duyin"], c["pinyin"]))
         if c["px"] in px_seen:
             fail("%s: px %d twice" % (c["zi"], c["px"]))
         px_seen.add(c["px"])
@@ -103,9 +178,10 @@ def run(word, syllables, gbk, dropped, data):
                 fail("%s: name character with px %d" % (c["zi"], c["px"]))
         elif (c["nan"], c["nv"], c["xb"]) != (0, 0, "0") or c["px"] <= 10000:
             fail("%s: row outside the name set carries flags" % c["zi"])
-    for ch in names.classes():
+    for ch in names.classes(review):
         if ch not in rows:
             fail("name character %s has no row" % ch)
+    check_review(word, data, review, tables, fail)
 
     # --- syllables and the GBK table
     if len(syllables) != 393 or syllables[0] != "a" or syllables[-1] != "zuo":
@@ -144,9 +220,10 @@ def run(word, syllables, gbk, dropped, data):
     if line:
         print("  " + " ".join(line))
 
-    print("\nname characters (first 240 of POPULAR):")
+    print("\nname characters (the first 240 by px):")
     line = []
-    for i, zi in enumerate(names.POPULAR[:240], 1):
+    named_rows = sorted((r for r in word if r[9] is None), key=lambda r: r[4])
+    for i, zi in enumerate([r[1] for r in named_rows][:240], 1):
         c = by_col(rows[zi])
         line.append("%s%s%d%s%s" % (zi, c["ft"] if c["ft"] != zi else "",
                                     c["bh"], c["wuhang"], c["xb"]))

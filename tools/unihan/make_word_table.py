@@ -35,6 +35,10 @@ bh (stroke count of name numerology, Kangxi convention).  Taken from the
   variant itself and counts its own strokes (kTotalStrokes of ft, the
   traditional count where two are given): 王 4, 龍 16.  The numerals count
   by value: 一1 二2 三3 四4 五5 六6 七7 八8 九9 十10.
+  Every name character is checked against a second source, the glyph count
+  (kTotalStrokes of ft with the radical counted in full); where the two
+  disagree, resources/names/stroke_exceptions.tsv holds the reviewed count
+  and its reason (露 21: the Kangxi residual of Unihan is one short).
 
 pinyin.  One toneless reading per character: the first kMandarin reading,
   else kHanyuPinlu, kXHC1983, kHanyuPinyin.  ü is written v.  The syllables
@@ -52,12 +56,23 @@ wuhang (element).  First the meaning of the radical of ft (radicals.py:
   齿音 z c s zh ch sh r j q x 金, 唇音 b p m f 水.  A character with neither
   falls to 土.
 
-Name set (px nan nv xb Aflag).  names.py lists the characters curated for
-  given names, each with its sex class: 男 (nan=1 nv=0), 女 (nan=0 nv=1),
-  1 fit for both (nan=1 nv=1), 0 soft and neutral, for girls and a boy's
-  single name (nan=0 nv=1).  They get Aflag NULL and px 1..M (the popular
-  list first, then by frequency).  Every other row: nan=0 nv=0 xb='0'
-  Aflag='1' px=10000+id.
+duyin.  The same reading with its tone mark: for a name character the
+  reviewed name reading, else the first reading of Unihan (kMandarin first)
+  whose toneless form is the pinyin; NULL where none is (a handful of
+  characters with a remapped syllable).
+
+Name set (px nan nv xb Aflag) and the reviewed tables.  The review of
+  resources/names (names.py reads it) keeps or drops each character.  A kept
+  one gets Aflag NULL, its sex class xb (男: nan=1 nv=0; 女: nan=0 nv=1;
+  1: both; 0: nan=0 nv=1), pinyin and duyin from its name reading, and px
+  1..M in the order of name_rank_key (tier, the list of the commonest name
+  characters, level of the general-use list, corpus frequency).  Every other
+  row: nan=0 nv=0 xb='0' Aflag='1' px=10000+id.  Also written:
+    ziyi.tsv   gloss and note of each kept character;
+    xingdu.tsv the reviewed surname readings, with the element of each
+               surname character by that reading and the common-surname flag;
+    xieyin.tsv the reviewed list of unlucky homophones;
+    diezi.tsv  kept characters whose doubled form is a girl's name.
 
 Usage:  make_word_table.py [--unihan DIR] [--out ROOT] [--check]
 Same input gives byte-identical output.
@@ -172,9 +187,16 @@ def traditional(zi, data):
 
 # ----------------------------------------------------------------- bh
 
-def strokes(zi, ft, data):
+def strokes(zi, ft, data, exceptions=None):
     if zi in NUMERALS:
         return NUMERALS[zi]
+    if exceptions and zi in exceptions:
+        return exceptions[zi][3]
+    return kangxi_strokes(ft, data)
+
+
+def kangxi_strokes(ft, data):
+    """Full-form radical + Kangxi residual of the traditional form."""
     entry = data.get(ft, {})
     rs = unihan.radical_stroke(entry)
     if rs is None:
@@ -183,6 +205,46 @@ def strokes(zi, ft, data):
     if residual <= 0:
         return unihan.total_strokes(entry)
     return radicals.full_strokes(radical) + residual
+
+
+# Strokes of a radical written in its reduced form inside a character, where
+# the glyph count of the traditional form differs from the full form.
+REDUCED_RADICAL = {85: 3, 64: 3, 61: 3, 94: 3, 96: 4, 113: 4, 145: 5, 130: 4,
+                   140: 3, 122: 5, 163: 2, 170: 2, 162: 3, 125: 4}
+
+
+def written_radical(entry, radical, total):
+    """Strokes of the radical as the glyph writes it: from the Adobe-Japan1
+    radical data where it has the character, else the reduced form where
+    the total less the Unicode residual shows it, else the full form.  Radicals without a reduced
+    form are written in full."""
+    full = radicals.full_strokes(radical)
+    if radical not in REDUCED_RADICAL:
+        return full
+    for token in entry.get("kRSAdobe_Japan1_6", "").split():
+        r, written, _ = token.split("+")[2].split(".")
+        if int(r) == radical:
+            return int(written)
+    unicode_rs = entry.get("kRSUnicode", "").split()
+    if unicode_rs:
+        residual = int(unicode_rs[0].split(".")[1])
+        if total - residual == REDUCED_RADICAL[radical]:
+            return REDUCED_RADICAL[radical]
+    return full
+
+
+def glyph_strokes(ft, data):
+    """The second source: kTotalStrokes of the traditional form with its
+    radical counted in full (江 6 - 3 + 4 = 7).  None where Unihan lacks it."""
+    entry = data.get(ft, {})
+    total = unihan.total_strokes(entry)
+    rs = unihan.radical_stroke(entry)
+    if total is None or rs is None:
+        return None
+    radical, residual = rs
+    if residual <= 0:
+        return total
+    return total - written_radical(entry, radical, total) + radicals.full_strokes(radical)
 
 
 # ----------------------------------------------------------------- pinyin
@@ -285,53 +347,139 @@ def frequency_key(zi, code, data):
             -pinlu, code)
 
 
-def build(data):
+def tgh_level(zi, data):
+    """Level 1, 2 or 3 of the general-use list (kTGH serial), 4 outside it."""
+    value = data.get(zi, {}).get("kTGH", "")
+    if not value.startswith("2013:"):
+        return 4
+    serial = int(value.split(":")[1])
+    return 1 if serial <= 3500 else 2 if serial <= 6500 else 3
+
+
+def name_rank_key(zi, code, row, data):
+    """Order of the name set: the reviewers' popularity tier, then the list of
+    the commonest name characters, then the general-use level, then corpus
+    frequency (Unihan kFrequency and kHanyuPinlu)."""
+    popular = names.POPULAR.find(zi)
+    return (int(row.tier), popular if popular >= 0 else len(names.POPULAR),
+            tgh_level(zi, data)) + frequency_key(zi, code, data)
+
+
+def tone_marked(entry, syllable):
+    """The first tone-marked reading of `entry` whose toneless form is
+    `syllable` (kMandarin first, then the dictionaries)."""
+    candidates = entry.get("kMandarin", "").split()
+    candidates += [t.split("(")[0] for t in entry.get("kHanyuPinlu", "").split()]
+    for field in ("kXHC1983", "kTGHZ2013", "kHanyuPinyin"):
+        for tok in entry.get(field, "").split():
+            candidates += tok.split(":", 1)[-1].split(",")
+    for c in candidates:
+        if c and unihan.toneless(c) == syllable:
+            return c
+    return None
+
+
+def build(data, review=None, exceptions=None):
     codes = gbk_codes()
     rows = word_chars(codes)
     syllables, reading, dropped = build_syllables(
         [ch for _, ch in codes], data)
     index = {s: i + 1 for i, s in enumerate(syllables)}
 
-    name_class = names.classes()
-    popular = {ch: i for i, ch in enumerate(names.POPULAR)}
-    chosen = [(code, zi) for code, zi in rows if zi in name_class]
-    chosen.sort(key=lambda cz: (popular.get(cz[1], len(popular)),
-                                frequency_key(cz[1], cz[0], data)))
+    review = names.review() if review is None else review
+    exceptions = names.stroke_exceptions() if exceptions is None else exceptions
+    chosen_rows = names.kept(review)
+    for zi, row in chosen_rows.items():      # the reading used in names
+        syllable = unihan.toneless(row.reading)
+        if syllable not in index:
+            raise SystemExit("%s: name reading %s is not a syllable" % (zi, row.reading))
+        reading[zi] = syllable
+    chosen = [(code, zi) for code, zi in rows if zi in chosen_rows]
+    chosen.sort(key=lambda cz: name_rank_key(cz[1], cz[0], chosen_rows[cz[1]], data))
     px = {zi: i + 1 for i, (_, zi) in enumerate(chosen)}
 
     word = []
     for n, (code, zi) in enumerate(rows, 1):
         ft = traditional(zi, data)
         py = reading.get(zi)
-        xb = name_class.get(zi)
-        if xb is None:
+        row = chosen_rows.get(zi)
+        if row is None:
             flags = (10000 + n, 0, 0, "0", "1")
+            tone = tone_marked(reading_entry(zi, data), py) if py else None
         else:
-            nan = 1 if xb in ("男", "1") else 0
-            nv = 1 if xb in ("女", "1", "0") else 0
-            flags = (px[zi], nan, nv, xb, None)
-        word.append((n, zi, ft, strokes(zi, ft, data)) + flags[:4] +
-                    (element(ft, py, data), flags[4], py))
+            nan = 1 if row.xb in ("男", "1") else 0
+            nv = 1 if row.xb in ("女", "1", "0") else 0
+            flags = (px[zi], nan, nv, row.xb, None)
+            tone = row.reading
+        word.append((n, zi, ft, strokes(zi, ft, data, exceptions)) + flags[:4] +
+                    (element(ft, py, data), flags[4], py, tone))
 
     gbk = [(code, index[reading[ch]]) for code, ch in codes if ch in reading]
     return word, syllables, gbk, dropped, reading
 
 
+def ziyi_rows(review):
+    """Glosses of the name set (yi) and the notes of the popular ones."""
+    out = []
+    for zi, row in sorted(names.kept(review).items(),
+                          key=lambda kv: kv[0].encode("gbk")):
+        out.append((zi, row.gloss, row.note or None))
+    return out
+
+
+def surname_rows(data, word):
+    """Table xingdu: each surname with its reading as a surname, toneless and
+    tone-marked, the element of each character by that reading, and whether
+    it is one of the hundred commonest."""
+    by_zi = {r[1]: r for r in word}
+    top = set(names.top_surnames())
+    out = []
+    for xing, syllables, _ in names.surname_readings():
+        toneless = [unihan.toneless(s) for s in syllables]
+        elements = "".join(element(by_zi[ch][2], t, data)
+                           for ch, t in zip(xing, toneless))
+        out.append((xing, " ".join(toneless), " ".join(syllables), elements,
+                    1 if xing in top else 0))
+    return out
+
+
+def homophone_rows():
+    """Table xieyin: the unlucky words a name must not sound like."""
+    return [(word, reading, kind) for word, reading, kind in names.homophones()]
+
+
+def doubled_rows(review):
+    """Table diezi: characters whose doubled form is a usual girl's name."""
+    return [(zi,) for zi, row in sorted(names.kept(review).items(),
+                                        key=lambda kv: kv[0].encode("gbk"))
+            if row.dbl == "1"]
+
+
 WORD_HEADER = ["id", "zi", "ft", "bh", "px", "nan", "nv", "xb", "wuhang",
-               "Aflag", "pinyin"]
+               "Aflag", "pinyin", "duyin"]
+TABLES = {"ziyi": ["zi", "yi", "shuoming"],
+          "xingdu": ["xing", "pinyin", "duyin", "wuhang", "changjian"],
+          "xieyin": ["ci", "duyin", "lei"],
+          "diezi": ["zi"]}
 
 
-def write_outputs(root, word, syllables, gbk):
+def write_table(path, header, rows):
+    with open(path, "w", encoding="utf-8", newline="\n") as f:
+        f.write("\t".join(header) + "\n")
+        for row in rows:
+            f.write("\t".join(tsv_field(v) for v in row) + "\n")
+
+
+def write_outputs(root, word, syllables, gbk, tables):
     def path(*parts):
         p = os.path.join(root, *parts)
         os.makedirs(os.path.dirname(p), exist_ok=True)
         return p
 
-    with open(path("resources", "db", "Voduzid", "word.tsv"), "w",
-              encoding="utf-8", newline="\n") as f:
-        f.write("\t".join(WORD_HEADER) + "\n")
-        for row in word:
-            f.write("\t".join(tsv_field(v) for v in row) + "\n")
+    write_table(path("resources", "db", "Voduzid", "word.tsv"), WORD_HEADER, word)
+    for name, rows in tables.items():
+        write_table(path("resources", "db", "Voduzid", name + ".tsv"),
+                    TABLES[name], rows)
     with open(path("resources", "texts", "pinyin_syllables.txt"), "w",
               encoding="utf-8", newline="\n") as f:
         f.write("".join(s + "\n" for s in syllables))
@@ -344,9 +492,9 @@ def write_outputs(root, word, syllables, gbk):
 
 # ----------------------------------------------------------------- checks
 
-def run_checks(word, syllables, gbk, dropped, data):
+def run_checks(word, syllables, gbk, dropped, data, review, tables):
     import checks
-    return checks.run(word, syllables, gbk, dropped, data)
+    return checks.run(word, syllables, gbk, dropped, data, review, tables)
 
 
 def main(argv=None):
@@ -361,12 +509,15 @@ def main(argv=None):
     args = ap.parse_args(argv)
 
     data = unihan.load(unihan.find_dir(args.unihan))
-    word, syllables, gbk, dropped, _ = build(data)
-    write_outputs(os.path.normpath(args.out), word, syllables, gbk)
+    review = names.review()
+    word, syllables, gbk, dropped, _ = build(data, review)
+    tables = {"ziyi": ziyi_rows(review), "xingdu": surname_rows(data, word),
+              "xieyin": homophone_rows(), "diezi": doubled_rows(review)}
+    write_outputs(os.path.normpath(args.out), word, syllables, gbk, tables)
     print("word rows %d, syllables %d, gbk codes %d" %
           (len(word), len(syllables), len(gbk)))
     if args.check:
-        return run_checks(word, syllables, gbk, dropped, data)
+        return run_checks(word, syllables, gbk, dropped, data, review, tables)
     return 0
 
 

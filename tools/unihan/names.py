@@ -1,107 +1,34 @@
-"""Characters curated for given names, with their sex class.
+"""The reviewed name set and the other reviewed sources of resources/names.
 
-Every character here is in the general-use list (通用规范汉字表, Unihan
-kTGHZ2013), so a name made of them can be registered.  The classes:
+The name set is the one-by-one review of resources/names/review-*.tsv (see the
+README there).  Each row decides one character: kept or not, sex class,
+popularity tier, whether the doubled form is a girl's name, the reading used
+in names, a gloss and a note.  The sex classes:
 
-  BOY   男  clearly masculine                      nan=1 nv=0
-  GIRL  女  clearly feminine                       nan=0 nv=1
-  BOTH  1   fit for both                           nan=1 nv=1
-  SOFT  0   soft and neutral: for girls, and for a boy's single given
-            name, not for a boy's double name      nan=0 nv=1
-
-Left out on purpose: characters of bad or unlucky meaning (死 病 凶 贼 尸
-鬼 毒 丑 贱 奴 ...), grammatical particles and pronouns, body parts,
-illnesses, vermin, chemical elements, household objects and food, harsh
-verbs, traditional-only and variant forms.  Common surnames are included as
-BOTH, since a mother's surname often opens a given name.  The list runs from
-the characters everybody uses to rarer ones that are still registered
-(jade, light and water characters of the third level of the general-use
-list); POPULAR fixes the order of the most used ones, the rest follow by
-frequency.
-
-Each string lists its GB2312 characters first, then the other GBK ones,
-each part in GBK code order.
+  男  clearly masculine                      nan=1 nv=0
+  女  clearly feminine                       nan=0 nv=1
+  1   fit for both                           nan=1 nv=1
+  0   soft and neutral: for girls, and for a boy's single given
+      name, not for a boy's double name      nan=0 nv=1
 """
 
-BOY = (
-    "岸昂盎敖翱傲奥澳巴拔霸柏百佰班颁邦榜磅包褒保堡报豹鲍碑北倍备奔本比笔毕庇必辟壁边"
-    "编卞辨辩标彪表彬斌滨宾兵丙秉炳并播波博勃搏伯渤卜埠布步部裁材才财参苍仓沧藏操策察"
-    "柴阐昌常长敞倡超朝潮车彻郴臣忱沉城成呈乘程诚承骋持池驰赤炽充冲崇酬畴筹出滁础储矗"
-    "川传船闯创垂椿醇淳赐从丛粹村存磋达大带代担旦诞当党刀岛导稻道德得灯登迪狄地第帝滇"
-    "典电甸奠殿雕丁顶鼎定东董栋斗都督读度渡端敦顿盾舵峨鄂洱发法藩帆方防放非飞汾奋丰封"
-    "峰锋风烽逢奉夫扶符伏涪福弗甫辅府赋复付阜富盖干敢赣冈刚钢纲岗港皋高戈革格阁根耕更"
-    "庚耿工功恭公宫弓巩贡共构鼓古谷固关官冠观管贯光广规圭归癸贵国果海邯寒罕翰撼捍汉杭"
-    "航豪浩菏合河赫鹤贺亨横衡恒鸿洪宏弘侯厚湖虎护沪化槐怀淮桓焕皇煌晃挥辉会汇浑豁火获"
-    "基机积激绩极集及汲蓟技冀济际继纪家加甲稼坚兼简俭鉴践健剑涧建将江疆匠交骄矫教皆阶"
-    "节杰捷结解界介金津襟谨进晋劲荆鲸京精井景敬镜靖竞炯究玖久鞠驹矩举聚巨炬爵觉决均钧"
-    "军峻俊竣浚郡骏开楷凯刊堪勘康慷抗考柯科克客肯垦恳空跨快宽匡旷岿奎魁坤昆廓阔来揽览"
-    "琅郎朗浪劳雷磊理里礼励利立力联连廉梁良量亮燎辽列烈临凛陵岭领令留流龙隆陇楼娄芦庐"
-    "麓路鹿潞禄旅履律率峦略轮伦仑纶论马麦迈满芒卯茂贸枚门盟猛孟弥米密冕勉民鸣铭名模默"
-    "漠谋牟木牧穆纳耐南能尼年牛纽农努欧湃派攀盘磐庞培沛澎蓬朋鹏品屏魄莆朴普浦谱期棋奇"
-    "崎齐旗骑起企启器气洽仟谦乾黔前潜羌强桥侨钦亲秦勤擎庆丘球求曲驱渠权全确群燃让饶热"
-    "壬仁人忍韧任日戎融儒阮锐润萨赛桑森沙山善汕商上尚少绍社设申伸深绅神慎声生升盛胜圣"
-    "师施石时实识史始示士世适仕首守寿授殊抒曙蜀述树戍恕帅水顺舜硕朔斯司嗣松颂苏速粟塑"
-    "溯宿肃随绥遂索锁塔泰太檀潭谈坦探汤塘堂涛滔陶特藤腾提题体天添田迢眺铁廷挺通同铜童"
-    "统突图途涂土湍团屯托陀妥拓湾皖万汪旺望威巍为潍维伟纬未魏渭尉慰卫闻稳问翁沃梧吾武"
-    "午伍戊晤务悟昔析西锡息悉犀席习峡侠厦先咸贤显现献宪相襄乡翔祥响享项向象萧霄孝肖啸"
-    "效协携谐薪辛信兴形行醒雄熊休修许蓄叙旭序绪续轩宣旋玄选学勋循旬寻巡训讯逊迅涯严研"
-    "岩延炎沿衍演砚彦焰宴央杨扬羊阳仰养尧耀野冶业壹医夷沂彝乙以邑屹亿裔毅义益溢译翼翌"
-    "绎荫因殷寅引隐印鹰应营赢拥雍泳涌永勇用尤由游有友右佑于榆虞俞渝渔屿禹域遇喻峪御育"
-    "誉寓裕豫驭渊元垣原援园圆源远越跃岳粤阅耘匀允运宰载再在赞藻早造责择则增札斋寨瞻崭"
-    "展占战站湛樟章彰漳掌丈招照兆肇召哲辙浙侦震振镇阵蒸征争整拯正政证支职直植执值旨志"
-    "挚至致置帜峙制智秩质治中忠衷种重仲众舟州洲轴宙昼株朱诸逐烛瞩主著柱助铸筑注祝驻专"
-    "转撰篆庄壮状追谆准拙卓琢茁酌灼兹咨资滋淄孜自棕踪宗综总纵奏族祖钻纂尊遵左佐作兀丕"
-    "亘丞禺胤馗鼐亓嘏赜剀剡蒯仉仞伉佟佶佴侑侃佾佼侔俦俨俅俣俟倬倜偃偕偈傥僖儆儋仝佘巽"
-    "黉夔夙兖亳衮袤禀冽冼讷诂诏诒诙诜诠诤诩诰诹谂谌谏谔谕谙谛谟谠谡谯阡陔陟隗邗邛邝邬"
-    "邴邳邺邸邰郄郇郓郢郜郗郯郾鄄鄢鄞鄱鄯酆奂劢劭勐勖勰燮弁塾壑圳圻垲垠埙塬墉墀芑芾苌"
-    "苻荜莒荀荦荥荩莅菖葺蓍蓊蓥蔺蕃蕲蘧弈奚奘揆擢弋帙幄岐岘岑岵岱岷峒峤峋峥崂崃崧崆崛"
-    "嵘嵬嵊嵩嶂嶷巅徕徵衢庥庠庾赓廪膺忭怙怿恺恂恪恽悃悌闳闵闾阆阊阙阚沣沔汴汶沆泷泸泗"
-    "泮沱泾洹洌洙洮浔浠淞涿淦湟渥溱溥溧滂潢澍潼濉澧濂濮濠濯瀚瀛灏灞宥甯骞寰迥逄逵逯遒"
-    "遨暹遴邈邃弼孚驷驿骁骅骐骓骜骝骠骢骥骧绶缙缜缪畿邕玮珉珙顼琊珩玺珲琏琥琨琮琛瑭璜"
-    "璁璋璞璩瓒韪韬杞枋柘枰桢栾棣楫楣楹榛樵樽猷轶轸轼戟戡戬瓯昊杲炅昝昴昱昶耆晟晁晖晷"
-    "暾曜贲贽赉擘爰胄飙旆旌炜炫焱煜煊熠燧焘煦扈祜祚祗悫懋聿砺砥碣磬礴罡钊钜钤钺铄铉铎"
-    "铖铠铨铮铿锃锴锵镌镔镛锺嵇稔稹稷穰皓甬鹄翊穹褚胥聃颀颉颍颛颢虔虬蛟笈笃箴篁舫舸裘"
-    "羲暨羿翕翥翦赳跻踔訾霆霈隼瞿鎏鑫鲲麾麒麟乂亶亹伋伾佖佺佽侁侹俍俶倓倕倞倧偁偓偰僎"
-    "冏劼勍勔卬喆坰垍垕垚垟埇埼堃堉夐奡奭宬屾峘峣崀崚崟嵚嶟弢彟彧忞悰惇愃慥憙旴旸旿昄"
-    "昇昉昪昫昺晅晙晢晫暕暲暿棐棨楙槃沇沘泂泇洈洣洨洸浉浐浕浰涢淏淯湜溇溍滉滍滘漖澂瀔"
-    "炆炌炘炟炣烔烜烶烺烻焆焜焞煁煃煋煓煴熥熻燊燏燚爔爚爟犇玒玕玘玚玠玿珅珖珝珦珪珵珹"
-    "珽琎琫瑀瑝瑨璆璈璟璠瓘甡畯皞瞭祐禛竑絜纮翀翃翙翚脩衎訚谞赟遹鋆镕镠闿陞颋颎颙飏骍"
-    "骎骕骙"
-)
+import collections
+import os
 
-GIRL = (
-    "皑芭瓣苞碧帛采彩草茶蝉绸绰慈词翠笛蒂蝶缎朵娥芳菲芬凤歌瑰含荷虹红瑚花画环凰卉惠绘"
-    "姬笺娇菊鹃娟绢葵兰蕾莉荔丽俐璃莲涟琳玲菱铃伶羚琉榴柳露绿玛蔓曼玫梅眉美妹媚萌梦蜜"
-    "绵苗妙沫牡娜妮霓凝琶盼佩琵飘苹萍巧俏琴芹晴琼鹊雀蓉容柔茹如蕊瑟莎纱珊裳芍淑霜丝素"
-    "穗棠桃甜恬汀亭瞳彤宛婉微苇舞夕惜汐霞仙纤香笑欣杏秀绣絮绚雪丫芽艳燕瑶伊仪茵樱缨莹"
-    "萤荧盈幽玉鸳苑月绽珍贞芝枝织珠妆缀姿紫靥伽俪俜倩兮谧郦馨芊芗芙芫芸芰芷芩芡苎苡茉"
-    "苒苓茑苕茜荑茴茱莛荞荇荟荠荪荭莳莪莓莜荼荻莞莺莼菁堇萋菽萸萏菀萦菡葳萼葩葶萱葭蓁"
-    "蓓蓠蒹蕖蔻蓼蕙蕤薇薏薰藿蘅蘩蘼囡帼怡愫泠涓浣湄滟滢潆潋漪潺宓逦妃妍妩妞妤姗娅娆姝"
-    "姣姹娉娲娴娑娣娓婀婧婕婵媛婷婺嫒嫣嫱嫦纭绛绡绫绮绯绾缃缇缈缤缥缦玟珑玳珈珥珞瑛琬"
-    "瑗瑙瑷璎璇璐韫柰柚栀槿樨橘昙斓旎旖眸畹钿馥皙鸾鹂窈窕衿笳筝筠筱簪袅翎翡翩靓雯霏雎"
-    "黛叆妘妧姈姞姮姱姽娀婍婠婳婼媄媓媖媞媱嫄嫕嫚嫽嬛嬿愔棻渼湉湲玥玭珺琤瑢瑳祎秾苾茝"
-    "蒨袆袗"
-)
+HERE = os.path.dirname(os.path.abspath(__file__))
+NAMES_DIR = os.path.normpath(os.path.join(HERE, "..", "..", "resources", "names"))
 
-BOTH = (
-    "蔼艾爱安白伴宝贝冰泊蔡灿曹畅澈辰晨陈橙澄初楚春纯聪崔戴单邓翟冬杜段多恩尔樊繁凡范"
-    "枫冯拂傅甘葛龚顾桂郭韩涵郝好禾和何胡华欢黄徽霍吉季嘉佳贾姜蒋焦今锦靳眷君可孔莱赖"
-    "蓝澜乐黎李廖林霖凌灵刘卢鲁陆吕罗洛毛敏明莫墨慕睦倪聂宁诺鸥潘裴彭平蒲祈千钱乔沁青"
-    "卿清情秋邱泉冉荣瑞杉韶邵沈舒书双爽烁思宋孙谭唐庭桐王韦唯惟蔚温文吴熙希溪喜夏湘宵"
-    "晓小谢新忻星邢幸徐薛亚颜阎雁洋漾遥姚叶一颐宜艺易逸亦意谊音银尹英迎颖映咏优余愉予"
-    "雨宇羽郁袁悦云蕴泽曾詹张昭赵真甄臻郑知之钟周竹子邹毓芈攸嬴凇讴懿芮茏荃茗莘萃葆奕"
-    "岚岫嵋憬憧闫沅沐泱泓洵浏渚淇淙渌溟潇澹宸迩迦逍遐彗骊纾玎玑玢珏珂珀琪琦琰琚瑜瑾璀"
-    "璨璧杪桦栩梵梓楠榭榕樾轲臧昕昀晔晏晗暄曦贻滕歆飒斐烨熹祉祯祺禅禧淼睿钰皎鹭矜聆覃"
-    "竺笙箫籁粲粼霁霭隽偲旻昈昡昣昤昳昽晊晐晞晪晱暅暶曈曌柊汭沄沚沨洺浛浥渟湝玓玙玞玤"
-    "玱玶玹珇珋珌珒珕珛珣珫珰珷珸琀琄琇琈琔琟琡琭琯琲瑂瑃瑄瑅瑆瑑瑓瑔瑖瑧瑬瑱璒璘璥璪"
-    "璬璮璱璲瓀瓖甦皛禔羕翯翾芃雱"
-)
+REVIEW_FILES = ("review-1.tsv", "review-2.tsv", "review-3.tsv", "review-extra.tsv")
+REVIEW_HEADER = ["zi", "keep", "xb", "tier", "dbl", "reading", "gloss", "note",
+                 "reason"]
+SEX_CLASSES = ("男", "女", "1", "0")
+# The reason a reviewer gives for keeping one of the hundred commonest surnames.
+ALSO_SURNAME = "亦为姓"
 
-SOFT = (
-    "丹淡慧洁晶静净漓漫念暖然若诗晰弦心雅言依忆吟影悠语缘愿韵伫惬杳"
-)
+Row = collections.namedtuple("Row", "zi keep xb tier dbl reading gloss note reason")
 
-# The most used given-name characters, most used first.
+# Within a popularity tier: the commonest given-name characters in the order
+# of their use (the earlier hand-made list of the program), most used first.
 POPULAR = (
     "伟芳娜敏静丽强磊军洋勇艳杰娟涛明超秀霞平刚桂英华玉萍红玲辉建国文海燕斌峰波宇浩鹏"
     "婷晨欣雪琳鑫飞林俊佳宁龙婧颖倩慧丹凯亮晶莉梅兰云彬楠博昊琪涵轩子怡梓萱诗雨思悦睿"
@@ -115,12 +42,98 @@ POPULAR = (
 )
 
 
-def classes():
-    """{character: sex class} for the whole name set."""
+def read_tsv(path, header):
+    """Rows of a TAB-separated file whose first line must be `header`."""
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    if lines[0].rstrip("\r").split("\t") != header:
+        raise ValueError("%s: header is not %s" % (path, "\t".join(header)))
+    rows = []
+    for n, line in enumerate(lines[1:], 2):
+        line = line.rstrip("\r")
+        if not line:
+            continue
+        fields = line.split("\t")
+        if len(fields) != len(header):
+            raise ValueError("%s:%d: %d fields" % (path, n, len(fields)))
+        rows.append(fields)
+    return rows
+
+
+def review(directory=NAMES_DIR):
+    """{character: Row} of every reviewed character; the later file wins."""
     out = {}
-    for chars, xb in ((BOY, "男"), (GIRL, "女"), (BOTH, "1"), (SOFT, "0")):
-        for ch in chars:
-            if ch in out:
-                raise ValueError("%s listed twice" % ch)
-            out[ch] = xb
+    for name in REVIEW_FILES:
+        path = os.path.join(directory, name)
+        if not os.path.exists(path):
+            continue
+        for fields in read_tsv(path, REVIEW_HEADER):
+            row = Row(*fields)
+            if row.keep not in ("0", "1"):
+                raise ValueError("%s: keep %r" % (row.zi, row.keep))
+            if row.keep == "1":
+                if row.xb not in SEX_CLASSES:
+                    raise ValueError("%s: xb %r" % (row.zi, row.xb))
+                if row.tier not in ("1", "2", "3", "4"):
+                    raise ValueError("%s: tier %r" % (row.zi, row.tier))
+                if not row.reading:
+                    raise ValueError("%s: no reading" % row.zi)
+            out[row.zi] = row
+    return out
+
+
+def kept(rows):
+    """{character: Row} of the characters in the name set."""
+    return {zi: r for zi, r in rows.items() if r.keep == "1"}
+
+
+def classes(rows=None):
+    """{character: sex class} for the whole name set."""
+    rows = review() if rows is None else rows
+    return {zi: r.xb for zi, r in kept(rows).items()}
+
+
+def top_surnames(directory=NAMES_DIR):
+    """The hundred commonest surnames, most common first."""
+    with open(os.path.join(directory, "top100_surnames.txt"), encoding="utf-8") as f:
+        return [ch for ch in f.read() if not ch.isspace()]
+
+
+SURNAME_HEADER = ["xing", "reading", "reason"]
+
+
+def surname_readings(directory=NAMES_DIR):
+    """[(surname, [tone-marked syllables], reason)] in file order."""
+    out = []
+    for xing, reading, reason in read_tsv(
+            os.path.join(directory, "surname_readings.tsv"), SURNAME_HEADER):
+        syllables = reading.split()
+        if len(syllables) != len(xing):
+            raise ValueError("%s: reading %r" % (xing, reading))
+        out.append((xing, syllables, reason))
+    return out
+
+
+HOMOPHONE_HEADER = ["word", "reading", "kind"]
+
+
+def homophones(directory=NAMES_DIR):
+    """[(word, reading, kind)]: readings are tone-marked syllables with blanks."""
+    path = os.path.join(directory, "homophones.tsv")
+    if not os.path.exists(path):
+        return []
+    return [tuple(r) for r in read_tsv(path, HOMOPHONE_HEADER)]
+
+
+STROKE_HEADER = ["zi", "ft", "kangxi", "glyph", "bh", "reason"]
+
+
+def stroke_exceptions(directory=NAMES_DIR):
+    """{character: (ft, kangxi count, glyph count, decided count, reason)}."""
+    path = os.path.join(directory, "stroke_exceptions.tsv")
+    if not os.path.exists(path):
+        return {}
+    out = {}
+    for zi, ft, kangxi, glyph, bh, reason in read_tsv(path, STROKE_HEADER):
+        out[zi] = (ft, int(kangxi), int(glyph), int(bh), reason)
     return out

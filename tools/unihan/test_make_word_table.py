@@ -184,15 +184,98 @@ class SyllableTest(unittest.TestCase):
         self.assertRaises(SystemExit, m.build_syllables, list(data), data)
 
 
-class NameListTest(unittest.TestCase):
-    def test_classes_are_disjoint_single_hanzi(self):
-        classes = names.classes()
-        self.assertGreaterEqual(len(classes), 2500)
-        for ch in classes:
-            self.assertTrue(m.is_hanzi(ch), ch)
-            ch.encode("gbk")
-        self.assertTrue(set(names.POPULAR) <= set(classes))
-        self.assertEqual(len(set(names.POPULAR)), len(names.POPULAR))
+class GlyphStrokeTest(unittest.TestCase):
+    """The second stroke source: the glyph count of the traditional form."""
+
+    def test_reduced_radical_counts_full(self):
+        data = {"江": entry("85.3", "6", kRSUnicode="85.3"),
+                "璐": entry("96.12", "17", kRSUnicode="96.12",
+                           kRSAdobe_Japan1_6="C+1+96.4.13"),
+                "露": entry("173.12", "21", kRSUnicode="173.12"),
+                "興": entry("134.9", "16", kRSUnicode="134.9",
+                           kRSAdobe_Japan1_6="C+1+134.7.9")}
+        self.assertEqual(m.glyph_strokes("江", data), 7)
+        self.assertEqual(m.glyph_strokes("璐", data), 18)
+        self.assertEqual(m.glyph_strokes("露", data), 21)
+        # Adobe's radical count is used only for radicals with a reduced form.
+        self.assertEqual(m.glyph_strokes("興", data), 16)
+        self.assertEqual(m.kangxi_strokes("興", data), 15)
+        self.assertIsNone(m.glyph_strokes("无", {}))
+
+    def test_full_form_written_in_full(self):
+        # 泰: 水 written in full below, the Unicode residual shows it.
+        data = {"泰": entry("85.5", "10", kRSUnicode="85.5")}
+        self.assertEqual(m.glyph_strokes("泰", data), 10)
+
+    def test_exception_decides(self):
+        data = {"露": entry("173.12", "21")}
+        self.assertEqual(m.strokes("露", "露", data), 20)
+        decided = {"露": ("露", 20, 21, 21, "雨8加路13")}
+        self.assertEqual(m.strokes("露", "露", data, decided), 21)
+        self.assertEqual(m.strokes("九", "九", data, {"九": ("九", 2, 2, 5, "")}), 9)
+
+
+def review_row(zi, keep="1", xb="1", tier="2", dbl="0", reading="míng",
+               gloss="光明", note="", reason="常见名字用字"):
+    return names.Row(zi, keep, xb, tier, dbl, reading, gloss, note, reason)
+
+
+class ReviewTest(unittest.TestCase):
+    def write(self, directory, name, lines):
+        with open(os.path.join(directory, name), "w", encoding="utf-8") as f:
+            f.write("\n".join(lines) + "\n")
+
+    def test_reader_checks_fields_and_later_files_win(self):
+        import tempfile
+        header = "\t".join(names.REVIEW_HEADER)
+        with tempfile.TemporaryDirectory() as d:
+            self.write(d, "review-1.tsv", [header,
+                       "明\t1\t1\t1\t0\tmíng\t光明\t\t常见",
+                       "刀\t0\t\t\t\t\t\t\t凶器"])
+            self.write(d, "review-extra.tsv", [header,
+                       "刀\t1\t男\t4\t0\tdāo\t刀\t\t试"])
+            rows = names.review(d)
+            self.assertEqual(sorted(names.kept(rows)), ["刀", "明"])
+            self.assertEqual(names.classes(rows), {"明": "1", "刀": "男"})
+            self.write(d, "review-2.tsv", [header, "雨\t1\t2\t1\t0\tyǔ\t雨\t\t"])
+            self.assertRaises(ValueError, names.review, d)
+            self.write(d, "review-2.tsv", [header, "雨\t1\t女\t1\t0"])
+            self.assertRaises(ValueError, names.review, d)
+
+    def test_rank_follows_tier_then_popular_list_then_level(self):
+        data = {"伟": {"kTGH": "2013:400"}, "敏": {"kTGH": "2013:900"},
+                "琪": {"kTGH": "2013:4000", "kFrequency": "3"},
+                "瑷": {"kTGH": "2013:7000"}, "璨": {"kTGH": "2013:5000", "kFrequency": "5"}}
+        rows = {"伟": review_row("伟", tier="2"), "敏": review_row("敏", tier="1"),
+                "琪": review_row("琪", tier="2"), "璨": review_row("璨", tier="2"),
+                "瑷": review_row("瑷", tier="4")}
+        order = sorted(rows, key=lambda z: m.name_rank_key(z, 0xB0A1, rows[z], data))
+        self.assertEqual(order, ["敏", "伟", "琪", "璨", "瑷"])
+        self.assertEqual([m.tgh_level(z, data) for z in "伟琪瑷"], [1, 2, 3])
+        self.assertEqual(m.tgh_level("丂", data), 4)
+
+    def test_tone_marked_reading_matches_the_syllable(self):
+        e = {"kMandarin": "cháng", "kXHC1983": "0121.040:cháng 1456.020:zhǎng"}
+        self.assertEqual(m.tone_marked(e, "zhang"), "zhǎng")
+        self.assertEqual(m.tone_marked(e, "chang"), "cháng")
+        self.assertIsNone(m.tone_marked(e, "zang"))
+
+
+class SurnameTableTest(unittest.TestCase):
+    def test_element_follows_the_surname_reading(self):
+        # 区 qū (齿音 金) as a word, ōu (喉音 土) as a surname; 曾 keeps 金.
+        data = {"區": entry("23.9"), "曾": entry("73.8")}
+        word = [(1, "区", "區"), (2, "曾", "曾"), (3, "覃", "覃")]
+        saved = names.surname_readings, names.top_surnames
+        names.surname_readings = lambda: [("区", ["ōu"], ""), ("曾", ["zēng"], ""),
+                                          ("覃", ["qín"], "")]
+        names.top_surnames = lambda: ["曾"]
+        try:
+            rows = m.surname_rows(data, word)
+        finally:
+            names.surname_readings, names.top_surnames = saved
+        self.assertEqual(rows, [("区", "ou", "ōu", "土", 0), ("曾", "zeng", "zēng", "金", 1),
+                                ("覃", "qin", "qín", "金", 0)])
 
 
 def read_tsv(*parts):
@@ -217,12 +300,27 @@ class OutputTest(unittest.TestCase):
     def test_word_shape(self):
         self.assertEqual(self.word[0], m.WORD_HEADER)
         body = self.word[1:]
-        self.assertTrue(all(len(r) == 11 for r in body))
+        self.assertTrue(all(len(r) == 12 for r in body))
         self.assertEqual([int(r[0]) for r in body], list(range(1, len(body) + 1)))
         self.assertEqual(len(self.rows), len(body))
         self.assertGreater(len(body), 20000)
         self.assertEqual(body[0][1], "啊")                     # GBK B0A1
         self.assertEqual(body[6762][1], "齄")                  # last GB2312
+
+    def test_readings_of_names_and_surnames(self):
+        duyin = {zi: r[11] for zi, r in self.rows.items()}
+        for zi, want in {"晟": "shèng", "朝": "zhāo", "乐": "lè", "长": "cháng"}.items():
+            if self.rows[zi][9] == "\\N":
+                self.assertEqual(duyin[zi], want, zi)
+        xing = {r[0]: r[2] for r in read_tsv("resources", "db", "Voduzid", "xingdu.tsv")[1:]}
+        want = {"曾": "zēng", "单": "shàn", "解": "xiè", "查": "zhā", "仇": "qiú", "区": "ōu",
+                "朴": "piáo", "盖": "gě", "翟": "zhái", "缪": "miào", "阚": "kàn",
+                "召": "shào", "覃": "qín", "尉迟": "yù chí", "万俟": "mò qí"}
+        self.assertEqual({x: xing[x] for x in want}, want)
+
+    def test_glyph_stroke_cases(self):
+        for zi, bh in checks.GLYPH_FIXED.items():
+            self.assertEqual(int(self.rows[zi][3]), bh, zi)
 
     def test_expected_strokes(self):
         for zi, bh in checks.EXPECTED.items():
@@ -243,7 +341,7 @@ class OutputTest(unittest.TestCase):
                                              "1": ("1", "1"), "0": ("0", "1")}[xb])
             else:
                 self.assertEqual((nan, nv, xb, aflag), ("0", "0", "0", "1"))
-        self.assertGreaterEqual(named, 2500)
+        self.assertGreaterEqual(named, 800)
 
     def test_pinyin_tables_agree(self):
         self.assertEqual(len(self.syllables), 393)
@@ -260,6 +358,8 @@ class OutputTest(unittest.TestCase):
         for zi, row in self.rows.items():
             if row[10] != "\\N":
                 self.assertEqual(codes[zi], row[10], zi)
+                if row[11] != "\\N":
+                    self.assertEqual(unihan.toneless(row[11]), row[10], zi)
 
 
 if __name__ == "__main__":

@@ -21,7 +21,7 @@ FIELDS = frozenset("""
     kMandarin kHanyuPinlu kXHC1983 kHanyuPinyin kTGHZ2013
     kTraditionalVariant kSimplifiedVariant
     kRSKangXi kRSUnicode kTotalStrokes
-    kFrequency kGradeLevel kBigFive kGB0 kGB1
+    kFrequency kGradeLevel kBigFive kGB0 kGB1 kTGH kRSAdobe_Japan1_6
 """.split())
 
 

@@ -22,6 +22,25 @@ CREATE TABLE ziyi (
   yi TEXT NOT NULL,         -- short gloss, at most about 24 characters
   shuoming TEXT             -- a sentence or two for the popular characters, else NULL
 );
+-- Readings of surnames as surnames (曾 zēng, 单 shàn, 尉迟 yù chí) and the element of
+-- each character by that reading; changjian 1 for the hundred commonest surnames.
+CREATE TABLE xingdu (
+  xing TEXT PRIMARY KEY,    -- the surname, one or two characters
+  pinyin TEXT NOT NULL,     -- toneless syllables separated by blanks
+  duyin TEXT NOT NULL,      -- the same with tone marks
+  wuhang TEXT,              -- one element per character
+  changjian INTEGER         -- 1: one of the hundred commonest surnames
+);
+-- Unlucky or ridiculous words that a proposed name must not sound like.
+CREATE TABLE xieyin (
+  ci TEXT NOT NULL,         -- the word
+  duyin TEXT NOT NULL,      -- tone-marked syllables separated by blanks
+  lei TEXT                  -- kind of word (illness, insult ...)
+);
+-- Name characters whose doubled form (婷婷) is a usual girl's name.
+CREATE TABLE diezi (
+  zi TEXT PRIMARY KEY
+);
 CREATE TABLE zh (
   lx INTEGER,               -- 11, 12, 21 or 22
   bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,
