@@ -4,6 +4,7 @@
 #include <cctype>
 
 #include "data/query.h"
+#include "data/read_failure.h"
 #include "naming/strokes.h"
 
 namespace lumo::naming {
@@ -17,7 +18,8 @@ bool readRow(const char* sql, const std::string& character, CharacterInfo& info)
     info.wuhang = rows.text(0, "wuhang");
     info.pinyin = rows.text(0, "pinyin");
     return rows.integer(0, "bh") != 0;
-  } catch (const db::DbError&) {
+  } catch (const db::DbError& error) {
+    db::reportIfDamaged(db::DbFile::Voduzid, error);
     return false;
   }
 }
