@@ -70,7 +70,7 @@ TEST(BaziCli, AFailedCheckPrintsItsNoticeAndExitsTwo) {
   EXPECT_EQ(o.err, "姓不能为空!\n");
   Output date = runCli("bazi 王 --date 1850-5-30");
   EXPECT_EQ(date.status, 2);
-  EXPECT_EQ(date.err, "请检查输入数据是否出错！\n");
+  EXPECT_EQ(date.err, "公历日期只能在1900年1月31日至2100年12月31日之间!\n");
 }
 
 }  // namespace

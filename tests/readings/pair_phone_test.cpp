@@ -142,9 +142,11 @@ TEST(PhoneReading, ShowsTheRowOrEmptyLabels) {
   EXPECT_EQ(none[1].value + none[2].value + none[3].value, "");
 }
 
-TEST(PhoneReading, AnUnreadableTableStopsSilently) {
+TEST(PhoneReading, AStatementFaultStopsSilentlyAndAMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::Dream, "CREATE TABLE other (x TEXT);");
+  EXPECT_THROW(readPhone("13912345678"), db::ReportedFailure);
+  folder.addFile(db::DbFile::Dream, "CREATE TABLE shouji (num TEXT);");
   EXPECT_THROW(readPhone("13912345678"), db::CommandStopped);
 }
 
