@@ -38,7 +38,7 @@ const Need kCommands[] = {
 const Need kSubcommands[] = {
     {"month", kNone},       {"calendar", kNone},       {"subject", kNone},    {"qq", kNone},
     {"number", kNone},      {"netname", kNone},        {"omen", kNone},       {"name", kNameFiles},
-    {"sancai", kNameFiles}, {"generate", kNameFiles},  {"strokes", kWordFile}, {"wuxing", kWordFile},
+    {"sancai", kNameFiles}, {"generate", kWordFile},  {"strokes", kWordFile}, {"wuxing", kWordFile},
     {"bazi", kBaziFiles},   {"origin", kBirthFile},    {"almanac", kBirthFile}, {"pair", kBirthFile},
     {"note", kBirthFile},   {"phone", kDreamFile},
 };

@@ -27,6 +27,10 @@ std::string damagedDataMessage(const std::string& file, const std::string& reaso
   return name + "缺失或已损坏：" + reason;
 }
 
+void reportIfDamaged(DbFile file, const DbError& error) {
+  if (error.damagedData()) throw ReportedFailure(damagedDataMessage(fileName(file), error.what()));
+}
+
 ResultSet readRows(Failure mode, DbFile file, std::string_view sql, const std::vector<Param>& params) {
   return guarded(mode, fileName(file), [&] { return runQuery(file, sql, params); });
 }

@@ -43,6 +43,9 @@ class Notice : public std::runtime_error {
 
 // The text shown for a missing or damaged database file (or table): names the file.
 std::string damagedDataMessage(const std::string& file, const std::string& reason);
+// For readers that catch DbError themselves: throws ReportedFailure when the error is a
+// missing or damaged file or table, and returns otherwise.
+void reportIfDamaged(DbFile file, const DbError& error);
 
 ResultSet readRows(Failure mode, DbFile file, std::string_view sql,
                    const std::vector<Param>& params = {});

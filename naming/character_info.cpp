@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "data/query.h"
+#include "data/read_failure.h"
 #include "naming/strokes.h"
 
 namespace lumo::naming {
@@ -19,7 +20,8 @@ bool readRow(const char* sql, const std::string& character, CharacterInfo& info)
     info.pinyin = rows.text(0, "pinyin");
     info.duyin = rows.text(0, "duyin");
     return rows.integer(0, "bh") != 0;
-  } catch (const db::DbError&) {
+  } catch (const db::DbError& error) {
+    db::reportIfDamaged(db::DbFile::Voduzid, error);
     return false;
   }
 }

@@ -8,6 +8,7 @@
 
 #include "data/gbk.h"
 #include "data/query.h"
+#include "data/read_failure.h"
 
 namespace lumo::naming {
 namespace {
@@ -17,11 +18,13 @@ std::mutex g_cacheMutex;
 std::map<std::string, int> g_cache;  // database path + '\n' + character -> count
 
 // One `bh` read; nullopt on a database error (the zero failure mode: the caller counts 0).
+// A missing or damaged dictionary is reported instead: every name would score wrongly.
 std::optional<int> readStrokes(const char* sql, const std::string& character) {
   try {
     db::ResultSet rows = db::runQuery(db::DbFile::Voduzid, sql, {character});
     return rows.empty() ? 0 : static_cast<int>(rows.integer(0, std::size_t{0}));
-  } catch (const db::DbError&) {
+  } catch (const db::DbError& error) {
+    db::reportIfDamaged(db::DbFile::Voduzid, error);
     return std::nullopt;
   }
 }

@@ -65,13 +65,15 @@ TEST_F(BoneWeightTest, QuotedKeysAreValues) {
   EXPECT_EQ(boneWeightTenths("1980' or '1'='1", "1", "1", "0"), 31);
 }
 
-TEST(BoneWeightFailure, AnUnreadableTableStopsTheCommandSilently) {
+TEST(BoneWeightFailure, AStatementFaultStopsSilentlyAndMissingDataIsReported) {
   FixtureFolder folder;
-  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::CommandStopped) << "no dream.dll";
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no dream.dll";
   folder.addFile(db::DbFile::Dream,
                  "CREATE TABLE chenggu1 (year TEXT, weight REAL); CREATE TABLE chenggu2 (month2 TEXT, weight REAL);"
                  "CREATE TABLE chenggu3 (day2 TEXT, weight REAL); CREATE TABLE chenggu4 (time TEXT, weight REAL);");
-  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::CommandStopped) << "no chenggu table";
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no chenggu table";
+  folder.addFile(db::DbFile::Dream, "CREATE TABLE chenggu (weight TEXT);");
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::CommandStopped) << "chenggu without its texts";
 }
 
 TEST(BoneWeightKey, LiangDigitsThenQianDigit) {

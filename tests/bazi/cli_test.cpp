@@ -70,7 +70,7 @@ TEST(BaziCli, AFailedCheckPrintsItsNoticeAndExitsTwo) {
   EXPECT_EQ(o.err, "姓不能为空!\n");
   Output date = runCli("bazi 王 --date 1850-5-30");
   EXPECT_EQ(date.status, 2);
-  EXPECT_EQ(date.err, "请检查输入数据是否出错！出生日期超出了可以推算的范围，请选择1901年至2099年之间的日期。\n");
+  EXPECT_EQ(date.err, "公历日期只能在1900年1月31日至2100年12月31日之间!\n");
 }
 
 TEST(BaziCli, BirthplaceAndChartOptions) {

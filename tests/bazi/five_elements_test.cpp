@@ -5,6 +5,7 @@
 #include "bazi/five_elements.h"
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {
@@ -67,6 +68,7 @@ class SectionTest : public ::testing::Test {
                      " ('庚辛申酉', '金'), ('壬癸亥子', '水');"
                      "CREATE TABLE sjrs (wh TEXT, sj TEXT, sjrs TEXT);"
                      "INSERT INTO sjrs VALUES ('火', '春', ' 春火有母 '), ('火', '夏', '夏火炎上');"
+                     "CREATE TABLE jiazi (jiazi TEXT, layin TEXT); CREATE TABLE Shishen (jiazi TEXT, ShiShen TEXT);"
                      "CREATE TABLE qtbj (tg TEXT, dz TEXT, content TEXT);"
                      "INSERT INTO qtbj VALUES ('丙', '卯', '卯月丙火，取壬为用。 ');");
   }
@@ -104,14 +106,17 @@ TEST_F(SectionTest, MissingRemarksKeepTheFixedWords) {
   EXPECT_EQ(lines[1], "穷通宝鉴调候用神：" + chart->dayMaster + element + "生于子月，");
 }
 
-TEST(SectionWithoutDatabase, StillWritesFourLines) {
+// Without Tgcode.dll the section would recommend 金木水火土 from nothing: reported instead.
+TEST(SectionWithoutDatabase, IsReported) {
   FixtureFolder empty;
-  auto chart = computeBaziChart(2024, 7, 1, "男", 0, testing::noTerms);
   db::Report report;
-  writeFiveElementSection(*chart, "", report);
-  ASSERT_EQ(report.lines.size(), 4u);
-  EXPECT_EQ(report.lines[0], "四季用神：日主天干生于秋季，。");
-  EXPECT_EQ(report.lines[3], "喜用神：金木水火土，建议你名字五行带：金木水火土最佳。");
+  EXPECT_THROW(
+      {
+        auto chart = computeBaziChart(2024, 7, 1, "男", 0, testing::noTerms);
+        writeFiveElementSection(*chart, "", report);
+      },
+      db::ReportedFailure);
+  EXPECT_TRUE(report.lines.empty());
 }
 
 }  // namespace

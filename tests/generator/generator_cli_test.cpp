@@ -99,7 +99,7 @@ TEST_F(GeneratorCli, Wuxing) {
   EXPECT_EQ(run({"wuxing", "娟浩"}).lines, std::vector<std::string>({"土水"}));
   EXPECT_EQ(run({"wuxing", "明某林雨金岩浩"}).lines, std::vector<std::string>({"火木水金"}));
   m_db.exec("DROP TABLE word");
-  EXPECT_EQ(run({"wuxing", "明"}).status, 1) << "the database's error goes to standard error";
+  EXPECT_EQ(run({"wuxing", "明"}).status, 3) << "a missing table is refused at start";
 }
 
 TEST_F(GeneratorCli, RecommendPrintsTheBestNamesAfterTheSections) {

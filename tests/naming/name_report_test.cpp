@@ -155,7 +155,10 @@ TEST_F(NameReportTest, InputChecksInOrder) {
   }
   Lines lines;
   PanelInput badDay = with([](PanelInput& p) { p.month = "2"; p.day = "30"; });
-  EXPECT_EQ(run(badDay, lines).outcome, db::Outcome::Failed);
+  EXPECT_EQ(run(badDay, lines).outcome, db::Outcome::Notice);
+  EXPECT_TRUE(lines.empty());
+  PanelInput badYear = with([](PanelInput& p) { p.year = "19x0"; });
+  EXPECT_EQ(run(badYear, lines).outcome, db::Outcome::Failed);
   EXPECT_TRUE(lines.empty());
 }
 

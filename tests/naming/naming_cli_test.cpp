@@ -90,7 +90,8 @@ TEST_F(NamingCli, NoticeSilentStopAndError) {
   EXPECT_TRUE(notice.out.empty());
   EXPECT_EQ(notice.err, "姓不能为空!\n");
 
-  m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
+  // A statement the file cannot run: the lines written so far, status 0.
+  m_db.exec(db::DbFile::KelFile, "ALTER TABLE \"81\" RENAME COLUMN num TO n2");
   CliRun stopped = run("name '王' '一' --today 2024-06-01");
   EXPECT_EQ(stopped.status, 0);
   ASSERT_EQ(stopped.out.size(), 8u);  // header, score, separator, the first heading
@@ -98,9 +99,13 @@ TEST_F(NamingCli, NoticeSilentStopAndError) {
   EXPECT_TRUE(stopped.err.empty());
 
   CliRun badDate = run("name '王' '一' --date 1980-2-30");
-  EXPECT_EQ(badDate.status, 1);
+  EXPECT_EQ(badDate.status, 2);
   EXPECT_TRUE(badDate.out.empty());
-  EXPECT_FALSE(badDate.err.empty());
+  EXPECT_EQ(badDate.err, "公历1980年2月只有29天!\n");
+  CliRun badYear = run("name '王' '一' --date 19x0-2-3");
+  EXPECT_EQ(badYear.status, 1);
+  EXPECT_TRUE(badYear.out.empty());
+  EXPECT_FALSE(badYear.err.empty());
 }
 
 TEST_F(NamingCli, SancaiOriginAndStrokes) {
@@ -125,8 +130,8 @@ TEST_F(NamingCli, SancaiOriginAndStrokes) {
 
   m_db.exec(db::DbFile::KelBirth, "DROP TABLE xing");
   CliRun failed = run("origin '欧阳'");
-  EXPECT_EQ(failed.status, 1);
-  EXPECT_NE(failed.err.find("xing"), std::string::npos) << failed.err;
+  EXPECT_EQ(failed.status, 3) << "refused at start";
+  EXPECT_NE(failed.err.find("缺少表 xing"), std::string::npos) << failed.err;
 }
 
 }  // namespace

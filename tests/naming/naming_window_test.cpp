@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
+#include <memory>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -50,11 +51,14 @@ class NamingWindows : public ::testing::Test {
     static char* argv[] = {name, nullptr};
     // Windows are never shown on a screen here, whatever the environment says.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    if (!QApplication::instance()) s_app = std::make_unique<QApplication>(argc, argv);
     static bool registered = false;
     if (!registered) registerAllCommands();
     registered = true;
   }
+  // The application made here is freed here: what it holds (fonts, caches) is no leak.
+  static void TearDownTestSuite() { s_app.reset(); }
+  inline static std::unique_ptr<QApplication> s_app;
   void SetUp() override {
     setToday(Date{2024, 6, 1});
     m_db.addWord("王", "王", 4);

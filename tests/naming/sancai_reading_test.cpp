@@ -46,10 +46,14 @@ TEST_F(SancaiReadingTest, EmptyStoredContentGivesAnEmptyText) {
 }
 
 TEST_F(SancaiReadingTest, FailingReadStopsBeforeAnyLine) {
-  m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai");
+  m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN content TO text");
   db::Report report;
   db::CommandResult result = db::runCommand(report, [](db::Report& r) { ShowSancaiReading("王", "一", r); });
   EXPECT_EQ(result.outcome, db::Outcome::Stopped);
+  EXPECT_TRUE(report.lines.empty());
+  m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai");  // a missing table is reported
+  result = db::runCommand(report, [](db::Report& r) { ShowSancaiReading("王", "一", r); });
+  EXPECT_EQ(result.outcome, db::Outcome::Failed);
   EXPECT_TRUE(report.lines.empty());
 }
 

@@ -155,9 +155,11 @@ TEST(PhoneReading, RefusesNumbersShorterThanElevenDigitsWithTheirCount) {
   EXPECT_EQ(phoneTooShortMessage(9), "手机号码是11位，您只输入了9位：请输入完整的11位手机号码。");
 }
 
-TEST(PhoneReading, AnUnreadableTableStopsSilently) {
+TEST(PhoneReading, AStatementFaultStopsSilentlyAndAMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::Dream, "CREATE TABLE other (x TEXT);");
+  EXPECT_THROW(readPhone("13912345678"), db::ReportedFailure);
+  folder.addFile(db::DbFile::Dream, "CREATE TABLE shouji (num TEXT);");
   EXPECT_THROW(readPhone("13912345678"), db::CommandStopped);
 }
 

@@ -33,9 +33,11 @@ TEST(Notes, RowMissingRowAndHostileCode) {
   EXPECT_EQ(readNote("x'y").title, "引号");  // a quote is part of the key, nothing more
 }
 
-TEST(Notes, AnUnreadableTableStopsSilently) {
+TEST(Notes, AStatementFaultStopsSilentlyAndAMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::KelBirth, "CREATE TABLE other (x TEXT);");
+  EXPECT_THROW(readNote("a1"), db::ReportedFailure);
+  folder.addFile(db::DbFile::KelBirth, "CREATE TABLE Noter (Cid TEXT);");
   EXPECT_THROW(readNote("a1"), db::CommandStopped);
 }
 

@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
+#include <memory>
 
 #include "app/commands.h"
 #include "app/main_host.h"
@@ -53,9 +54,12 @@ class ReadingWindows : public ::testing::Test {
     static char* argv[] = {name, nullptr};
     // No display is needed: the windows are driven offscreen even when run by hand.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    if (!QApplication::instance()) new QApplication(argc, argv);
+    if (!QApplication::instance()) s_app = std::make_unique<QApplication>(argc, argv);
     registerReadingsCommands(CommandRegistry::instance());
   }
+  // The application made here is freed here: what it holds (fonts, caches) is no leak.
+  static void TearDownTestSuite() { s_app.reset(); }
+  inline static std::unique_ptr<QApplication> s_app;
   void SetUp() override {
     setMessageRecorder([this](const QString& kind, const QString& text) { m_messages << kind + ":" + text; });
   }
