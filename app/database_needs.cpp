@@ -32,7 +32,7 @@ const Need kCommands[] = {
     {"姓氏起源", kBirthFile}, {"QQ缘分配对", kBirthFile},  {"黄道吉日", kBirthFile}, {"本日吉日", kBirthFile},
     {"姓名原理", kBirthFile}, {"吉祥名字重要性", kBirthFile}, {"姓名学知识与取名", kBirthFile},
     {"取名规则", kBirthFile}, {"企业取名规则", kBirthFile}, {"取笔名规则", kBirthFile}, {"取艺名规则", kBirthFile},
-    {"手机号码分析", kDreamFile}, {"手机分析", kDreamFile},
+    {"手机号码分析", kDreamFile}, {"手机分析", kDreamFile}, {"择吉日", kBirthFile},
 };
 
 const Need kSubcommands[] = {
@@ -40,7 +40,7 @@ const Need kSubcommands[] = {
     {"number", kNone},      {"netname", kNone},        {"omen", kNone},       {"name", kNameFiles},
     {"sancai", kNameFiles}, {"generate", kWordFile},  {"strokes", kWordFile}, {"wuxing", kWordFile},
     {"bazi", kBaziFiles},   {"origin", kBirthFile},    {"almanac", kBirthFile}, {"pair", kBirthFile},
-    {"note", kBirthFile},   {"phone", kDreamFile},
+    {"note", kBirthFile},   {"phone", kDreamFile},     {"explain", kWordFile}, {"zeri", kBirthFile},
 };
 
 std::string_view trimmedView(std::string_view text) {

@@ -78,7 +78,7 @@ const std::vector<DbFile>& allDatabaseFiles() {
 }
 
 const std::vector<std::string>& expectedTables(DbFile file) {
-  static const std::vector<std::string> voduzid = {"word", "zh", "ziyi"};
+  static const std::vector<std::string> voduzid = {"word", "zh", "ziyi", "xingdu", "xieyin", "diezi"};
   static const std::vector<std::string> kelFile = {"81", "sancai", "sancai2009"};
   static const std::vector<std::string> kelBirth = {"Noter", "QQpd", "huangdao", "xing"};
   static const std::vector<std::string> dream = {"chenggu", "chenggu1", "chenggu2", "chenggu3", "chenggu4", "shouji"};
