@@ -6,7 +6,6 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
-#include "tools/almanac/activities.h"
 
 namespace lumo::almanac {
 namespace {
@@ -127,49 +126,6 @@ TEST(TermSpirits, SiLiAndSiJueComeTheDayBefore) {
   before.termTomorrow = 3;  // 雨水: neither
   EXPECT_FALSE(spiritsOf(before).has(Spirit::SiLi));
   EXPECT_FALSE(spiritsOf(before).has(Spirit::SiJue));
-}
-
-TEST(Advice, PoDayAllowsOnlyDemolition) {
-  DayContext c = dayIn(2, {2, 8});  // 寅月 丙申: 破日
-  DayAdvice a = adviceFor(c, spiritsOf(c));
-  EXPECT_EQ(a.yi, "拆卸 余事勿取");
-  EXPECT_EQ(a.ji, "诸事不宜");
-}
-
-TEST(Advice, SuiPoDayForbidsTheGreatAffairs) {
-  DayContext c = dayIn(2, {4, 10}, {0, 4});  // 甲辰年 寅月 戊戌: 岁破, a 成日
-  DayAdvice a = adviceFor(c, spiritsOf(c));
-  EXPECT_EQ(a.yi, "诸事不宜");
-  EXPECT_EQ(a.suits, 0u);
-  for (Activity act : {Activity::JiaQu, Activity::AnZang, Activity::KaiShi, Activity::DongTu})
-    EXPECT_TRUE(a.avoids & bit(act)) << activityName(act);
-}
-
-TEST(Advice, SuitsAndAvoidsNeverOverlapAndPengzuHolds) {
-  for (int m = 0; m < 12; ++m)
-    for (int c = 0; c < 60; ++c) {
-      DayContext ctx = dayIn(m, pillarOfCycle(c), pillarOfCycle(c * 7 % 60));
-      DayAdvice a = adviceFor(ctx, spiritsOf(ctx));
-      ASSERT_EQ(a.suits & a.avoids, 0u) << m << " " << c;
-      ASSERT_FALSE(a.yi.empty());
-      ASSERT_FALSE(a.ji.empty());
-      ActivitySet forbidden = 0;
-      if (ctx.day.branch == 11) forbidden |= bit(Activity::JiaQu);  // 亥不嫁娶
-      if (ctx.day.branch == 2) forbidden |= bit(Activity::JiSi);    // 寅不祭祀
-      if (ctx.day.stem == 1) forbidden |= bit(Activity::ZaiZhong);  // 乙不栽植
-      ASSERT_EQ(a.suits & forbidden, 0u) << m << " " << c;
-    }
-}
-
-TEST(Advice, ChengDayWelcomesWeddingsWhenNothingForbidsThem) {
-  // 酉月 丁巳 of a 甲辰 year: 成日 with 天喜; no spirit of the day speaks against 嫁娶.
-  DayContext c = dayIn(9, {3, 5}, {0, 4});
-  DaySpirits s = spiritsOf(c);
-  ASSERT_EQ(s.officer, Officer::Cheng);
-  ASSERT_TRUE(s.has(Spirit::TianXi));
-  DayAdvice a = adviceFor(c, s);
-  EXPECT_TRUE(a.suits & bit(Activity::JiaQu)) << a.yi << " / " << a.ji;
-  EXPECT_TRUE(a.suits & bit(Activity::KaiShi));
 }
 
 }  // namespace

@@ -10,7 +10,8 @@
 //   rather than a stem, so no day carries it or its 合;
 //   月德 by g: 壬 庚 丙 甲; 月德合: 丁 乙 辛 己; 月空: 丙 甲 壬 庚;
 //   岁德: the year stem in a yang year, its partner (+5) in a yin year; 岁德合: 岁德 + 5;
-//   天赦 春戊寅 夏甲午 秋戊申 冬甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
+//   天赦 春戊寅 夏甲午 秋戊申 冬甲子; 天愿 正乙亥 二甲戌 三乙酉 四丙申 五丁未 六戊午
+//   七己巳 八庚辰 九辛卯 十壬寅 十一癸丑 十二甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
 //   月恩 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛;
 //   四相 春丙丁 夏戊己 秋壬癸 冬甲乙; 时德 春午 夏辰 秋子 冬寅;
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
@@ -59,7 +60,7 @@ const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "�
 const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天恩", "月恩", "四相", "时德", "王日",
+    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
     "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓",
     "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
     "益后", "续世",   "解神", "除神",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
@@ -71,6 +72,8 @@ const char* const kSpiritNames[kSpiritCount] = {
 // 亥11. By month number; -1 where the month has none.
 constexpr std::array<int, 12> kTianDe = {3, -1, 8, 7, -1, 0, 9, -1, 2, 1, -1, 6};
 constexpr std::array<int, 12> kTianDeHe = {8, -1, 3, 2, -1, 5, 4, -1, 7, 6, -1, 1};
+// 天愿 as cycle indices (0 甲子) by month number.
+constexpr std::array<int, 12> kTianYuan = {11, 10, 21, 32, 43, 54, 5, 16, 27, 38, 49, 0};
 constexpr std::array<int, 12> kYueEn = {2, 3, 6, 5, 4, 7, 8, 9, 6, 1, 0, 7};
 constexpr std::array<int, 12> kWangWang = {2, 5, 8, 11, 3, 6, 9, 0, 4, 7, 10, 1};
 constexpr std::array<int, 12> kShouSi = {10, 4, 11, 5, 0, 6, 1, 7, 2, 8, 3, 9};
@@ -182,6 +185,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::SuiDe, ds == suiDe);
   set(Spirit::SuiDeHe, ds == (suiDe + 5) % 10);
   set(Spirit::TianShe, isDay(kTianShe[s]));
+  set(Spirit::TianYuan, c.day.cycle() == kTianYuan[n]);
   set(Spirit::TianEn, inTianEn(c.day.cycle()));
   set(Spirit::YueEn, ds == kYueEn[n]);
   set(Spirit::SiXiang, ds == kSiXiangStem[s] || ds == kSiXiangStem[s] + 1);

@@ -57,6 +57,7 @@ enum class Spirit {
   SuiDe,
   SuiDeHe,
   TianShe,
+  TianYuan,
   TianEn,
   YueEn,
   SiXiang,
