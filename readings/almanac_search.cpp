@@ -30,11 +30,10 @@ std::string dayPillarOf(const std::string& suici) {
   return day;
 }
 
-// The last day a search from `from` may reach: the day before the same date ten years on.
+// The last day a search from `from` may reach: the day before the same date ten years on
+// (a 29 February then falls on 1 March).
 int lastAllowedSerial(const Date& from) {
-  int year = from.year + kMaxSearchYears;
-  int day = std::min(from.day, daysInMonth(year, from.month));
-  return serialOf(year, from.month, day) - 1;
+  return serialOf(from.year + kMaxSearchYears, from.month, 1) + from.day - 2;
 }
 
 }  // namespace
