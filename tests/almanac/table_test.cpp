@@ -109,6 +109,12 @@ TEST_F(FullTable, KnownDays) {
   EXPECT_EQ(founding.cong, "冲马(戊午)煞南");
   EXPECT_EQ(founding.wuhang, "海中金 平日");
   EXPECT_EQ(row(2000, 1, 1).suici, "己卯年 丙子月 戊午日");
+  const AlmanacRow& dingSi = row(2026, 2, 12);
+  EXPECT_EQ(dingSi.suici, "丙午年 庚寅月 丁巳日");
+  EXPECT_EQ(dingSi.cong, "冲猪(辛亥)煞东");
+  EXPECT_EQ(dingSi.tszf, "仓库床外正东");
+  EXPECT_EQ(row(2026, 1, 5).tszf, "占大门外正西");  // 己卯
+  EXPECT_EQ(row(2026, 1, 5).cong, "冲鸡(癸酉)煞西");
   EXPECT_NE(row(2024, 2, 3).xsyq.find("四绝"), std::string::npos);   // 立春 2024-02-04
   EXPECT_NE(row(2024, 3, 19).xsyq.find("四离"), std::string::npos);  // 春分 2024-03-20
 }

@@ -2,6 +2,7 @@
 
 #include "tools/almanac/activities.h"
 
+#include <algorithm>
 #include <bit>
 #include <bitset>
 #include <map>
@@ -50,7 +51,7 @@ std::vector<std::string_view> split(std::string_view text, char by) {
 struct Rules {
   std::vector<AffairRule> affairs;
   std::vector<Marks> seeks, shuns;
-  Marks virtue, liftable;
+  Marks virtue, liftable, withholding;
 };
 
 Marks marksOf(const std::vector<std::string>& names) {
@@ -67,14 +68,14 @@ const Rules& rules() {
       out.seeks.push_back(marksOf(a.seeks));
       out.shuns.push_back(marksOf(a.shuns));
     }
-    // The two kinds lines come through parseRules as affairs named "!德" and "!可解".
+    // The kinds lines come through parseRules as affairs named "!德", "!可解", "!不注忌".
     for (std::size_t i = 0; i < out.affairs.size();) {
       const std::string& name = out.affairs[i].name;
       if (name[0] != '!') {
         ++i;
         continue;
       }
-      (name == "!德" ? out.virtue : out.liftable) = out.seeks[i];
+      (name == "!德" ? out.virtue : name == "!可解" ? out.liftable : out.withholding) = out.seeks[i];
       out.affairs.erase(out.affairs.begin() + i);
       out.seeks.erase(out.seeks.begin() + i);
       out.shuns.erase(out.shuns.begin() + i);
@@ -122,9 +123,12 @@ std::vector<AffairRule> parseRules(std::string_view text) {
     }
     return marks;
   };
-  for (std::string_view line : split(text, '\n')) {
+  for (std::size_t start = 0; start < text.size();) {
+    std::size_t end = std::min(text.find('\n', start), text.size());
+    std::string_view line = text.substr(start, end - start);
+    start = end + 1;
     ++lineNumber;
-    if (line.back() == '\r') line.remove_suffix(1);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     if (line.empty() || line[0] == '#') continue;
     auto fields = split(line, '\t');
     if (line[0] == '@') {
@@ -174,9 +178,10 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
 
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {
-    if ((harms & r.shuns[i]).any())
+    const Marks against = harms & r.shuns[i];
+    if ((against & ~r.withholding).any())
       a.avoids |= bit(i);
-    else if ((marks & r.seeks[i]).any())
+    else if (against.none() && (marks & r.seeks[i]).any())
       a.suits |= bit(i);
   }
 

@@ -4,7 +4,8 @@
 // The rules are data (tools/almanac/data/yongshi.tsv): for every affair the marks it
 // seeks and the marks it shuns, a mark being a spirit, an officer day, or a stem or
 // branch day. An affair suits a day that carries a mark it seeks and none it shuns; it
-// is avoided on a day that carries a mark it shuns.
+// is avoided (written under 忌) on a day that carries a mark it shuns, except for the
+// officer days that the table lets only withhold an affair from 宜.
 //
 // How they combine (宜忌等第):
 // - a day of virtue (天德 月德 or their 合, 天赦, 天愿) sets aside the lesser harms
