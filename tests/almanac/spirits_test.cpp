@@ -53,7 +53,7 @@ TEST(RoadSpirits, QingLongStartsWhereTheMonthSays) {
   for (int m = 0; m < 12; ++m) EXPECT_EQ(roadSpiritOf(m, qingLongBranch[m]), RoadSpirit::QingLong) << m;
   std::string order;
   for (int b = 0; b < 12; ++b) order += roadSpiritName(roadSpiritOf(2, b));
-  EXPECT_EQ(order, "青龙明堂天刑朱雀金匮天德白虎玉堂天牢玄武司命勾陈");
+  EXPECT_EQ(order, "青龙明堂天刑朱雀金匮宝光白虎玉堂天牢玄武司命勾陈");
   int yellow = 0;
   for (int b = 0; b < 12; ++b) yellow += isYellowRoad(roadSpiritOf(5, b));
   EXPECT_EQ(yellow, 6);
@@ -126,6 +126,14 @@ TEST(TermSpirits, SiLiAndSiJueComeTheDayBefore) {
   before.termTomorrow = 3;  // 雨水: neither
   EXPECT_FALSE(spiritsOf(before).has(Spirit::SiLi));
   EXPECT_FALSE(spiritsOf(before).has(Spirit::SiJue));
+}
+
+TEST(MonthSpirits, TianHuoStepsBackThreeBranchesAMonth) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 0})).has(Spirit::TianHuo));   // 正月 子
+  EXPECT_TRUE(spiritsOf(dayIn(3, {7, 9})).has(Spirit::TianHuo));   // 二月 酉
+  EXPECT_TRUE(spiritsOf(dayIn(9, {9, 3})).has(Spirit::TianHuo));   // 八月 卯 (1936-09-18 癸卯)
+  EXPECT_TRUE(spiritsOf(dayIn(1, {7, 3})).has(Spirit::TianHuo));   // 十二月 卯 (2001-01-28 辛卯)
+  EXPECT_FALSE(spiritsOf(dayIn(1, {9, 9})).has(Spirit::TianHuo));  // 十二月 酉
 }
 
 }  // namespace

@@ -39,7 +39,7 @@
 //   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
 //   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
 //   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
-//   天火 正子, three branches on each month; 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
+//   天火 正子, three branches back each month (二酉 三午 四卯); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
 
 #include "tools/almanac/spirits.h"
 
@@ -57,7 +57,9 @@ int mod(int a, int n) {
 
 const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "定", "执",
                                                   "破", "危", "成", "收", "开", "闭"};
-const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
+// The sixth road spirit is 天德 in the classic; the almanac writes 宝光 so that it is not
+// taken for the virtue 天德.
+const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
     "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
@@ -261,7 +263,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ChongRi, db == 5 || db == 11);
   set(Spirit::FuRi, ds == kFuRi[n][0] || ds == kFuRi[n][1]);
   set(Spirit::TuFu, db == kTuFu[n]);
-  set(Spirit::TianHuo, onBranch(3 * n));
+  set(Spirit::TianHuo, onBranch(-3 * n));
   set(Spirit::SiShen, onBranch(m + 3));
   set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
 

@@ -6,9 +6,9 @@
 // 危 成 收 开 闭 follow day by day. Because the month changes on the day of a 节, the
 // officer of that day repeats the one of the day before.
 //
-// Road spirits: 青龙 明堂 天刑 朱雀 金匮 天德 白虎 玉堂 天牢 玄武 司命 勾陈 in turn;
+// Road spirits: 青龙 明堂 天刑 朱雀 金匮 天德 (written 宝光) 白虎 玉堂 天牢 玄武 司命 勾陈 in turn;
 // 青龙 stands on 子 in the 寅申 months, 寅 in 卯酉, 辰 in 辰戌, 午 in 巳亥, 申 in 子午 and
-// 戌 in 丑未. 青龙 明堂 金匮 天德 玉堂 司命 are the yellow road.
+// 戌 in 丑未. 青龙 明堂 金匮 宝光 玉堂 司命 are the yellow road.
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
