@@ -136,5 +136,13 @@ TEST(MonthSpirits, TianHuoStepsBackThreeBranchesAMonth) {
   EXPECT_FALSE(spiritsOf(dayIn(1, {9, 9})).has(Spirit::TianHuo));  // 十二月 酉
 }
 
+TEST(MonthSpirits, TianCangStepsBackAndSiQiFollowsTheMonth) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 2})).has(Spirit::TianCang));  // 正月 寅
+  EXPECT_TRUE(spiritsOf(dayIn(1, {7, 3})).has(Spirit::TianCang));  // 十二月 卯 (2001-01-28)
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 6})).has(Spirit::SiQi));      // 正月 午 (2020-02-21 甲午)
+  EXPECT_FALSE(spiritsOf(dayIn(3, {0, 6})).has(Spirit::SiQi));
+  for (int i = 0; i < kSpiritCount; ++i) EXPECT_NE(spiritName(static_cast<Spirit>(i)), nullptr) << i;
+}
+
 }  // namespace
 }  // namespace lumo::almanac

@@ -17,7 +17,7 @@
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
 //   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
-//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 六合 the branch in 六合 with m; 三合 the other
+//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with m; 三合 the other
 //   two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating);
 //   益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back in
 //   turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰,
@@ -39,7 +39,7 @@
 //   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
 //   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
 //   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
-//   天火 正子, three branches back each month (二酉 三午 四卯); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
+//   天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
 
 #include "tools/almanac/spirits.h"
 
@@ -63,12 +63,12 @@ const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
     "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
-    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓",
+    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓", "天仓",
     "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
     "益后", "续世",   "解神", "除神",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死神", "八专"};
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -208,6 +208,7 @@ DaySpirits spiritsOf(const DayContext& c) {
     static constexpr int kMuCang[4][4] = {{11, 0, -1, -1}, {2, 3, -1, -1}, {4, 10, 1, 7}, {8, 9, -1, -1}};
     set(Spirit::MuCang, std::find(std::begin(kMuCang[s]), std::end(kMuCang[s]), db) != std::end(kMuCang[s]));
   }
+  set(Spirit::TianCang, onBranch(2 - n));
   set(Spirit::YueKong, ds == kYueKong[g]);
   set(Spirit::LiuHe, onBranch(13 - m));
   set(Spirit::SanHe, db != m && harmonyGroup(db) == g);
@@ -264,6 +265,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::FuRi, ds == kFuRi[n][0] || ds == kFuRi[n][1]);
   set(Spirit::TuFu, db == kTuFu[n]);
   set(Spirit::TianHuo, onBranch(-3 * n));
+  set(Spirit::SiQi, onBranch(m + 4));
   set(Spirit::SiShen, onBranch(m + 3));
   set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
 

@@ -75,6 +75,7 @@ enum class Spirit {
   TianMa,
   ShengQi,
   MuCang,
+  TianCang,
   YueKong,
   LiuHe,
   SanHe,
@@ -130,6 +131,7 @@ enum class Spirit {
   FuRi,
   TuFu,
   TianHuo,
+  SiQi,
   SiShen,
   BaZhuan,
 };
