@@ -11,7 +11,8 @@ namespace {
 
 // The LIKE only narrows the rows; suits() decides on whole words.
 constexpr const char* kRangeQuery =
-    "select gn, nn, suici, cong, jsyq, yi, ji from huangdao where gn between ? and ? and yi like ? order by gn";
+    "select gn, nn, suici, cong, jsyq, yi, ji from huangdao where gn between ? and ? and yi like ? order by "
+    "gn";
 
 bool hasWord(const std::string& list, const std::string& word) {
   std::istringstream in(list);
@@ -55,7 +56,7 @@ CheckedSearch checkSearch(const SearchRequest& request) {
   checked.to = *to;
   checked.zodiac = db::trimmed(request.zodiac);
   if (!checked.zodiac.empty() && std::none_of(std::begin(kAnimals), std::end(kAnimals),
-                                               [&](const char* a) { return checked.zodiac == a; }))
+                                              [&](const char* a) { return checked.zodiac == a; }))
     throw db::Notice("未知的生肖“" + checked.zodiac + "”!");
   return checked;
 }
@@ -77,8 +78,9 @@ std::string clashAnimal(const std::string& clash) {
 }
 
 std::vector<GoodDay> findGoodDays(const CheckedSearch& search) {
-  db::ResultSet rows = db::readRows(db::Failure::Reported, db::DbFile::KelBirth, kRangeQuery,
-                                    {formatDate(search.from), formatDate(search.to), "%" + search.activity + "%"});
+  db::ResultSet rows =
+      db::readRows(db::Failure::Reported, db::DbFile::KelBirth, kRangeQuery,
+                   {formatDate(search.from), formatDate(search.to), "%" + search.activity + "%"});
   std::vector<GoodDay> days;
   for (std::size_t r = 0; r < rows.size(); ++r) {
     if (!suits(rows.text(r, "yi"), rows.text(r, "ji"), search.activity)) continue;

@@ -20,7 +20,9 @@
 namespace lumo {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 QDateEdit* dateEdit(QWidget* parent, const char* name, const QDate& date) {
   auto* edit = new QDateEdit(date, parent);
@@ -31,7 +33,9 @@ QDateEdit* dateEdit(QWidget* parent, const char* name, const QDate& date) {
   return edit;
 }
 
-std::string dateText(const QDateEdit* edit) { return edit->date().toString("yyyy-MM-dd").toStdString(); }
+std::string dateText(const QDateEdit* edit) {
+  return edit->date().toString("yyyy-MM-dd").toStdString();
+}
 
 }  // namespace
 

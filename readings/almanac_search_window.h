@@ -7,7 +7,6 @@
 // when closed.
 
 #include <QWidget>
-
 #include <string>
 #include <vector>
 

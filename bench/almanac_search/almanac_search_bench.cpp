@@ -14,17 +14,22 @@ using namespace lumo;
 void searchRange(benchmark::State& state, const char* to) {
   const almanac::CheckedSearch search = almanac::checkSearch({"嫁娶", "2026-1-1", to, ""});
   try {
-    if (almanac::findGoodDays(search).empty()) return state.SkipWithError("no good days: is the table built?");
+    if (almanac::findGoodDays(search).empty())
+      return state.SkipWithError("no good days: is the table built?");
   } catch (const std::exception& e) {
     return state.SkipWithError(e.what());
   }
   for (auto _ : state) benchmark::DoNotOptimize(almanac::findGoodDays(search));
 }
 
-void BM_SearchOneYear(benchmark::State& state) { searchRange(state, "2026-12-31"); }
+void BM_SearchOneYear(benchmark::State& state) {
+  searchRange(state, "2026-12-31");
+}
 BENCHMARK(BM_SearchOneYear)->Unit(benchmark::kMillisecond);
 
-void BM_SearchTenYears(benchmark::State& state) { searchRange(state, "2035-12-31"); }
+void BM_SearchTenYears(benchmark::State& state) {
+  searchRange(state, "2035-12-31");
+}
 BENCHMARK(BM_SearchTenYears)->Unit(benchmark::kMillisecond);
 
 // Start, search, print and exit, as a script calling lumo-cli pays for it.

@@ -1,13 +1,13 @@
 // 宜 and 忌 of a day: the rule table, and how the spirits combine case by case (virtue
 // setting aside lesser harms, the harms that stand, 破日, 四废, 四离 and 四绝, the
 // officer days that only withhold an affair, the 彭祖 taboos).
-#include "tools/almanac/activities.h"
-
 #include <gtest/gtest.h>
 
 #include <bit>
 #include <stdexcept>
 #include <string>
+
+#include "tools/almanac/activities.h"
 
 namespace lumo::almanac {
 namespace {
@@ -18,10 +18,16 @@ DayContext dayIn(int monthBranch, Pillar day, int termTomorrow = -1) {
   return {year, monthPillar(year.stem, monthBranch), day, termTomorrow};
 }
 
-DayAdvice adviceOn(const DayContext& c) { return adviceFor(c, spiritsOf(c)); }
+DayAdvice adviceOn(const DayContext& c) {
+  return adviceFor(c, spiritsOf(c));
+}
 
-bool suitsOn(const DayAdvice& a, const char* affair) { return a.suits & bit(activityIndex(affair)); }
-bool avoidsOn(const DayAdvice& a, const char* affair) { return a.avoids & bit(activityIndex(affair)); }
+bool suitsOn(const DayAdvice& a, const char* affair) {
+  return a.suits & bit(activityIndex(affair));
+}
+bool avoidsOn(const DayAdvice& a, const char* affair) {
+  return a.avoids & bit(activityIndex(affair));
+}
 
 std::string parseError(const std::string& text) {
   try {

@@ -1,12 +1,13 @@
 // 择日: the checks of a search, whole-word matching of 宜 and 忌, the clash animal, the
 // search over a small table, and the search against every day of a computed year.
+#include "readings/almanac_search.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "almanac_fixture.h"
 #include "readings/almanac_day.h"
-#include "readings/almanac_search.h"
 #include "tools/almanac/writer.h"
 
 namespace lumo::almanac {
@@ -22,7 +23,10 @@ std::string noticeOf(const SearchRequest& request) {
 }
 
 TEST(SearchChecks, RefusalsInOrderAndTheTenYearLimit) {
-  struct Case { SearchRequest request; std::string notice; };
+  struct Case {
+    SearchRequest request;
+    std::string notice;
+  };
   const Case cases[] = {
       {{"", "2026-1-1", "2026-2-1", ""}, kNoActivity},
       {{"结婚", "bad", "2026-2-1", ""}, "未知的事项“结婚”，请选用黄历名词解释中的事项!"},
@@ -31,15 +35,16 @@ TEST(SearchChecks, RefusalsInOrderAndTheTenYearLimit) {
       {{"嫁娶", "2026-1-1", "2026-13-1", ""}, kBadTo},
       {{"嫁娶", "2026-3-1", "2026-2-28", ""}, kReversedRange},
       {{"嫁娶", "2026-1-1", "2036-1-1", ""}, kRangeTooLong},
-      {{"嫁娶", "2026-1-1", "2035-12-31", ""}, ""},      // ten years exactly
-      {{"嫁娶", "2024-2-29", "2034-2-28", ""}, ""},      // from a leap day: up to 2034-02-28
+      {{"嫁娶", "2026-1-1", "2035-12-31", ""}, ""},  // ten years exactly
+      {{"嫁娶", "2024-2-29", "2034-2-28", ""}, ""},  // from a leap day: up to 2034-02-28
       {{"嫁娶", "2024-2-29", "2034-3-1", ""}, kRangeTooLong},
-      {{"嫁娶", "2026-5-1", "2026-5-1", ""}, ""},        // one day
+      {{"嫁娶", "2026-5-1", "2026-5-1", ""}, ""},  // one day
       {{" 嫁娶 ", "2026-1-1", "2026-2-1", " 猪 "}, ""},
       {{"嫁娶", "2026-1-1", "2026-2-1", "猫"}, "未知的生肖“猫”!"},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(noticeOf(c.request), c.notice) << c.request.activity << " " << c.request.from << " " << c.request.to;
+    EXPECT_EQ(noticeOf(c.request), c.notice)
+        << c.request.activity << " " << c.request.from << " " << c.request.to;
 }
 
 TEST(SearchMatching, WholeWordsAndTheForbiddingList) {
@@ -77,13 +82,16 @@ class SmallTable : public ::testing::Test {
 };
 
 TEST_F(SmallTable, ListsTheSuitableDaysOfTheRangeOnly) {
-  EXPECT_EQ(dates({"嫁娶", "2026-3-1", "2026-3-31", ""}), (std::vector<std::string>{"2026-03-01", "2026-03-03"}));
-  EXPECT_EQ(dates({"嫁娶", "2026-3-2", "2026-4-1", ""}), (std::vector<std::string>{"2026-03-03", "2026-04-01"}));
+  EXPECT_EQ(dates({"嫁娶", "2026-3-1", "2026-3-31", ""}),
+            (std::vector<std::string>{"2026-03-01", "2026-03-03"}));
+  EXPECT_EQ(dates({"嫁娶", "2026-3-2", "2026-4-1", ""}),
+            (std::vector<std::string>{"2026-03-03", "2026-04-01"}));
   EXPECT_TRUE(dates({"安葬", "2026-3-1", "2026-4-30", ""}).empty());
 }
 
 TEST_F(SmallTable, TheZodiacLeavesOutTheDaysThatClashIt) {
-  EXPECT_EQ(dates({"嫁娶", "2026-3-1", "2026-4-30", "猴"}), (std::vector<std::string>{"2026-03-01", "2026-04-01"}));
+  EXPECT_EQ(dates({"嫁娶", "2026-3-1", "2026-4-30", "猴"}),
+            (std::vector<std::string>{"2026-03-01", "2026-04-01"}));
   EXPECT_EQ(dates({"嫁娶", "2026-3-1", "2026-4-30", "鼠"}).size(), 3u);  // 鼠 is clashed on none
 }
 
@@ -93,7 +101,10 @@ TEST_F(SmallTable, CommandLinesCarryDateTabLunarPillarClashAndSpirits) {
   ASSERT_EQ(report.lines.size(), 2u);  // 03-02 and 03-03
   EXPECT_EQ(report.lines[1], "2026-03-03\t丙午年(马) 正月初一 丙寅 冲猴(庚申)煞北 天德 月德");
   db::Report refused;
-  EXPECT_EQ(db::runCommand(refused, [](db::Report& r) { writeGoodDays(r, {"纳采", "2026-3-1", "2040-1-1", ""}); })
+  EXPECT_EQ(db::runCommand(refused,
+                           [](db::Report& r) {
+                             writeGoodDays(r, {"纳采", "2026-3-1", "2040-1-1", ""});
+                           })
                 .outcome,
             db::Outcome::Notice);
   EXPECT_TRUE(refused.lines.empty());
@@ -105,8 +116,8 @@ std::string computedYear(int year) {
   std::string sql;
   for (const AlmanacRow& r : almanacRows({year, 1, 1}, {year, 12, 31})) {
     sql += "INSERT INTO huangdao VALUES ('" + r.gn + "','" + r.nn + "','" + r.suici + "','" + r.tszf + "','" +
-           r.wuhang + "','" + r.cong + "','" + r.pzbj + "','" + r.jsyq + "','" + r.yi + "','" + r.xsyq + "','" +
-           r.ji + "');";
+           r.wuhang + "','" + r.cong + "','" + r.pzbj + "','" + r.jsyq + "','" + r.yi + "','" + r.xsyq +
+           "','" + r.ji + "');";
   }
   return sql;
 }

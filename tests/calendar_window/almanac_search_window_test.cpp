@@ -1,5 +1,7 @@
 // The good-day window offscreen: the affairs and the animal it offers, a search and its
 // list, a chosen day's whole entry, a refused range, and how it is opened.
+#include "readings/almanac_search_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -16,18 +18,20 @@
 #include "app/commands.h"
 #include "app/notice_box.h"
 #include "fake_host.h"
-#include "readings/almanac_search_window.h"
 #include "readings/almanac_window.h"
 
 namespace lumo {
 namespace {
 
 std::string rows() {
-  return "INSERT INTO huangdao VALUES ('2026-03-01','丙午年(马) 正月十三','丙午年 庚寅月 甲戌日','门鸡栖外西南',"
+  return "INSERT INTO huangdao VALUES ('2026-03-01','丙午年(马) 正月十三','丙午年 庚寅月 "
+         "甲戌日','门鸡栖外西南',"
          "'山头火 成日','冲龙(戊辰)煞北','甲 戌','天喜 三合','嫁娶 纳采','月厌','动土');"
-         "INSERT INTO huangdao VALUES ('2026-03-03','丙午年(马) 正月十五','丙午年 庚寅月 丙子日','厨灶碓外西南',"
+         "INSERT INTO huangdao VALUES ('2026-03-03','丙午年(马) 正月十五','丙午年 庚寅月 "
+         "丙子日','厨灶碓外西南',"
          "'涧下水 开日','冲马(庚午)煞南','丙 子','月德','嫁娶 出行','岁破','安葬');"
-         "INSERT INTO huangdao VALUES ('2026-03-04','丙午年(马) 正月十六','丙午年 庚寅月 丁丑日','仓库厕外正西',"
+         "INSERT INTO huangdao VALUES ('2026-03-04','丙午年(马) 正月十六','丙午年 庚寅月 "
+         "丁丑日','仓库厕外正西',"
          "'涧下水 闭日','冲羊(辛未)煞东','丁 丑','天德','祭祀','归忌','嫁娶');";
 }
 
@@ -45,7 +49,9 @@ class SearchWindow : public ::testing::Test {
     m_window->show();
   }
   template <class T>
-  T* child(const char* name) { return m_window->findChild<T*>(name); }
+  T* child(const char* name) {
+    return m_window->findChild<T*>(name);
+  }
   void searchFor(const QString& activity, QDate from, QDate to, const QString& zodiac = {}) {
     child<QComboBox>("ActivityBox")->setCurrentText(activity);
     child<QDateEdit>("FromDate")->setDate(from);

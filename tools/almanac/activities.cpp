@@ -29,7 +29,8 @@ const std::map<std::string, int, std::less<>>& markNumbers() {
   static const auto numbers = [] {
     std::map<std::string, int, std::less<>> m;
     for (int i = 0; i < kSpiritCount; ++i) m[spiritName(static_cast<Spirit>(i))] = i;
-    for (int i = 0; i < kOfficerCount; ++i) m[std::string(officerName(static_cast<Officer>(i))) + "日"] = kOfficerMark + i;
+    for (int i = 0; i < kOfficerCount; ++i)
+      m[std::string(officerName(static_cast<Officer>(i))) + "日"] = kOfficerMark + i;
     for (int i = 0; i < 10; ++i) m[std::string(kStems[i]) + "日"] = kStemMark + i;
     for (int i = 0; i < 12; ++i) m[std::string(kBranches[i]) + "日"] = kBranchMark + i;
     return m;
