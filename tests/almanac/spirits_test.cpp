@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -142,6 +143,41 @@ TEST(MonthSpirits, TianCangStepsBackAndSiQiFollowsTheMonth) {
   EXPECT_TRUE(spiritsOf(dayIn(2, {0, 6})).has(Spirit::SiQi));      // 正月 午 (2020-02-21 甲午)
   EXPECT_FALSE(spiritsOf(dayIn(3, {0, 6})).has(Spirit::SiQi));
   for (int i = 0; i < kSpiritCount; ++i) EXPECT_NE(spiritName(static_cast<Spirit>(i)), nullptr) << i;
+}
+
+TEST(MarriageSpirits, BuJiangPairsAStemBeforeTheYanWithABranchAfterIt) {
+  // 寅月, 月厌 戌: stems 丙丁己庚辛 with branches 亥子丑寅卯.
+  const std::vector<std::string> first = {"丙子", "丁丑", "庚寅", "辛卯", "丁亥", "庚子", "辛丑",
+                                          "己卯", "己亥", "丙寅", "丁卯", "辛亥", "己丑"};
+  std::vector<std::string> got = daysWith(Spirit::BuJiang, 2);
+  EXPECT_EQ(got.size(), first.size());
+  for (const std::string& d : first) EXPECT_NE(std::find(got.begin(), got.end(), d), got.end()) << d;
+  // 卯月, 月厌 酉: 乙 now stands before it, 辛 behind; the branches run 戌 to 寅.
+  std::vector<std::string> second = daysWith(Spirit::BuJiang, 3);
+  EXPECT_NE(std::find(second.begin(), second.end(), "乙丑"), second.end());
+  EXPECT_NE(std::find(second.begin(), second.end(), "庚戌"), second.end());
+  EXPECT_EQ(std::find(second.begin(), second.end(), "辛卯"), second.end());
+  EXPECT_EQ(std::find(second.begin(), second.end(), "丙辰"), second.end()) << "厌对 is never 不将";
+  // Every month: about a dozen days, never on 月厌 or 厌对 themselves.
+  for (int m = 0; m < 12; ++m) {
+    const std::size_t count = daysWith(Spirit::BuJiang, m).size();
+    EXPECT_GE(count, 10u) << m;
+    EXPECT_LE(count, 15u) << m;
+    for (int c = 0; c < 60; ++c) {
+      DaySpirits d = spiritsOf(dayIn(m, pillarOfCycle(c)));
+      if (d.has(Spirit::YueYan) || d.has(Spirit::YanDui)) EXPECT_FALSE(d.has(Spirit::BuJiang)) << m << " " << c;
+    }
+  }
+}
+
+TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
+  EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
+  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);
+  EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));  // 乙酉 (2024-09-18)
+  EXPECT_TRUE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFeiDui));  // 丙寅
+  EXPECT_FALSE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFei));
+  EXPECT_TRUE(isLucky(Spirit::MingFeiDui));
+  EXPECT_FALSE(isLucky(Spirit::SuiPo));
 }
 
 }  // namespace

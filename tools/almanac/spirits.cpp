@@ -22,7 +22,14 @@
 //   益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back in
 //   turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰,
 //   敬安 正未, 普护 正申, 福生 正酉;
-//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日.
+//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日;
+//   不将 (阴阳不将, the marriage days): the stems sit on the branches 甲卯 乙辰 丙午 丁未
+//   戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind it (counting back
+//   towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits
+//   厌前 and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are
+//   丙丁己庚辛 on 亥子丑寅卯;
+//   鸣吠 庚午 壬申 癸酉 壬午 甲申 乙酉 丙申 丁酉 壬寅 丙午 己酉 庚申 辛酉 (for burial);
+//   鸣吠对 丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯 (for breaking ground).
 // Unlucky:
 //   岁破 db clashes the year branch; 月破 and 大耗 db clashes m; 小耗 m+5 (执日);
 //   月建 db = m;
@@ -65,7 +72,7 @@ const char* const kSpiritNames[kSpiritCount] = {
     "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
     "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓", "天仓",
     "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
-    "益后", "续世",   "解神", "除神",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
+    "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
     "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专"};
@@ -107,6 +114,12 @@ constexpr std::array<int, 4> kSiXiangStem = {2, 4, 8, 0};  // and the next stem
 constexpr std::array<int, 4> kShiDe = {6, 4, 0, 2};
 constexpr std::array<int, 4> kSiJiStrike = {10, 1, 4, 7};
 constexpr std::array<int, 4> kWuXuGroup = {1, 0, 3, 2};
+
+// The branch each stem sits on for 不将: 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑.
+constexpr std::array<int, 10> kStemSite = {3, 4, 6, 7, 2, 8, 9, 10, 0, 1};
+// 鸣吠 and 鸣吠对 as cycle indices (0 甲子).
+constexpr std::array<int, 13> kMingFei = {6, 8, 9, 18, 20, 21, 32, 33, 38, 42, 45, 56, 57};
+constexpr std::array<int, 10> kMingFeiDui = {2, 3, 12, 27, 30, 36, 39, 48, 50, 51};
 
 constexpr std::array<Pillar, 5> kBaZhuan = {{{0, 2}, {3, 7}, {5, 7}, {6, 8}, {9, 1}}};
 
@@ -152,7 +165,7 @@ const char* spiritName(Spirit spirit) {
 }
 
 bool isLucky(Spirit spirit) {
-  return static_cast<int>(spirit) <= static_cast<int>(Spirit::ChuShen);
+  return static_cast<int>(spirit) <= static_cast<int>(Spirit::MingFeiDui);
 }
 
 DayContext contextOf(const DayPillars& p, int termTomorrow) {
@@ -225,6 +238,17 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::XuShi, onBranch(yiHou + 1));
   set(Spirit::JieShen, onBranch(8 + 2 * (n / 2)));
   set(Spirit::ChuShen, db == 8 || db == 9);
+  {
+    const int yan = mod(10 - n, 12);  // 月厌
+    const bool stemBefore = mod(yan - kStemSite[ds], 12) <= 5;
+    const int after = mod(db - yan, 12);
+    set(Spirit::BuJiang, stemBefore && after >= 1 && after <= 5);
+  }
+  auto inCycles = [&](const auto& list) {
+    return std::find(list.begin(), list.end(), c.day.cycle()) != list.end();
+  };
+  set(Spirit::MingFei, inCycles(kMingFei));
+  set(Spirit::MingFeiDui, inCycles(kMingFeiDui));
 
   set(Spirit::SuiPo, onBranch(c.year.branch + 6));
   set(Spirit::YuePo, onBranch(m + 6));

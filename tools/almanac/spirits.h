@@ -92,6 +92,9 @@ enum class Spirit {
   XuShi,
   JieShen,
   ChuShen,
+  BuJiang,
+  MingFei,
+  MingFeiDui,
   // unlucky
   SuiPo,
   YuePo,
