@@ -8,6 +8,7 @@
 #include <string>
 
 #include "tools/almanac/activities.h"
+#include "tools/almanac/grading.h"
 
 namespace lumo::almanac {
 namespace {
@@ -52,14 +53,55 @@ TEST(RuleTable, ParsesGroupsAndRefusesWhatItDoesNotKnow) {
 }
 
 TEST(Combining, VirtueSetsAsideALesserHarm) {
-  // 寅月 子日 is an 开日 with 灾煞; 丙子 also has 月德, 戊子 has no virtue.
+  // 寅月 子日 is an 开日 with 灾煞; 丙子 also has 月德, 戊子 has no virtue. With virtue
+  // the good wins; without it good and harm balance: neither 宜 nor 忌.
   DayAdvice withVirtue = adviceOn(dayIn(2, {2, 0}));
   DayAdvice without = adviceOn(dayIn(2, {4, 0}));
   ASSERT_TRUE(spiritsOf(dayIn(2, {2, 0})).has(Spirit::ZaiSha));
   EXPECT_TRUE(suitsOn(withVirtue, "嫁娶")) << withVirtue.yi;
   EXPECT_TRUE(suitsOn(withVirtue, "移徙"));
-  EXPECT_TRUE(avoidsOn(without, "嫁娶")) << without.ji;
-  EXPECT_TRUE(avoidsOn(without, "移徙"));
+  EXPECT_FALSE(suitsOn(without, "移徙")) << without.yi;
+  EXPECT_FALSE(avoidsOn(without, "移徙")) << without.ji;
+  // 辰月 灾煞 falls on the 满日 (卯): without virtue it forbids as usual.
+  DayAdvice full = adviceOn(dayIn(4, {6, 6}));  // 辰月 庚午
+  ASSERT_TRUE(spiritsOf(dayIn(4, {6, 6})).has(Spirit::ZaiSha));
+  EXPECT_TRUE(avoidsOn(full, "移徙")) << full.ji;
+}
+
+TEST(Grading, MonthlyHarmsWeighByTheOfficerDayTheyFallOn) {
+  // 寅月 亥日: 劫煞 on the 收日 with 六合, lifted: it forbids healing alone.
+  std::vector<GradedHarm> g = gradeHarms(dayIn(2, {1, 11}), spiritsOf(dayIn(2, {1, 11})));
+  ASSERT_EQ(g.size(), 1u);
+  EXPECT_EQ(g[0].harm, Spirit::JieSha);
+  EXPECT_EQ(g[0].grade, Grade::Lifted);
+  // 寅月 丑日: 月煞 on the 闭日; ruinous without virtue, usual with 天德 (丁丑).
+  DayAdvice bare = adviceOn(dayIn(2, {9, 1}));  // 癸丑
+  EXPECT_EQ(bare.yi, "诸事不宜");
+  EXPECT_EQ(bare.ji, "诸事不宜");
+  DayAdvice virtuous = adviceOn(dayIn(2, {3, 1}));  // 丁丑
+  EXPECT_NE(virtuous.ji, "诸事不宜");
+  EXPECT_TRUE(avoidsOn(virtuous, "嫁娶"));
+  // 卯月 酉日: 月厌 on the 破日 with 灾煞, ruinous even with 月德合 (辛酉... 卯月 月德合 乙).
+  EXPECT_EQ(adviceOn(dayIn(3, {1, 9})).ji, "诸事不宜");
+}
+
+TEST(Grading, TheYanDaysFollowTheirMonth) {
+  // 寅月 甲戌 is 阴阳大防: nothing is done (2026-03-01).
+  DayAdvice fang = adviceOn(dayIn(2, {0, 10}));
+  EXPECT_EQ(fang.yi, "诸事不宜");
+  EXPECT_EQ(fang.ji, "诸事不宜");
+  // 寅月 丙戌: 月厌 on the 成日 with 月德, lifted but still barring marriage and travel.
+  DayContext lifted = dayIn(2, {2, 10});
+  std::vector<GradedHarm> g = gradeHarms(lifted, spiritsOf(lifted));
+  ASSERT_FALSE(g.empty());
+  EXPECT_EQ(g[0].grade, Grade::Lifted);
+  DayAdvice a = adviceOn(lifted);
+  EXPECT_TRUE(avoidsOn(a, "嫁娶")) << a.ji;
+  EXPECT_TRUE(avoidsOn(a, "出行"));
+  EXPECT_TRUE(suitsOn(a, "裁衣")) << a.yi;
+  // 午月 午日: 月厌 on the 建日, ruinous unless 天赦 (甲午 in summer).
+  EXPECT_EQ(adviceOn(dayIn(6, {6, 6})).ji, "诸事不宜");  // 庚午
+  EXPECT_NE(adviceOn(dayIn(6, {0, 6})).ji, "诸事不宜");  // 甲午, 天赦
 }
 
 TEST(Combining, TheMonthBuilderStandsAgainstVirtue) {

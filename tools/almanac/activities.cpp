@@ -9,6 +9,7 @@
 #include <stdexcept>
 
 #include "calendar/date_cn.h"
+#include "tools/almanac/grading.h"
 
 namespace lumo::embedded {
 extern const std::string_view almanac_yongshi;
@@ -175,18 +176,53 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   const Rules& r = rules();
   const Marks marks = dayMarks(day, d);
   const bool virtuous = (marks & r.virtue).any();
-  const Marks harms = virtuous ? marks & ~r.liftable : marks;
+  Marks harms = virtuous ? marks & ~r.liftable : marks;
+
+  // The graded harms are weighed by their grade instead of by the virtue alone.
+  const std::vector<GradedHarm> graded = gradeHarms(day, d);
+  bool ruinous = false;
+  for (const GradedHarm& g : graded) {
+    harms.reset(static_cast<int>(g.harm));
+    ruinous = ruinous || g.grade == Grade::Ruinous;
+  }
 
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {
     const Marks against = harms & r.shuns[i];
-    if ((against & ~r.withholding).any())
+    bool forbidden = (against & ~r.withholding).any();
+    bool withheld = against.any();
+    for (const GradedHarm& g : graded) {
+      if (!r.shuns[i].test(static_cast<int>(g.harm))) continue;
+      const std::string& name = activityName(i);
+      switch (g.grade) {
+        case Grade::Lifted: {
+          const bool still = g.stillForbids.empty()
+                                 ? name == "求医"
+                                 : std::find(g.stillForbids.begin(), g.stillForbids.end(), name) !=
+                                       g.stillForbids.end();
+          forbidden = forbidden || still;
+          withheld = withheld || still;
+          break;
+        }
+        case Grade::Balanced:
+          withheld = true;
+          break;
+        case Grade::Usual:
+        case Grade::Ruinous:
+          forbidden = withheld = true;
+          break;
+      }
+    }
+    if (forbidden)
       a.avoids |= bit(i);
-    else if (against.none() && (marks & r.seeks[i]).any())
+    else if (!withheld && (marks & r.seeks[i]).any())
       a.suits |= bit(i);
   }
 
-  if (d.officer == Officer::Po) {
+  if (ruinous) {
+    a.suits = 0;
+    a.allAvoided = true;
+  } else if (d.officer == Officer::Po) {
     const Marks broken = Marks().set(static_cast<int>(Spirit::YuePo));
     for (int i = 0; i < activityCount(); ++i)
       if (!(r.seeks[i] & broken).any()) a.suits &= ~bit(i);
