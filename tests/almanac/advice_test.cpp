@@ -121,34 +121,42 @@ TEST(Combining, PoDayAllowsOnlyDemolitionEvenWithVirtue) {
   }
 }
 
-TEST(Combining, SiFeiSuitsNothingAndWithoutVirtueAvoidsEverything) {
+TEST(Combining, SiFeiForbidsItsAffairsVirtueOrNot) {
   DayAdvice bare = adviceOn(dayIn(4, {6, 8}));  // 辰月 庚申: 四废, a 定日, no virtue
-  EXPECT_EQ(bare.yi, "诸事不宜");
-  EXPECT_EQ(bare.ji, "诸事不宜");
+  EXPECT_TRUE(avoidsOn(bare, "嫁娶")) << bare.ji;
+  EXPECT_TRUE(avoidsOn(bare, "安葬"));
+  EXPECT_FALSE(avoidsOn(bare, "祭祀")) << "四废 spares the sacrifices";
   DayAdvice virtuous = adviceOn(dayIn(2, {7, 9}));  // 寅月 辛酉: 四废 with 月德合
   ASSERT_TRUE(spiritsOf(dayIn(2, {7, 9})).has(Spirit::YueDeHe));
-  EXPECT_EQ(virtuous.yi, "诸事不宜");
-  EXPECT_NE(virtuous.ji, "诸事不宜") << "遇德从忌不从宜: only what the spirits forbid";
-  EXPECT_TRUE(avoidsOn(virtuous, "嫁娶"));
+  EXPECT_NE(virtuous.ji, "诸事不宜");
+  EXPECT_TRUE(avoidsOn(virtuous, "嫁娶")) << "与德合并犹忌";
+  EXPECT_TRUE(avoidsOn(virtuous, "修造"));
 }
 
-TEST(Combining, TheDaysBeforeTheEquinoxesSolsticesAndTheFourBeginningsSuitNothing) {
+TEST(Combining, TheDaysThatPartTheSeasonsAllowOnlyTheSmallAffairs) {
   for (int term : {2, 5, 8, 11, 14, 17, 20, 23}) {
     DayAdvice a = adviceOn(dayIn(3, {0, 6}, term));  // 卯月 甲午, a 定日 otherwise
-    EXPECT_TRUE(a.nothingSuits) << term;
-    EXPECT_EQ(a.yi, "诸事不宜");
     EXPECT_TRUE(avoidsOn(a, "嫁娶")) << term;
     EXPECT_TRUE(avoidsOn(a, "出行"));
+    EXPECT_TRUE(avoidsOn(a, "修造"));
+    EXPECT_FALSE(avoidsOn(a, "祭祀"));
+    EXPECT_FALSE(avoidsOn(a, "沐浴"));
+    for (int i = 0; i < activityCount(); ++i)
+      if (a.suits & bit(i))
+        EXPECT_NE(std::string("祭祀 解除 沐浴 理发 扫舍 拆卸 伐木").find(activityName(i)), std::string::npos)
+            << activityName(i);
   }
-  EXPECT_FALSE(adviceOn(dayIn(3, {0, 6}, 6)).nothingSuits) << "清明 is no such term";
+  EXPECT_FALSE(avoidsOn(adviceOn(dayIn(3, {0, 6}, 6)), "出行")) << "清明 is no such term";
 }
 
 TEST(Combining, OfficerDaysWithholdWithoutForbidding) {
-  // 卯月 庚寅: 闭日 with 归忌; 嫁娶 shuns both and 归忌 forbids it; 开市, shunning only
-  // the 闭日, is neither suitable nor forbidden.
+  // 卯月 庚寅: 闭日 with 归忌; 移徙 shuns both and 归忌 forbids it (归忌 bars moving
+  // and coming home, not marriage); 开市, shunning only the 闭日, is neither suitable
+  // nor forbidden.
   DayAdvice a = adviceOn(dayIn(3, {6, 2}));
   ASSERT_EQ(spiritsOf(dayIn(3, {6, 2})).officer, Officer::Bi);
-  EXPECT_TRUE(avoidsOn(a, "嫁娶")) << a.ji;
+  EXPECT_TRUE(avoidsOn(a, "移徙")) << a.ji;
+  EXPECT_FALSE(avoidsOn(a, "嫁娶")) << a.ji;
   EXPECT_FALSE(suitsOn(a, "开市"));
   EXPECT_FALSE(avoidsOn(a, "开市")) << a.ji;
 }

@@ -227,9 +227,14 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     for (int i = 0; i < activityCount(); ++i)
       if (!(r.seeks[i] & broken).any()) a.suits &= ~bit(i);
     a.allAvoided = true;
-  } else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue) || d.has(Spirit::SiFei)) {
-    a.suits = 0;
-    a.allAvoided = d.has(Spirit::SiFei) && !virtuous;
+  } else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue)) {
+    // The days that part the seasons allow only the small cleansing affairs, virtue or not.
+    ActivitySet spared = 0;
+    for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "拆卸", "伐木"})
+      if (int i = activityIndex(name); i >= 0) spared |= bit(i);
+    const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
+    a.suits &= spared;
+    a.avoids = (a.avoids | all) & ~spared;
   }
   a.nothingSuits = a.suits == 0;
   const int count = std::popcount(a.suits);

@@ -11,9 +11,10 @@
 // - a day of virtue (天德 月德 or their 合, 天赦, 天愿) sets aside the lesser harms
 //   that the table names (吉足胜凶: the day follows what it suits);
 // - a 破日 suits only what seeks 月破 (拆卸) and its 忌 reads 诸事不宜;
-// - 四离 and 四绝 days, and 四废 days, suit nothing (宜 诸事不宜); a 四废 day without
-//   virtue avoids everything (忌 诸事不宜 too), with virtue only what the table says
-//   (凶又逢凶, 遇德从忌不从宜);
+// - the monthly harms are graded by month, officer day and virtue (grading.h); a
+//   ruinous one makes both lines read 诸事不宜;
+// - 四离 and 四绝 days allow only 祭祀 解除 沐浴 理发 扫舍 拆卸 伐木 and avoid all else,
+//   virtue or not; 四废 forbids what the table says, virtue or not;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
 //   余事勿取.
 
