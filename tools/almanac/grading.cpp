@@ -26,6 +26,8 @@
 //   天吏 寅申巳亥月 (危日) lifted with a virtue, else usual; 辰戌丑未月 (闭日) balanced
 //        with a virtue, 天赦 or 天愿, else usual; 子午卯酉月 (平日) balanced in 卯酉月 with
 //        月德 and in 午月 with 月德合, else usual.
+//   死气 lifted with a virtue, except in 辰戌月 where it meets 月厌; else usual.
+//   复日 重日 balanced with a virtue, 天赦 or 六合 (不忌亦不注宜); else usual.
 // "A virtue" is one of 天德 月德 天德合 月德合.
 
 #include "tools/almanac/grading.h"
@@ -56,6 +58,9 @@ bool isGraded(Spirit s) {
     case Spirit::YueYan:
     case Spirit::DaShi:
     case Spirit::TianLi:
+    case Spirit::SiQi:
+    case Spirit::FuRi:
+    case Spirit::ChongRi:
       return true;
     default:
       return false;
@@ -150,6 +155,11 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
     add(Spirit::TianLi, pick(yueDeHe, Grade::Balanced, Grade::Usual));
   else
     add(Spirit::TianLi, Grade::Usual);
+
+  add(Spirit::SiQi, pick(virtue && !d.has(Spirit::YueYan), Grade::Lifted, Grade::Usual));
+  const bool repeatLifted = virtue || tianShe || d.has(Spirit::LiuHe);
+  add(Spirit::FuRi, pick(repeatLifted, Grade::Balanced, Grade::Usual));
+  add(Spirit::ChongRi, pick(repeatLifted, Grade::Balanced, Grade::Usual));
   return out;
 }
 
