@@ -170,6 +170,17 @@ TEST(MarriageSpirits, BuJiangPairsAStemBeforeTheYanWithABranchAfterIt) {
   }
 }
 
+TEST(MonthSpirits, JiuKongClashesTheStoreOfTheMonthGroup) {
+  // 寅月 满日 辰, 申月 满日 戌, 子月 开日 戌, 巳月 月厌 未, 辰月 破日 戌.
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(8, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(0, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {1, 7})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_FALSE(isLucky(Spirit::JiuKong));
+}
+
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
   EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);

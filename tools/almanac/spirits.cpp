@@ -46,7 +46,9 @@
 //   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
 //   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
 //   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
-//   天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
+//   天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑;
+//   九空 the clash of the group's store (库): by g 戌 未 辰 丑 (寅申月 the 满日, 子午卯酉月
+//   the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日).
 
 #include "tools/almanac/spirits.h"
 
@@ -75,7 +77,7 @@ const char* const kSpiritNames[kSpiritCount] = {
     "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专"};
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专", "九空"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -292,6 +294,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::SiQi, onBranch(m + 4));
   set(Spirit::SiShen, onBranch(m + 3));
   set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
+  set(Spirit::JiuKong, db == std::array{10, 7, 4, 1}[g]);
 
   DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
   for (int i = 0; i < kSpiritCount; ++i)

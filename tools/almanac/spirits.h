@@ -137,8 +137,9 @@ enum class Spirit {
   SiQi,
   SiShen,
   BaZhuan,
+  JiuKong,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::BaZhuan) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::JiuKong) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
