@@ -181,6 +181,14 @@ TEST(MonthSpirits, JiuKongClashesTheStoreOfTheMonthGroup) {
   EXPECT_FALSE(isLucky(Spirit::JiuKong));
 }
 
+TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {1, 1})).has(Spirit::TianZei));   // 正月 丑
+  EXPECT_TRUE(spiritsOf(dayIn(0, {1, 3})).has(Spirit::TianZei));   // 冬月 卯 (2024-12-17 乙卯)
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::TianZei));  // 正月 辰
+  EXPECT_TRUE(isYearSpirit(Spirit::SuiPo));
+  EXPECT_FALSE(isYearSpirit(Spirit::YuePo));
+}
+
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
   EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);

@@ -119,6 +119,22 @@ TEST_F(FullTable, KnownDays) {
   EXPECT_NE(row(2024, 3, 19).xsyq.find("四离"), std::string::npos);  // 春分 2024-03-20
 }
 
+// The spirits of days as the common almanacs print them (the year's own spirits stay
+// in the year's table).
+TEST_F(FullTable, SpiritsOfKnownDays) {
+  EXPECT_EQ(row(2024, 9, 21).jsyq, "时德 民日 阳德 玉宇 司命");
+  EXPECT_EQ(row(2024, 12, 17).jsyq, "四相 民日 五合 鸣吠对 玉堂");
+  const std::string hard = row(2024, 12, 17).xsyq;
+  for (const char* s : {"天罡", "死神", "月刑", "天吏", "致死", "天贼"})
+    EXPECT_NE(hard.find(s), std::string::npos) << s << " in " << hard;
+  EXPECT_EQ(row(2018, 10, 18).jsyq, "天恩 四相 母仓 玉宇 不将");  // no 岁德合
+  EXPECT_EQ(row(2025, 6, 30).jsyq, "官日 阳德 金堂 鸣吠 司命");    // no 岁德
+  EXPECT_EQ(row(2017, 12, 6).xsyq.find("岁破"), std::string::npos);
+  // 2024-12-17 (子月 平日, 月刑 and 天吏) is one of the classic's days on which nothing is done.
+  EXPECT_EQ(row(2024, 12, 17).yi, "诸事不宜");
+  EXPECT_EQ(row(2024, 12, 17).ji, "诸事不宜");
+}
+
 TEST_F(FullTable, TsvHasAHeaderAndElevenColumnsALine) {
   std::vector<AlmanacRow> some(rows_->begin(), rows_->begin() + 40);
   std::ostringstream out;

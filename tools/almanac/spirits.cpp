@@ -41,7 +41,7 @@
 //   四穷 春乙亥 夏丁亥 秋辛亥 冬癸亥; 四耗 春壬子 夏乙卯 秋戊午 冬辛酉;
 //   四击 春戌 夏丑 秋辰 冬未; 五虚 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌; 五离 申酉日;
 //   血支 m−1; 血忌 = 续世; 游祸 正巳 二寅 三亥 四申 (repeating);
-//   天贼 正辰, five branches on each month; 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
+//   天贼 the 收日 of 月厌 counted as the yin builder, backwards: 月厌 + 3 (正丑, 冬月卯); 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
 //   九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳 五子
 //   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
 //   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
@@ -170,6 +170,10 @@ bool isLucky(Spirit spirit) {
   return static_cast<int>(spirit) <= static_cast<int>(Spirit::MingFeiDui);
 }
 
+bool isYearSpirit(Spirit spirit) {
+  return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo;
+}
+
 DayContext contextOf(const DayPillars& p, int termTomorrow) {
   return {p.year, p.month, p.day, termTomorrow};
 }
@@ -281,7 +285,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::XueZhi, onBranch(m - 1));
   set(Spirit::XueJi, onBranch(yiHou + 1));
   set(Spirit::YouHuo, db == std::array{5, 2, 11, 8}[n % 4]);
-  set(Spirit::TianZei, onBranch(4 + 5 * n));
+  set(Spirit::TianZei, onBranch(13 - n));
   set(Spirit::WangWang, db == kWangWang[n]);
   set(Spirit::GuiJi, db == std::array{2, 0, 1}[m % 3]);  // 仲 子卯午酉, 季 辰未戌丑, 孟 寅巳申亥
   set(Spirit::ShouSi, db == kShouSi[n]);

@@ -143,6 +143,9 @@ inline constexpr int kSpiritCount = static_cast<int>(Spirit::JiuKong) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
+// The year's spirits (岁德 岁德合 岁破) weigh on the day's affairs but belong to the
+// year's table, not to the day's list of spirits.
+bool isYearSpirit(Spirit spirit);
 
 // What decides the spirits of a day.
 struct DayContext {

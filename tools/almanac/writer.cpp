@@ -23,7 +23,7 @@ std::string spiritList(const DaySpirits& d, bool lucky) {
     out += name;
   };
   for (Spirit s : d.spirits)
-    if (isLucky(s) == lucky) add(spiritName(s));
+    if (isLucky(s) == lucky && !isYearSpirit(s)) add(spiritName(s));
   if (isYellowRoad(d.road) == lucky) add(roadSpiritName(d.road));
   return out.empty() ? "无" : out;
 }
