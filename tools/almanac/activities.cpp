@@ -219,8 +219,14 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
+  // The small affairs of cleansing and worship that the heavy harms spare.
+  ActivitySet spared = 0;
+  for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "拆卸", "伐木"})
+    if (int i = activityIndex(name); i >= 0) spared |= bit(i);
+  const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
+
   if (ruinous) {
-    a.suits = 0;
+    a.suits &= spared;
     a.allAvoided = true;
   } else if (d.officer == Officer::Po) {
     const Marks broken = Marks().set(static_cast<int>(Spirit::YuePo));
@@ -228,11 +234,7 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       if (!(r.seeks[i] & broken).any()) a.suits &= ~bit(i);
     a.allAvoided = true;
   } else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue)) {
-    // The days that part the seasons allow only the small cleansing affairs, virtue or not.
-    ActivitySet spared = 0;
-    for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "拆卸", "伐木"})
-      if (int i = activityIndex(name); i >= 0) spared |= bit(i);
-    const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
+    // The days that part the seasons allow only the small affairs, virtue or not.
     a.suits &= spared;
     a.avoids = (a.avoids | all) & ~spared;
   }
@@ -244,9 +246,9 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     a.yi = withTail(activityList(a.suits), "余事勿取");
   else
     a.yi = activityList(a.suits);
-  if (a.allAvoided) {
-    a.avoids = (ActivitySet{1} << activityCount()) - 1;
-    a.avoids &= ~a.suits;
+  if (a.allAvoided) a.avoids = all & ~a.suits;
+  // When most affairs are forbidden the almanac writes 诸事不宜 rather than the list.
+  if (a.allAvoided || 2 * std::popcount(a.avoids) >= activityCount()) {
     a.ji = "诸事不宜";
   } else {
     a.ji = a.avoids ? activityList(a.avoids) : "无";

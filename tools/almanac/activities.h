@@ -12,11 +12,13 @@
 //   that the table names (吉足胜凶: the day follows what it suits);
 // - a 破日 suits only what seeks 月破 (拆卸) and its 忌 reads 诸事不宜;
 // - the monthly harms are graded by month, officer day and virtue (grading.h); a
-//   ruinous one makes both lines read 诸事不宜;
+//   ruinous one forbids everything but the small affairs of worship and cleansing
+//   (祭祀 解除 沐浴 理发 扫舍 拆卸 伐木), which stay in 宜 when the day seeks them;
 // - 四离 and 四绝 days allow only 祭祀 解除 沐浴 理发 扫舍 拆卸 伐木 and avoid all else,
 //   virtue or not; 四废 forbids what the table says, virtue or not;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
-//   余事勿取.
+//   余事勿取; a 忌 line that would name half the affairs or more reads 诸事不宜
+//   (the sets keep every affair, for the search).
 
 #include <cstdint>
 #include <string>
@@ -42,7 +44,7 @@ struct DayAdvice {
   ActivitySet suits = 0;
   ActivitySet avoids = 0;
   bool nothingSuits = false;  // 宜 reads 诸事不宜
-  bool allAvoided = false;    // 忌 reads 诸事不宜
+  bool allAvoided = false;    // everything outside 宜 is forbidden
   std::string yi;             // the 宜 line
   std::string ji;             // the 忌 line
 };
