@@ -219,9 +219,9 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
-  // The small affairs of cleansing and worship that the heavy harms spare.
+  // The small affairs of worship, cleansing and mending that the heavy harms spare.
   ActivitySet spared = 0;
-  for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "拆卸", "伐木"})
+  for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"})
     if (int i = activityIndex(name); i >= 0) spared |= bit(i);
   const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
 

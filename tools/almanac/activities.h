@@ -13,8 +13,9 @@
 // - a 破日 suits only what seeks 月破 (拆卸) and its 忌 reads 诸事不宜;
 // - the monthly harms are graded by month, officer day and virtue (grading.h); a
 //   ruinous one forbids everything but the small affairs of worship and cleansing
-//   (祭祀 解除 沐浴 理发 扫舍 拆卸 伐木), which stay in 宜 when the day seeks them;
-// - 四离 and 四绝 days allow only 祭祀 解除 沐浴 理发 扫舍 拆卸 伐木 and avoid all else,
+//   (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木), which stay in 宜
+//   when the day seeks them;
+// - 四离 and 四绝 days allow only those small affairs and avoid all else,
 //   virtue or not; 四废 forbids what the table says, virtue or not;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
 //   余事勿取; a 忌 line that would name half the affairs or more reads 诸事不宜
