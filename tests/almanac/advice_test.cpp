@@ -170,6 +170,24 @@ TEST(Combining, TheDaysThatPartTheSeasonsAllowOnlyTheSmallAffairs) {
   EXPECT_FALSE(avoidsOn(adviceOn(dayIn(3, {0, 6}, 6)), "出行")) << "清明 is no such term";
 }
 
+TEST(Combining, TheSolsticesAndEquinoxesMarkNoGreatAffair) {
+  // 寅月 丙子: 开日 with 月德, which suits marriage and trade on an ordinary day.
+  DayContext plain = dayIn(2, {2, 0});
+  ASSERT_TRUE(suitsOn(adviceOn(plain), "嫁娶"));
+  for (int term : {5, 11, 17, 23}) {
+    DayContext onTerm = plain;
+    onTerm.termToday = term;
+    DayAdvice a = adviceOn(onTerm);
+    EXPECT_FALSE(suitsOn(a, "嫁娶")) << term;
+    EXPECT_FALSE(avoidsOn(a, "嫁娶")) << "withheld, not forbidden";
+    EXPECT_FALSE(suitsOn(a, "移徙"));
+    EXPECT_TRUE(suitsOn(a, "祭祀")) << a.yi;
+  }
+  DayContext onQingMing = plain;
+  onQingMing.termToday = 6;
+  EXPECT_TRUE(suitsOn(adviceOn(onQingMing), "嫁娶"));
+}
+
 TEST(Combining, OfficerDaysWithholdWithoutForbidding) {
   // 卯月 庚寅: 闭日 with 归忌; 移徙 shuns both and 归忌 forbids it (归忌 bars moving
   // and coming home, not marriage); 开市, shunning only the 闭日, is neither suitable

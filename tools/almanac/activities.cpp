@@ -238,6 +238,15 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     a.suits &= spared;
     a.avoids = (a.avoids | all) & ~spared;
   }
+  // On the solstices and equinoxes yin and yang contend: even a good day is not marked
+  // for the great affairs of office, marriage, moving, trade and the hunt.
+  if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {
+    for (const char* name : {"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "开市", "立卷", "交易",
+                             "捕捉", "畋猎"})
+      if (int i = activityIndex(name); i >= 0) a.suits &= ~bit(i);
+    if (t == 23)
+      if (int i = activityIndex("伐木"); i >= 0) a.suits &= ~bit(i);
+  }
   a.nothingSuits = a.suits == 0;
   const int count = std::popcount(a.suits);
   if (a.nothingSuits)

@@ -17,6 +17,8 @@
 //   when the day seeks them;
 // - 四离 and 四绝 days allow only those small affairs and avoid all else,
 //   virtue or not; 四废 forbids what the table says, virtue or not;
+// - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
+//   on 冬至 felling too) are not marked suitable;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
 //   余事勿取; a 忌 line that would name half the affairs or more reads 诸事不宜
 //   (the sets keep every affair, for the search).

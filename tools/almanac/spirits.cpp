@@ -174,8 +174,8 @@ bool isYearSpirit(Spirit spirit) {
   return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo;
 }
 
-DayContext contextOf(const DayPillars& p, int termTomorrow) {
-  return {p.year, p.month, p.day, termTomorrow};
+DayContext contextOf(const DayPillars& p, int termTomorrow, int termToday) {
+  return {p.year, p.month, p.day, termTomorrow, termToday};
 }
 
 bool DaySpirits::has(Spirit s) const {

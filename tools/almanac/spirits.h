@@ -151,11 +151,12 @@ bool isYearSpirit(Spirit spirit);
 struct DayContext {
   Pillar year, month, day;
   int termTomorrow = -1;  // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
+  int termToday = -1;     // the solar term of the day itself, or -1
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };
 
-DayContext contextOf(const DayPillars& pillars, int termTomorrow = -1);
+DayContext contextOf(const DayPillars& pillars, int termTomorrow = -1, int termToday = -1);
 
 struct DaySpirits {
   Officer officer;
