@@ -1,10 +1,12 @@
 // "黄道吉日" and "本日吉日": each opens a new, empty almanac window beside the main
 // window without waiting. The slot holds the newest window; it clears itself when that
-// window closes and frees itself.
+// window closes and frees itself. "择吉日" opens the good-day search with the animal of
+// the main window's subject, when one was captured.
 #include <QPointer>
 
 #include "app/commands.h"
 #include "app/main_host.h"
+#include "readings/almanac_search_window.h"
 #include "readings/almanac_window.h"
 
 namespace lumo {
@@ -13,8 +15,12 @@ namespace {
 QPointer<TFormHuangdao> g_almanacWindow;
 
 void openAlmanacWindow(MainHost& host) {
-  g_almanacWindow = new TFormHuangdao(host.window());
+  g_almanacWindow = new TFormHuangdao(host.window(), host.subject().zodiac);
   g_almanacWindow->show();
+}
+
+void openSearchWindow(MainHost& host) {
+  (new TFormZeri(host.window(), host.subject().zodiac))->show();
 }
 
 }  // namespace
@@ -22,6 +28,7 @@ void openAlmanacWindow(MainHost& host) {
 void registerAlmanacCommands(CommandRegistry& r) {
   r.add("黄道吉日", openAlmanacWindow);
   r.add("本日吉日", openAlmanacWindow);
+  r.add("择吉日", openSearchWindow);
 }
 
 }  // namespace lumo

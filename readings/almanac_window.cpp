@@ -11,6 +11,7 @@
 #include "app/notice_box.h"
 #include "readings/almanac_day.h"
 #include "readings/almanac_glossary.h"
+#include "readings/almanac_search_window.h"
 
 namespace lumo {
 namespace {
@@ -28,7 +29,8 @@ QComboBox* numberBox(QWidget* parent, const char* name, int first, int last, int
 
 }  // namespace
 
-TFormHuangdao::TFormHuangdao(QWidget* parent) : QWidget(parent, Qt::Window) {
+TFormHuangdao::TFormHuangdao(QWidget* parent, std::string zodiac)
+    : QWidget(parent, Qt::Window), m_zodiac(std::move(zodiac)) {
   setObjectName("TFormHuangdao");
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QStringLiteral("黄道吉日"));
@@ -65,8 +67,12 @@ QWidget* TFormHuangdao::buildChoiceRow() {
   close->setObjectName("BtnClose");
   connect(calculate, &QPushButton::clicked, this, [this] { this->calculate(); });
   connect(close, &QPushButton::clicked, this, &QWidget::close);
+  auto* search = new QPushButton(QStringLiteral("择吉日"), row);
+  search->setObjectName("BtnZeri");
+  connect(search, &QPushButton::clicked, this, [this] { (new TFormZeri(parentWidget(), m_zodiac))->show(); });
   layout->addStretch(1);
   layout->addWidget(calculate);
+  layout->addWidget(search);
   layout->addWidget(close);
   return row;
 }

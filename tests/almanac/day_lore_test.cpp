@@ -17,11 +17,11 @@ TEST(FetalGod, PlacesOfKnownDays) {
   EXPECT_EQ(fetalGodPlace(named(2, 2)), "厨灶炉外正南");   // 丙寅
   EXPECT_EQ(fetalGodPlace(named(6, 6)), "占碓磨外正南");   // 庚午: 碓 is already in 碓磨
   EXPECT_EQ(fetalGodPlace(named(0, 10)), "门鸡栖外西南");  // 甲戌
-  EXPECT_EQ(fetalGodPlace(named(5, 3)), "大门外正西");     // 己卯
+  EXPECT_EQ(fetalGodPlace(named(5, 3)), "占大门外正西");     // 己卯
   EXPECT_EQ(fetalGodPlace(named(9, 5)), "占房床房内北");   // 癸巳, first day inside the room
   EXPECT_EQ(fetalGodPlace(named(9, 3)), "房床门房内西");   // 癸卯
   EXPECT_EQ(fetalGodPlace(named(4, 8)), "房床炉房内中");   // 戊申, last day inside
-  EXPECT_EQ(fetalGodPlace(named(5, 9)), "大门外东北");     // 己酉
+  EXPECT_EQ(fetalGodPlace(named(5, 9)), "占大门外东北");     // 己酉
   EXPECT_EQ(fetalGodPlace(named(9, 11)), "占房床外东南");  // 癸亥
 }
 
@@ -57,13 +57,15 @@ TEST(FetalGod, EveryPlaceTakesARunOfDays) {
   EXPECT_EQ(texts.size(), 60u);
 }
 
-TEST(Clash, AnimalPillarAndSha) {
-  EXPECT_EQ(clashText(named(0, 0)), "冲马(庚午)煞南");   // 甲子
-  EXPECT_EQ(clashText(named(4, 0)), "冲马(甲午)煞南");   // 戊子
-  EXPECT_EQ(clashText(named(5, 3)), "冲鸡(乙酉)煞西");   // 己卯
-  EXPECT_EQ(clashText(named(2, 6)), "冲鼠(壬子)煞北");   // 丙午
-  EXPECT_EQ(clashText(named(3, 9)), "冲兔(癸卯)煞东");   // 丁酉
-  EXPECT_EQ(clashText(named(9, 11)), "冲蛇(己巳)煞西");  // 癸亥, across the end of the cycle
+TEST(Clash, TheClashedStemIsTheOneTheDayStemOvercomes) {
+  EXPECT_EQ(clashText(named(0, 0)), "冲马(戊午)煞南");   // 甲子: wood overcomes earth
+  EXPECT_EQ(clashText(named(3, 5)), "冲猪(辛亥)煞东");   // 丁巳: fire overcomes metal
+  EXPECT_EQ(clashText(named(4, 0)), "冲马(壬午)煞南");   // 戊子
+  EXPECT_EQ(clashText(named(5, 3)), "冲鸡(癸酉)煞西");   // 己卯
+  EXPECT_EQ(clashText(named(2, 6)), "冲鼠(庚子)煞北");   // 丙午
+  EXPECT_EQ(clashText(named(3, 9)), "冲兔(辛卯)煞东");   // 丁酉
+  EXPECT_EQ(clashText(named(6, 8)), "冲虎(甲寅)煞南");   // 庚申: metal overcomes wood
+  EXPECT_EQ(clashText(named(9, 11)), "冲蛇(丁巳)煞西");  // 癸亥: water overcomes fire
 }
 
 TEST(Pengzu, StemTabooThenBranchTaboo) {

@@ -2,11 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "calendar/date_serial.h"
-#include "tools/almanac/activities.h"
 
 namespace lumo::almanac {
 namespace {
@@ -54,7 +54,7 @@ TEST(RoadSpirits, QingLongStartsWhereTheMonthSays) {
   for (int m = 0; m < 12; ++m) EXPECT_EQ(roadSpiritOf(m, qingLongBranch[m]), RoadSpirit::QingLong) << m;
   std::string order;
   for (int b = 0; b < 12; ++b) order += roadSpiritName(roadSpiritOf(2, b));
-  EXPECT_EQ(order, "青龙明堂天刑朱雀金匮天德白虎玉堂天牢玄武司命勾陈");
+  EXPECT_EQ(order, "青龙明堂天刑朱雀金匮宝光白虎玉堂天牢玄武司命勾陈");
   int yellow = 0;
   for (int b = 0; b < 12; ++b) yellow += isYellowRoad(roadSpiritOf(5, b));
   EXPECT_EQ(yellow, 6);
@@ -129,47 +129,74 @@ TEST(TermSpirits, SiLiAndSiJueComeTheDayBefore) {
   EXPECT_FALSE(spiritsOf(before).has(Spirit::SiJue));
 }
 
-TEST(Advice, PoDayAllowsOnlyDemolition) {
-  DayContext c = dayIn(2, {2, 8});  // 寅月 丙申: 破日
-  DayAdvice a = adviceFor(c, spiritsOf(c));
-  EXPECT_EQ(a.yi, "拆卸 余事勿取");
-  EXPECT_EQ(a.ji, "诸事不宜");
+TEST(MonthSpirits, TianHuoStepsBackThreeBranchesAMonth) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 0})).has(Spirit::TianHuo));   // 正月 子
+  EXPECT_TRUE(spiritsOf(dayIn(3, {7, 9})).has(Spirit::TianHuo));   // 二月 酉
+  EXPECT_TRUE(spiritsOf(dayIn(9, {9, 3})).has(Spirit::TianHuo));   // 八月 卯 (1936-09-18 癸卯)
+  EXPECT_TRUE(spiritsOf(dayIn(1, {7, 3})).has(Spirit::TianHuo));   // 十二月 卯 (2001-01-28 辛卯)
+  EXPECT_FALSE(spiritsOf(dayIn(1, {9, 9})).has(Spirit::TianHuo));  // 十二月 酉
 }
 
-TEST(Advice, SuiPoDayForbidsTheGreatAffairs) {
-  DayContext c = dayIn(2, {4, 10}, {0, 4});  // 甲辰年 寅月 戊戌: 岁破, a 成日
-  DayAdvice a = adviceFor(c, spiritsOf(c));
-  EXPECT_EQ(a.yi, "诸事不宜");
-  EXPECT_EQ(a.suits, 0u);
-  for (Activity act : {Activity::JiaQu, Activity::AnZang, Activity::KaiShi, Activity::DongTu})
-    EXPECT_TRUE(a.avoids & bit(act)) << activityName(act);
+TEST(MonthSpirits, TianCangStepsBackAndSiQiFollowsTheMonth) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 2})).has(Spirit::TianCang));  // 正月 寅
+  EXPECT_TRUE(spiritsOf(dayIn(1, {7, 3})).has(Spirit::TianCang));  // 十二月 卯 (2001-01-28)
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 6})).has(Spirit::SiQi));      // 正月 午 (2020-02-21 甲午)
+  EXPECT_FALSE(spiritsOf(dayIn(3, {0, 6})).has(Spirit::SiQi));
+  for (int i = 0; i < kSpiritCount; ++i) EXPECT_NE(spiritName(static_cast<Spirit>(i)), nullptr) << i;
 }
 
-TEST(Advice, SuitsAndAvoidsNeverOverlapAndPengzuHolds) {
-  for (int m = 0; m < 12; ++m)
+TEST(MarriageSpirits, BuJiangPairsAStemBeforeTheYanWithABranchAfterIt) {
+  // 寅月, 月厌 戌: stems 丙丁己庚辛 with branches 亥子丑寅卯.
+  const std::vector<std::string> first = {"丙子", "丁丑", "庚寅", "辛卯", "丁亥", "庚子", "辛丑",
+                                          "己卯", "己亥", "丙寅", "丁卯", "辛亥", "己丑"};
+  std::vector<std::string> got = daysWith(Spirit::BuJiang, 2);
+  EXPECT_EQ(got.size(), first.size());
+  for (const std::string& d : first) EXPECT_NE(std::find(got.begin(), got.end(), d), got.end()) << d;
+  // 卯月, 月厌 酉: 乙 now stands before it, 辛 behind; the branches run 戌 to 寅.
+  std::vector<std::string> second = daysWith(Spirit::BuJiang, 3);
+  EXPECT_NE(std::find(second.begin(), second.end(), "乙丑"), second.end());
+  EXPECT_NE(std::find(second.begin(), second.end(), "庚戌"), second.end());
+  EXPECT_EQ(std::find(second.begin(), second.end(), "辛卯"), second.end());
+  EXPECT_EQ(std::find(second.begin(), second.end(), "丙辰"), second.end()) << "厌对 is never 不将";
+  // Every month: about a dozen days, never on 月厌 or 厌对 themselves.
+  for (int m = 0; m < 12; ++m) {
+    const std::size_t count = daysWith(Spirit::BuJiang, m).size();
+    EXPECT_GE(count, 10u) << m;
+    EXPECT_LE(count, 15u) << m;
     for (int c = 0; c < 60; ++c) {
-      DayContext ctx = dayIn(m, pillarOfCycle(c), pillarOfCycle(c * 7 % 60));
-      DayAdvice a = adviceFor(ctx, spiritsOf(ctx));
-      ASSERT_EQ(a.suits & a.avoids, 0u) << m << " " << c;
-      ASSERT_FALSE(a.yi.empty());
-      ASSERT_FALSE(a.ji.empty());
-      ActivitySet forbidden = 0;
-      if (ctx.day.branch == 11) forbidden |= bit(Activity::JiaQu);  // 亥不嫁娶
-      if (ctx.day.branch == 2) forbidden |= bit(Activity::JiSi);    // 寅不祭祀
-      if (ctx.day.stem == 1) forbidden |= bit(Activity::ZaiZhong);  // 乙不栽植
-      ASSERT_EQ(a.suits & forbidden, 0u) << m << " " << c;
+      DaySpirits d = spiritsOf(dayIn(m, pillarOfCycle(c)));
+      if (d.has(Spirit::YueYan) || d.has(Spirit::YanDui)) EXPECT_FALSE(d.has(Spirit::BuJiang)) << m << " " << c;
     }
+  }
 }
 
-TEST(Advice, ChengDayWelcomesWeddingsWhenNothingForbidsThem) {
-  // 酉月 丁巳 of a 甲辰 year: 成日 with 天喜; no spirit of the day speaks against 嫁娶.
-  DayContext c = dayIn(9, {3, 5}, {0, 4});
-  DaySpirits s = spiritsOf(c);
-  ASSERT_EQ(s.officer, Officer::Cheng);
-  ASSERT_TRUE(s.has(Spirit::TianXi));
-  DayAdvice a = adviceFor(c, s);
-  EXPECT_TRUE(a.suits & bit(Activity::JiaQu)) << a.yi << " / " << a.ji;
-  EXPECT_TRUE(a.suits & bit(Activity::KaiShi));
+TEST(MonthSpirits, JiuKongClashesTheStoreOfTheMonthGroup) {
+  // 寅月 满日 辰, 申月 满日 戌, 子月 开日 戌, 巳月 月厌 未, 辰月 破日 戌.
+  EXPECT_TRUE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(8, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(0, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {1, 7})).has(Spirit::JiuKong));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 10})).has(Spirit::JiuKong));
+  EXPECT_FALSE(isLucky(Spirit::JiuKong));
+}
+
+TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
+  EXPECT_TRUE(spiritsOf(dayIn(2, {1, 1})).has(Spirit::TianZei));   // 正月 丑
+  EXPECT_TRUE(spiritsOf(dayIn(0, {1, 3})).has(Spirit::TianZei));   // 冬月 卯 (2024-12-17 乙卯)
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::TianZei));  // 正月 辰
+  EXPECT_TRUE(isYearSpirit(Spirit::SuiPo));
+  EXPECT_FALSE(isYearSpirit(Spirit::YuePo));
+}
+
+TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
+  EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
+  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);
+  EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));  // 乙酉 (2024-09-18)
+  EXPECT_TRUE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFeiDui));  // 丙寅
+  EXPECT_FALSE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFei));
+  EXPECT_TRUE(isLucky(Spirit::MingFeiDui));
+  EXPECT_FALSE(isLucky(Spirit::SuiPo));
 }
 
 }  // namespace

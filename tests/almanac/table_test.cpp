@@ -63,9 +63,8 @@ TEST_F(FullTable, NoFieldIsEmptyOrBreaksTheFile) {
 
 TEST_F(FullTable, AdviceUsesTheGlossaryAndNeverContradictsItself) {
   std::set<std::string> glossary = glossaryTerms();
-  ASSERT_EQ(glossary.size(), 32u);
-  for (int i = 0; i < kActivityCount; ++i)
-    EXPECT_TRUE(glossary.count(activityName(static_cast<Activity>(i))));
+  ASSERT_EQ(glossary.size(), static_cast<size_t>(activityCount()));
+  for (int i = 0; i < activityCount(); ++i) EXPECT_TRUE(glossary.count(activityName(i))) << activityName(i);
   for (const AlmanacRow& r : *rows_) {
     std::set<std::string> yi;
     for (const std::string& w : words(r.yi)) {
@@ -74,7 +73,7 @@ TEST_F(FullTable, AdviceUsesTheGlossaryAndNeverContradictsItself) {
       yi.insert(w);
     }
     for (const std::string& w : words(r.ji)) {
-      if (w == "诸事不宜") continue;
+      if (w == "诸事不宜" || w == "无") continue;
       ASSERT_TRUE(glossary.count(w)) << r.gn << " " << w;
       ASSERT_FALSE(yi.count(w)) << r.gn << " " << w;
     }
@@ -107,11 +106,35 @@ TEST_F(FullTable, KnownDays) {
   const AlmanacRow& founding = row(1949, 10, 1);
   EXPECT_EQ(founding.suici, "己丑年 癸酉月 甲子日");
   EXPECT_EQ(founding.tszf, "占门碓外东南");
-  EXPECT_EQ(founding.cong, "冲马(庚午)煞南");
+  EXPECT_EQ(founding.cong, "冲马(戊午)煞南");
   EXPECT_EQ(founding.wuhang, "海中金 平日");
   EXPECT_EQ(row(2000, 1, 1).suici, "己卯年 丙子月 戊午日");
+  const AlmanacRow& dingSi = row(2026, 2, 12);
+  EXPECT_EQ(dingSi.suici, "丙午年 庚寅月 丁巳日");
+  EXPECT_EQ(dingSi.cong, "冲猪(辛亥)煞东");
+  EXPECT_EQ(dingSi.tszf, "仓库床外正东");
+  EXPECT_EQ(row(2026, 1, 5).tszf, "占大门外正西");  // 己卯
+  EXPECT_EQ(row(2026, 1, 5).cong, "冲鸡(癸酉)煞西");
   EXPECT_NE(row(2024, 2, 3).xsyq.find("四绝"), std::string::npos);   // 立春 2024-02-04
   EXPECT_NE(row(2024, 3, 19).xsyq.find("四离"), std::string::npos);  // 春分 2024-03-20
+}
+
+// The spirits of days as the common almanacs print them (the year's own spirits stay
+// in the year's table).
+TEST_F(FullTable, SpiritsOfKnownDays) {
+  EXPECT_EQ(row(2024, 9, 21).jsyq, "时德 民日 阳德 玉宇 司命");
+  EXPECT_EQ(row(2024, 12, 17).jsyq, "四相 民日 五合 鸣吠对 玉堂");
+  const std::string hard = row(2024, 12, 17).xsyq;
+  for (const char* s : {"天罡", "死神", "月刑", "天吏", "致死", "天贼"})
+    EXPECT_NE(hard.find(s), std::string::npos) << s << " in " << hard;
+  EXPECT_EQ(row(2018, 10, 18).jsyq, "天恩 四相 母仓 玉宇 不将");  // no 岁德合
+  EXPECT_EQ(row(2025, 6, 30).jsyq, "官日 阳德 金堂 鸣吠 司命");    // no 岁德
+  EXPECT_EQ(row(2017, 12, 6).xsyq.find("岁破"), std::string::npos);
+  // 2024-12-17 (子月 平日, 月刑 and 天吏) is one of the classic's days on which nothing is
+  // done but worship and mending: 宜 祭祀 (sought by 四相) and 平治道涂 (a 平日; 月刑
+  // spares the roads but not the walls), 忌 诸事不宜.
+  EXPECT_EQ(row(2024, 12, 17).yi, "祭祀 平治道涂 余事勿取");
+  EXPECT_EQ(row(2024, 12, 17).ji, "诸事不宜");
 }
 
 TEST_F(FullTable, TsvHasAHeaderAndElevenColumnsALine) {

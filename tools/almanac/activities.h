@@ -1,82 +1,68 @@
 #pragma once
-// What a day suits (宜) and what it should avoid (忌).
+// What a day suits (宜) and what it should avoid (忌), by the rules of the classic almanac.
 //
-// Each officer brings its own list of suitable and unsuitable affairs; the road spirit
-// and every 神煞 of the day add to them, and so do the branch and stem taboos of 彭祖
-// (寅 no 祭祀, 巳 no 出行, 午 no 上梁, 申 no 安床, 亥 no 嫁娶, 乙 no 栽种). An affair that
-// anything forbids is not suitable. A day with 天德, 月德 (or their 合) or 天赦 is
-// spared the lesser harms of 月煞 劫煞 灾煞 天吏 致死 大时 五虚 游祸 天贼 河魁
-// 天罡.
+// The rules are data (tools/almanac/data/yongshi.tsv): for every affair the marks it
+// seeks and the marks it shuns, a mark being a spirit, an officer day, or a stem or
+// branch day. An affair suits a day that carries a mark it seeks and none it shuns; it
+// is avoided (written under 忌) on a day that carries a mark it shuns, except for the
+// officer days that the table lets only withhold an affair from 宜.
 //
-// Heavy days:
-//   破日 (月破)            宜 拆卸 余事勿取, 忌 诸事不宜;
-//   岁破                   宜 诸事不宜, and the great affairs are forbidden;
-//   四废, 受死             only 祭祀 解除 拆卸 修坟 may stay suitable, the great
-//                          affairs are forbidden.
-// A list of two or fewer suitable affairs ends in 余事勿取; none at all reads 诸事不宜.
+// How they combine (宜忌等第):
+// - a day of virtue (天德 月德 or their 合, 天赦, 天愿) sets aside the lesser harms
+//   that the table names (吉足胜凶: the day follows what it suits);
+// - a 破日 suits only what seeks 月破 (拆卸) and its 忌 reads 诸事不宜;
+// - the monthly harms are graded by month, officer day and virtue (grading.h); a
+//   ruinous one forbids everything but the small affairs of worship and cleansing
+//   (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木), which stay in 宜
+//   when the day seeks them;
+// - 四离 and 四绝 days allow only those small affairs and avoid all else,
+//   virtue or not; 四废 forbids what the table says, virtue or not;
+// - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
+//   on 冬至 felling too) are not marked suitable;
+// - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
+//   余事勿取; a 忌 line that would name half the affairs or more reads 诸事不宜
+//   (the sets keep every affair, for the search).
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "tools/almanac/spirits.h"
 
 namespace lumo::almanac {
 
-// The affairs of the almanac, in the order they are listed.
-enum class Activity {
-  JiSi,
-  QiFu,
-  QiuSi,
-  ZhaiJiao,
-  KaiGuang,
-  GuanJi,
-  DingMeng,
-  NaCai,
-  JiaQu,
-  ChuXing,
-  FuRen,
-  YiXi,
-  RuZhai,
-  AnChuang,
-  JieChu,
-  XiuZao,
-  DongTu,
-  QiJi,
-  ShangLiang,
-  AnMen,
-  ChaiXie,
-  GuaBian,
-  KaiShi,
-  LiJuan,
-  JiaoYi,
-  NaCaiWealth,
-  ZaiZhong,
-  PoTu,
-  XiuFen,
-  RuLian,
-  YiJiu,
-  AnZang,
-};
-inline constexpr int kActivityCount = static_cast<int>(Activity::AnZang) + 1;
+// Affairs are numbered in the almanac's listing order, as the rule table gives them.
+int activityCount();
+const std::string& activityName(int activity);
+int activityIndex(std::string_view name);  // -1 for a name the table lacks
 
-const char* activityName(Activity activity);
-
-// A set of activities, one bit each.
-using ActivitySet = std::uint32_t;
-constexpr ActivitySet bit(Activity a) {
-  return ActivitySet{1} << static_cast<int>(a);
+// A set of affairs, one bit each (the table holds fewer than 64).
+using ActivitySet = std::uint64_t;
+inline ActivitySet bit(int activity) {
+  return ActivitySet{1} << activity;
 }
 
 struct DayAdvice {
   ActivitySet suits = 0;
   ActivitySet avoids = 0;
-  std::string yi;  // the 宜 line
-  std::string ji;  // the 忌 line
+  bool nothingSuits = false;  // 宜 reads 诸事不宜
+  bool allAvoided = false;    // everything outside 宜 is forbidden
+  std::string yi;             // the 宜 line
+  std::string ji;             // the 忌 line
 };
 
 DayAdvice adviceFor(const DayContext& day, const DaySpirits& spirits);
 
-// Blank-separated names of the set, in list order.
+// Blank-separated names of the set, in listing order.
 std::string activityList(ActivitySet set);
+
+// The rule table's text, parsed; throws std::runtime_error on a malformed line or an
+// unknown mark name, with the line's number.
+struct AffairRule {
+  std::string name;
+  std::vector<std::string> seeks, shuns;  // marks after the groups are opened
+};
+std::vector<AffairRule> parseRules(std::string_view text);
 
 }  // namespace lumo::almanac

@@ -39,7 +39,7 @@ const char* const kShaDirection[4] = {"南", "东", "北", "西"};  // by harmon
 std::string fetalGodThing(const Pillar& day) {
   std::string stem = kStemThing[day.stem % 5];
   std::string branch = kBranchThing[day.branch % 6];
-  if (stem == "门" && branch == "门") return "大门";
+  if (stem == "门" && branch == "门") return "占大门";
   if (stem == "门" && branch == "栖") return "门鸡栖";
   std::string thing = stem.find(branch) == std::string::npos ? stem + branch : stem;
   // Every thing name is made of three-byte characters; two characters take "占".
@@ -61,7 +61,9 @@ std::string fetalGodPlace(const Pillar& day) {
 }
 
 std::string clashText(const Pillar& day) {
-  Pillar clashed = pillarOfCycle(day.cycle() + 6);
+  // The clashed branch is six on; its stem is the one the day's stem overcomes (four on,
+  // 甲 overcomes 戊), which keeps the pair a pillar of the cycle.
+  Pillar clashed{(day.stem + 4) % 10, (day.branch + 6) % 12};
   return std::string("冲") + kAnimals[clashed.branch] + "(" + clashed.name() + ")煞" +
          kShaDirection[harmonyGroup(day.branch)];
 }

@@ -10,18 +10,26 @@
 //   rather than a stem, so no day carries it or its 合;
 //   月德 by g: 壬 庚 丙 甲; 月德合: 丁 乙 辛 己; 月空: 丙 甲 壬 庚;
 //   岁德: the year stem in a yang year, its partner (+5) in a yin year; 岁德合: 岁德 + 5;
-//   天赦 春戊寅 夏甲午 秋戊申 冬甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
+//   天赦 春戊寅 夏甲午 秋戊申 冬甲子; 天愿 正乙亥 二甲戌 三乙酉 四丙申 五丁未 六戊午
+//   七己巳 八庚辰 九辛卯 十壬寅 十一癸丑 十二甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
 //   月恩 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛;
 //   四相 春丙丁 夏戊己 秋壬癸 冬甲乙; 时德 春午 夏辰 秋子 冬寅;
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
 //   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
-//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 六合 the branch in 六合 with m; 三合 the other
+//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with m; 三合 the other
 //   two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating);
 //   益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back in
 //   turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰,
 //   敬安 正未, 普护 正申, 福生 正酉;
-//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日.
+//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日;
+//   不将 (阴阳不将, the marriage days): the stems sit on the branches 甲卯 乙辰 丙午 丁未
+//   戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind it (counting back
+//   towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits
+//   厌前 and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are
+//   丙丁己庚辛 on 亥子丑寅卯;
+//   鸣吠 庚午 壬申 癸酉 壬午 甲申 乙酉 丙申 丁酉 壬寅 丙午 己酉 庚申 辛酉 (for burial);
+//   鸣吠对 丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯 (for breaking ground).
 // Unlucky:
 //   岁破 db clashes the year branch; 月破 and 大耗 db clashes m; 小耗 m+5 (执日);
 //   月建 db = m;
@@ -33,12 +41,14 @@
 //   四穷 春乙亥 夏丁亥 秋辛亥 冬癸亥; 四耗 春壬子 夏乙卯 秋戊午 冬辛酉;
 //   四击 春戌 夏丑 秋辰 冬未; 五虚 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌; 五离 申酉日;
 //   血支 m−1; 血忌 = 续世; 游祸 正巳 二寅 三亥 四申 (repeating);
-//   天贼 正辰, five branches on each month; 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
+//   天贼 the 收日 of 月厌 counted as the yin builder, backwards: 月厌 + 3 (正丑, 冬月卯); 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
 //   九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳 五子
 //   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
 //   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
 //   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
-//   天火 正子, three branches on each month; 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑.
+//   天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑;
+//   九空 the clash of the group's store (库): by g 戌 未 辰 丑 (寅申月 the 满日, 子午卯酉月
+//   the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日).
 
 #include "tools/almanac/spirits.h"
 
@@ -56,21 +66,25 @@ int mod(int a, int n) {
 
 const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "定", "执",
                                                   "破", "危", "成", "收", "开", "闭"};
-const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "天德",
+// The sixth road spirit is 天德 in the classic; the almanac writes 宝光 so that it is not
+// taken for the virtue 天德.
+const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天恩", "月恩", "四相", "时德", "王日",
-    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓",
+    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
+    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓", "天仓",
     "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
-    "益后", "续世",   "解神", "除神",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
+    "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死神", "八专"};
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专", "九空"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
 constexpr std::array<int, 12> kTianDe = {3, -1, 8, 7, -1, 0, 9, -1, 2, 1, -1, 6};
 constexpr std::array<int, 12> kTianDeHe = {8, -1, 3, 2, -1, 5, 4, -1, 7, 6, -1, 1};
+// 天愿 as cycle indices (0 甲子) by month number.
+constexpr std::array<int, 12> kTianYuan = {11, 10, 21, 32, 43, 54, 5, 16, 27, 38, 49, 0};
 constexpr std::array<int, 12> kYueEn = {2, 3, 6, 5, 4, 7, 8, 9, 6, 1, 0, 7};
 constexpr std::array<int, 12> kWangWang = {2, 5, 8, 11, 3, 6, 9, 0, 4, 7, 10, 1};
 constexpr std::array<int, 12> kShouSi = {10, 4, 11, 5, 0, 6, 1, 7, 2, 8, 3, 9};
@@ -102,6 +116,12 @@ constexpr std::array<int, 4> kSiXiangStem = {2, 4, 8, 0};  // and the next stem
 constexpr std::array<int, 4> kShiDe = {6, 4, 0, 2};
 constexpr std::array<int, 4> kSiJiStrike = {10, 1, 4, 7};
 constexpr std::array<int, 4> kWuXuGroup = {1, 0, 3, 2};
+
+// The branch each stem sits on for 不将: 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑.
+constexpr std::array<int, 10> kStemSite = {3, 4, 6, 7, 2, 8, 9, 10, 0, 1};
+// 鸣吠 and 鸣吠对 as cycle indices (0 甲子).
+constexpr std::array<int, 13> kMingFei = {6, 8, 9, 18, 20, 21, 32, 33, 38, 42, 45, 56, 57};
+constexpr std::array<int, 10> kMingFeiDui = {2, 3, 12, 27, 30, 36, 39, 48, 50, 51};
 
 constexpr std::array<Pillar, 5> kBaZhuan = {{{0, 2}, {3, 7}, {5, 7}, {6, 8}, {9, 1}}};
 
@@ -147,11 +167,15 @@ const char* spiritName(Spirit spirit) {
 }
 
 bool isLucky(Spirit spirit) {
-  return static_cast<int>(spirit) <= static_cast<int>(Spirit::ChuShen);
+  return static_cast<int>(spirit) <= static_cast<int>(Spirit::MingFeiDui);
 }
 
-DayContext contextOf(const DayPillars& p, int termTomorrow) {
-  return {p.year, p.month, p.day, termTomorrow};
+bool isYearSpirit(Spirit spirit) {
+  return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo;
+}
+
+DayContext contextOf(const DayPillars& p, int termTomorrow, int termToday) {
+  return {p.year, p.month, p.day, termTomorrow, termToday};
 }
 
 bool DaySpirits::has(Spirit s) const {
@@ -182,6 +206,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::SuiDe, ds == suiDe);
   set(Spirit::SuiDeHe, ds == (suiDe + 5) % 10);
   set(Spirit::TianShe, isDay(kTianShe[s]));
+  set(Spirit::TianYuan, c.day.cycle() == kTianYuan[n]);
   set(Spirit::TianEn, inTianEn(c.day.cycle()));
   set(Spirit::YueEn, ds == kYueEn[n]);
   set(Spirit::SiXiang, ds == kSiXiangStem[s] || ds == kSiXiangStem[s] + 1);
@@ -202,6 +227,7 @@ DaySpirits spiritsOf(const DayContext& c) {
     static constexpr int kMuCang[4][4] = {{11, 0, -1, -1}, {2, 3, -1, -1}, {4, 10, 1, 7}, {8, 9, -1, -1}};
     set(Spirit::MuCang, std::find(std::begin(kMuCang[s]), std::end(kMuCang[s]), db) != std::end(kMuCang[s]));
   }
+  set(Spirit::TianCang, onBranch(2 - n));
   set(Spirit::YueKong, ds == kYueKong[g]);
   set(Spirit::LiuHe, onBranch(13 - m));
   set(Spirit::SanHe, db != m && harmonyGroup(db) == g);
@@ -218,6 +244,17 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::XuShi, onBranch(yiHou + 1));
   set(Spirit::JieShen, onBranch(8 + 2 * (n / 2)));
   set(Spirit::ChuShen, db == 8 || db == 9);
+  {
+    const int yan = mod(10 - n, 12);  // 月厌
+    const bool stemBefore = mod(yan - kStemSite[ds], 12) <= 5;
+    const int after = mod(db - yan, 12);
+    set(Spirit::BuJiang, stemBefore && after >= 1 && after <= 5);
+  }
+  auto inCycles = [&](const auto& list) {
+    return std::find(list.begin(), list.end(), c.day.cycle()) != list.end();
+  };
+  set(Spirit::MingFei, inCycles(kMingFei));
+  set(Spirit::MingFeiDui, inCycles(kMingFeiDui));
 
   set(Spirit::SuiPo, onBranch(c.year.branch + 6));
   set(Spirit::YuePo, onBranch(m + 6));
@@ -248,7 +285,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::XueZhi, onBranch(m - 1));
   set(Spirit::XueJi, onBranch(yiHou + 1));
   set(Spirit::YouHuo, db == std::array{5, 2, 11, 8}[n % 4]);
-  set(Spirit::TianZei, onBranch(4 + 5 * n));
+  set(Spirit::TianZei, onBranch(13 - n));
   set(Spirit::WangWang, db == kWangWang[n]);
   set(Spirit::GuiJi, db == std::array{2, 0, 1}[m % 3]);  // 仲 子卯午酉, 季 辰未戌丑, 孟 寅巳申亥
   set(Spirit::ShouSi, db == kShouSi[n]);
@@ -257,9 +294,11 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ChongRi, db == 5 || db == 11);
   set(Spirit::FuRi, ds == kFuRi[n][0] || ds == kFuRi[n][1]);
   set(Spirit::TuFu, db == kTuFu[n]);
-  set(Spirit::TianHuo, onBranch(3 * n));
+  set(Spirit::TianHuo, onBranch(-3 * n));
+  set(Spirit::SiQi, onBranch(m + 4));
   set(Spirit::SiShen, onBranch(m + 3));
   set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
+  set(Spirit::JiuKong, db == std::array{10, 7, 4, 1}[g]);
 
   DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
   for (int i = 0; i < kSpiritCount; ++i)

@@ -6,9 +6,9 @@
 // 危 成 收 开 闭 follow day by day. Because the month changes on the day of a 节, the
 // officer of that day repeats the one of the day before.
 //
-// Road spirits: 青龙 明堂 天刑 朱雀 金匮 天德 白虎 玉堂 天牢 玄武 司命 勾陈 in turn;
+// Road spirits: 青龙 明堂 天刑 朱雀 金匮 天德 (written 宝光) 白虎 玉堂 天牢 玄武 司命 勾陈 in turn;
 // 青龙 stands on 子 in the 寅申 months, 寅 in 卯酉, 辰 in 辰戌, 午 in 巳亥, 申 in 子午 and
-// 戌 in 丑未. 青龙 明堂 金匮 天德 玉堂 司命 are the yellow road.
+// 戌 in 丑未. 青龙 明堂 金匮 宝光 玉堂 司命 are the yellow road.
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
@@ -57,6 +57,7 @@ enum class Spirit {
   SuiDe,
   SuiDeHe,
   TianShe,
+  TianYuan,
   TianEn,
   YueEn,
   SiXiang,
@@ -74,6 +75,7 @@ enum class Spirit {
   TianMa,
   ShengQi,
   MuCang,
+  TianCang,
   YueKong,
   LiuHe,
   SanHe,
@@ -90,6 +92,9 @@ enum class Spirit {
   XuShi,
   JieShen,
   ChuShen,
+  BuJiang,
+  MingFei,
+  MingFeiDui,
   // unlucky
   SuiPo,
   YuePo,
@@ -129,23 +134,29 @@ enum class Spirit {
   FuRi,
   TuFu,
   TianHuo,
+  SiQi,
   SiShen,
   BaZhuan,
+  JiuKong,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::BaZhuan) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::JiuKong) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
+// The year's spirits (岁德 岁德合 岁破) weigh on the day's affairs but belong to the
+// year's table, not to the day's list of spirits.
+bool isYearSpirit(Spirit spirit);
 
 // What decides the spirits of a day.
 struct DayContext {
   Pillar year, month, day;
   int termTomorrow = -1;  // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
+  int termToday = -1;     // the solar term of the day itself, or -1
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };
 
-DayContext contextOf(const DayPillars& pillars, int termTomorrow = -1);
+DayContext contextOf(const DayPillars& pillars, int termTomorrow = -1, int termToday = -1);
 
 struct DaySpirits {
   Officer officer;

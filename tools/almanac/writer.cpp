@@ -23,7 +23,7 @@ std::string spiritList(const DaySpirits& d, bool lucky) {
     out += name;
   };
   for (Spirit s : d.spirits)
-    if (isLucky(s) == lucky) add(spiritName(s));
+    if (isLucky(s) == lucky && !isYearSpirit(s)) add(spiritName(s));
   if (isYellowRoad(d.road) == lucky) add(roadSpiritName(d.road));
   return out.empty() ? "无" : out;
 }
@@ -63,7 +63,7 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   rows.reserve(serialOf(last) - serialOf(first) + 1);
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
     DayPillars p = pillarsOf(terms.monthOf(serial), serial);
-    DayContext context = contextOf(p, terms.termOn(serial + 1));
+    DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 

@@ -1,0 +1,166 @@
+// The grades of the harms (rules in grading.h), after 《钦定协纪辨方书》 卷十 «宜忌等第»
+// (1739, public domain). Each harm falls on a fixed officer day in each month group, so
+// a rule names the month branches and the virtues that raise it. Branches: 子0 丑1 寅2
+// 卯3 辰4 巳5 午6 未7 申8 酉9 戌10 亥11.
+//
+//   劫煞 寅申月 (收日, 六合) lifted; 巳亥月 lifted with 月德 or 天德合; 辰戌丑未月 (除日)
+//        lifted with a virtue, else balanced; 子午卯酉月 (执日) balanced with 月德 or
+//        月德合, else usual.
+//   灾煞 寅申巳亥月 (开日) lifted with a virtue, else balanced; 辰戌丑未月 (满日) lifted
+//        with a virtue, else usual; on the 破日 of 子午卯酉月 the 破日 rule governs.
+//   月煞 卯酉月 (危日, 六合) lifted with 月德 or 天愿, else balanced; 子午月 (月害)
+//        balanced with 月德合, else usual; on the 闭日 of 寅申巳亥月 and the 平日 of
+//        辰戌丑未月 usual with a virtue, else ruinous.
+//   月刑 巳月 (平日) lifted with 月德 天德合 or 天愿, else balanced; 寅月 (平日), 辰酉亥月
+//        (建日), 丑戌月 (收日) balanced with a virtue, else usual; 子月 (平日), 卯月
+//        (收日), 未申月 (破日) usual with a virtue, else ruinous; in 午月 月厌 governs.
+//   月害 卯酉月 (除日), 丑未月 (执日) lifted with 天德 or 月德, else usual; 辰戌月 (闭日)
+//        balanced with 天德合 or 月德合, else usual.
+//   月厌 寅申月 (成日), 丑未月 (开日) lifted with 月德 天德合 or 月德合 (still forbidding
+//        travel, office, marriage, moving, healing and planting), else usual; 辰戌月
+//        (定日), 巳亥月 (满日) balanced with a virtue, else usual; 子午月 (建日) usual
+//        with 天赦, else ruinous; 卯酉月 (破日) ruinous. The 阴阳大防 and 小防 days are
+//        ruinous whatever the virtue.
+//   大时 寅申巳亥月 (除日), 辰戌月 (执日, 六合) lifted; 丑未月 (执日) lifted with 天德 or
+//        月德, else usual; 子午月 (收日) balanced with 月德合, 酉月 with 月德, else usual.
+//   天吏 寅申巳亥月 (危日) lifted with a virtue, else usual; 辰戌丑未月 (闭日) balanced
+//        with a virtue, 天赦 or 天愿, else usual; 子午卯酉月 (平日) balanced in 卯酉月 with
+//        月德 and in 午月 with 月德合, else usual.
+//   死气 lifted with a virtue, except in 辰戌月 where it meets 月厌; else usual.
+//   复日 重日 balanced with a virtue, 天赦 or 六合 (不忌亦不注宜); else usual.
+// "A virtue" is one of 天德 月德 天德合 月德合.
+
+#include "tools/almanac/grading.h"
+
+#include <algorithm>
+#include <initializer_list>
+
+namespace lumo::almanac {
+namespace {
+
+bool monthIn(int m, std::initializer_list<int> branches) {
+  return std::find(branches.begin(), branches.end(), m) != branches.end();
+}
+
+// 阴阳大防 and 小防: 月厌 days by month number (0 寅) as cycle indices (0 甲子), -1 none.
+constexpr int kDaFang[12] = {10, 21, -1, -1, 42, 53, 16, 27, -1, -1, 48, 59};
+constexpr int kXiaoFang[12] = {-1, 15, 4, 5, 54, -1, -1, 45, 34, 35, 24, -1};
+
+}  // namespace
+
+bool isGraded(Spirit s) {
+  switch (s) {
+    case Spirit::JieSha:
+    case Spirit::ZaiSha:
+    case Spirit::YueSha:
+    case Spirit::YueXing:
+    case Spirit::YueHai:
+    case Spirit::YueYan:
+    case Spirit::DaShi:
+    case Spirit::TianLi:
+    case Spirit::SiQi:
+    case Spirit::FuRi:
+    case Spirit::ChongRi:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
+  const int m = c.month.branch;
+  const int n = c.monthNumber();
+  const bool tianDe = d.has(Spirit::TianDe), yueDe = d.has(Spirit::YueDe);
+  const bool tianDeHe = d.has(Spirit::TianDeHe), yueDeHe = d.has(Spirit::YueDeHe);
+  const bool virtue = tianDe || yueDe || tianDeHe || yueDeHe;
+  const bool tianYuan = d.has(Spirit::TianYuan), tianShe = d.has(Spirit::TianShe);
+  const bool meng = monthIn(m, {2, 5, 8, 11}), zhong = monthIn(m, {0, 3, 6, 9});
+  auto pick = [](bool raised, Grade high, Grade low) { return raised ? high : low; };
+
+  std::vector<GradedHarm> out;
+  auto add = [&](Spirit s, Grade g, std::vector<const char*> still = {}) {
+    if (d.has(s)) out.push_back({s, g, std::move(still)});
+  };
+
+  if (monthIn(m, {2, 8}))
+    add(Spirit::JieSha, Grade::Lifted);
+  else if (monthIn(m, {5, 11}))
+    add(Spirit::JieSha, pick(yueDe || tianDeHe, Grade::Lifted, Grade::Usual));
+  else if (zhong)
+    add(Spirit::JieSha, pick(yueDe || yueDeHe, Grade::Balanced, Grade::Usual));
+  else
+    add(Spirit::JieSha, pick(virtue, Grade::Lifted, Grade::Balanced));
+
+  if (meng)
+    add(Spirit::ZaiSha, pick(virtue, Grade::Lifted, Grade::Balanced));
+  else if (!zhong)
+    add(Spirit::ZaiSha, pick(virtue, Grade::Lifted, Grade::Usual));
+  else
+    add(Spirit::ZaiSha, Grade::Usual);
+
+  if (monthIn(m, {3, 9}))
+    add(Spirit::YueSha, pick(yueDe || tianYuan, Grade::Lifted, Grade::Balanced));
+  else if (monthIn(m, {0, 6}))
+    add(Spirit::YueSha, pick(yueDeHe, Grade::Balanced, Grade::Usual));
+  else
+    add(Spirit::YueSha, pick(virtue, Grade::Usual, Grade::Ruinous));
+
+  if (m == 5)
+    add(Spirit::YueXing, pick(yueDe || tianDeHe || tianYuan, Grade::Lifted, Grade::Balanced));
+  else if (monthIn(m, {2, 4, 9, 11, 1, 10}))
+    add(Spirit::YueXing, pick(virtue, Grade::Balanced, Grade::Usual));
+  else if (monthIn(m, {0, 3, 7, 8}))
+    add(Spirit::YueXing, pick(virtue, Grade::Usual, Grade::Ruinous));
+  else
+    add(Spirit::YueXing, Grade::Usual);
+
+  if (monthIn(m, {3, 9, 1, 7}))
+    add(Spirit::YueHai, pick(tianDe || yueDe, Grade::Lifted, Grade::Usual));
+  else if (monthIn(m, {4, 10}))
+    add(Spirit::YueHai, pick(tianDeHe || yueDeHe, Grade::Balanced, Grade::Usual));
+  else
+    add(Spirit::YueHai, Grade::Usual);
+
+  const int cycle = c.day.cycle();
+  if (cycle == kDaFang[n] || cycle == kXiaoFang[n])
+    add(Spirit::YueYan, Grade::Ruinous);
+  else if (monthIn(m, {2, 8, 1, 7}))
+    add(Spirit::YueYan, pick(yueDe || tianDeHe || yueDeHe, Grade::Lifted, Grade::Usual),
+        {"出行", "赴任", "订盟", "纳采", "嫁娶", "求医", "移徙", "入宅", "栽种"});
+  else if (monthIn(m, {4, 10, 5, 11}))
+    add(Spirit::YueYan, pick(virtue, Grade::Balanced, Grade::Usual));
+  else if (monthIn(m, {0, 6}))
+    add(Spirit::YueYan, pick(tianShe, Grade::Usual, Grade::Ruinous));
+  else
+    add(Spirit::YueYan, Grade::Ruinous);
+
+  if (meng || monthIn(m, {4, 10}))
+    add(Spirit::DaShi, Grade::Lifted);
+  else if (monthIn(m, {1, 7}))
+    add(Spirit::DaShi, pick(tianDe || yueDe, Grade::Lifted, Grade::Usual));
+  else if (monthIn(m, {0, 6}))
+    add(Spirit::DaShi, pick(yueDeHe, Grade::Balanced, Grade::Usual));
+  else if (m == 9)
+    add(Spirit::DaShi, pick(yueDe, Grade::Balanced, Grade::Usual));
+  else
+    add(Spirit::DaShi, Grade::Usual);
+
+  if (meng)
+    add(Spirit::TianLi, pick(virtue, Grade::Lifted, Grade::Usual));
+  else if (!zhong)
+    add(Spirit::TianLi, pick(virtue || tianShe || tianYuan, Grade::Balanced, Grade::Usual));
+  else if (monthIn(m, {3, 9}))
+    add(Spirit::TianLi, pick(yueDe, Grade::Balanced, Grade::Usual));
+  else if (m == 6)
+    add(Spirit::TianLi, pick(yueDeHe, Grade::Balanced, Grade::Usual));
+  else
+    add(Spirit::TianLi, Grade::Usual);
+
+  add(Spirit::SiQi, pick(virtue && !d.has(Spirit::YueYan), Grade::Lifted, Grade::Usual));
+  const bool repeatLifted = virtue || tianShe || d.has(Spirit::LiuHe);
+  add(Spirit::FuRi, pick(repeatLifted, Grade::Balanced, Grade::Usual));
+  add(Spirit::ChongRi, pick(repeatLifted, Grade::Balanced, Grade::Usual));
+  return out;
+}
+
+}  // namespace lumo::almanac
