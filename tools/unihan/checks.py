@@ -74,6 +74,26 @@ def stroke_disagreements(word, data, chars):
     return out
 
 
+# The characters that come first in a naming run each carry a note of one or two
+# sentences; the recommended names quote it, so a missing or runaway note shows.
+NOTED = 600
+NOTE_LENGTH = (30, 70)
+
+
+def note_problems(word, kept):
+    """Notes missing or out of length among the NOTED kept characters of
+    smallest px; other kept characters may have a note, of the same length."""
+    popular = {zi for _, zi in sorted((r[4], r[1]) for r in word if r[1] in kept)[:NOTED]}
+    low, high = NOTE_LENGTH
+    problems = []
+    for zi, row in kept.items():
+        if not row.note and zi in popular:
+            problems.append("%s: popular character without a note" % zi)
+        elif row.note and not low <= len(row.note) <= high:
+            problems.append("%s: note of %d characters" % (zi, len(row.note)))
+    return problems
+
+
 def check_review(word, data, review, tables, fail):
     """Rules of the reviewed sources: the name set, its surnames, readings,
     stroke decisions, surname readings and the homophone list."""
@@ -93,6 +113,8 @@ def check_review(word, data, review, tables, fail):
             fail("%s: gloss of %d characters" % (zi, len(row.gloss)))
         if row.dbl not in ("0", "1"):
             fail("%s: dbl %r" % (zi, row.dbl))
+    for problem in note_problems(word, kept):
+        fail(problem)
     exceptions = names.stroke_exceptions()
     disagreements = stroke_disagreements(word, data, kept)
     undecided = [d for d in disagreements if d[0] not in exceptions]

@@ -242,6 +242,23 @@ class ReviewTest(unittest.TestCase):
             self.write(d, "review-2.tsv", [header, "雨\t1\t女\t1\t0"])
             self.assertRaises(ValueError, names.review, d)
 
+    def test_popular_characters_need_a_note_of_fitting_length(self):
+        note = "明是日月同辉的光亮。常见词有“光明”，用在名字里寓意孩子心地敞亮、前程光明。"
+        kept = {"明": review_row("明", note=note), "伟": review_row("伟"),
+                "璨": review_row("璨", note="璀璨"), "瑷": review_row("瑷")}
+        word = [(1, "明", "明", 8, 1), (2, "伟", "偉", 11, 2), (3, "瑷", "璦", 18, 10),
+                (4, "刀", "刀", 2, 0), (5, "璨", "璨", 17, 9)]
+        old = checks.NOTED
+        checks.NOTED = 2
+        try:
+            problems = checks.note_problems(word, kept)
+        finally:
+            checks.NOTED = old
+        # 伟 is among the first two kept by px (刀 is not kept); 瑷 is not and may
+        # go without; a note that is there must have the length of one.
+        self.assertEqual(sorted(problems), ["伟: popular character without a note",
+                                            "璨: note of 2 characters"])
+
     def test_rank_follows_tier_then_popular_list_then_level(self):
         data = {"伟": {"kTGH": "2013:400"}, "敏": {"kTGH": "2013:900"},
                 "琪": {"kTGH": "2013:4000", "kFrequency": "3"},
