@@ -60,7 +60,7 @@ FixtureDb::FixtureDb() {
           ("lumo-generator-" + std::to_string(::getpid()) + "-" + std::to_string(g_serial++));
   std::filesystem::create_directories(m_dir);
   exec(kSchema);
-  exec("CREATE TABLE ziyi (zi TEXT);" + lumo::testing::schemaStampSql());
+  exec(lumo::testing::schemaStampSql());
   exec(kWordRows);
   exec(kMeaningRows);
   db::setDataFolder(m_dir.string());
