@@ -34,7 +34,7 @@ std::vector<RecommendedName> recommendFromPool(const CandidatePool& pool, Classi
 
   // A name that quotes one clause of its line reads as a phrase of the poem; one whose
   // characters stand on both sides of a mark is looser and only follows.
-  CandidatePool close(pool.surname()), loose(pool.surname());
+  CandidatePool close(pool.surname(), pool.sex()), loose(pool.surname(), pool.sex());
   for (std::size_t i = 0; i < pool.size(); ++i) {
     auto it = found.find(pool.given(i));
     if (it == found.end()) continue;

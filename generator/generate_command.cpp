@@ -49,7 +49,7 @@ void generateReport(const GenerateRequest& request, db::Report& report) {
   settings.schemeText = request.scheme;
   settings.schemes.assign(items.begin() + 1, items.end());
   settings.high = request.high;
-  CandidatePool pool(settings.options.surname);
+  CandidatePool pool(settings.options.surname, settings.options.sex);
   RunLines lines = runToLines(connection, settings, request.recommend > 0 ? &pool : nullptr);
   report.add("");
   for (auto& line : lines.memo) report.add(std::move(line));

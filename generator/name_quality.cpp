@@ -10,6 +10,9 @@ namespace {
 
 constexpr double kFullPopularityRank = 50;
 constexpr double kNoPopularityRank = 3000;
+constexpr double kDatedPenalty = 20;
+constexpr double kFreshBonus = 6;
+constexpr double kOtherSexLeanPenalty = 12;
 
 // The syllables of one name (a full name has at most four characters), without copies:
 // the whole recommended list scores some 200,000 names.
@@ -83,6 +86,17 @@ double popularityPoints(int px) {
   return 25 * (1 - std::log(px / kFullPopularityRank) / std::log(kNoPopularityRank / kFullPopularityRank));
 }
 
+double currentPopularityPoints(const naming::CharFacts& c, std::optional<Sex> sex) {
+  using Era = naming::CharFacts::Era;
+  using Lean = naming::CharFacts::Lean;
+  double points = popularityPoints(c.px);
+  if (c.era == Era::Dated) points -= kDatedPenalty;
+  if (c.era == Era::Fresh) points += kFreshBonus;
+  if ((sex == Sex::Female && c.lean == Lean::Masculine) || (sex == Sex::Male && c.lean == Lean::Feminine))
+    points -= kOtherSexLeanPenalty;
+  return std::clamp(points, 0.0, 25.0);
+}
+
 bool holdsElement(const std::string& elements, const std::string& element) {
   return !element.empty() && elements.find(element) != std::string::npos;
 }
@@ -100,7 +114,7 @@ Quality scoreName(const NameCharacters& name, const ElementNeed& need) {
   double popularity = 0;
   int glossed = 0;
   for (const auto* c : name.given) {
-    popularity += popularityPoints(c->px);
+    popularity += currentPopularityPoints(*c, name.sex);
     glossed += c->gloss.empty() ? 0 : 1;
   }
   int n = static_cast<int>(std::max<std::size_t>(name.given.size(), 1));

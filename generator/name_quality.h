@@ -17,7 +17,13 @@
 //                      25 × (s − 60) / 40, clamped (60 → 0, 100 → 25);
 //   popularity  0..25  per given character from its rank px in given names: 25 for the
 //                      50 most popular, falling with the logarithm of the rank to 0 at
-//                      rank 3000 or an unknown rank; the name takes the mean of its
+//                      rank 3000 or an unknown rank; then, since px ranks characters
+//                      popular over all generations, the character's mark for a child
+//                      born now (table shidai, reviewed in resources/names/era.tsv)
+//                      corrects it: 旧 (dated: 建 丽 秀 鑫) takes 20 off, 新 (fresh: 宸 沐
+//                      屿) adds 6, and a both-sex character that leans to the other sex
+//                      takes 12 off (睿 泽 明 in a girl's name, 雪 舒 in a boy's); each
+//                      character stays within 0..25 and the name takes the mean of its
 //                      given characters;
 //   tone        0..20  final syllable 阴平 or 阳平 12, 去声 8, 上声 4; three different
 //                      tones over the full name (two syllables: two) 8, two different 5;
@@ -31,9 +37,11 @@
 // Variety is a rule of the list, not of the score: the list takes names best first and
 // skips a name once a given character of it stands in three names already.
 
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "generator/naming_options.h"
 #include "naming/character_facts.h"
 
 namespace lumo::generator {
@@ -48,6 +56,7 @@ struct ElementNeed {
 struct NameCharacters {
   std::vector<const naming::CharFacts*> surname, given;
   int schemeScore = 0;  // the score tag of the name's stroke scheme
+  std::optional<Sex> sex;  // the run's sex; unknown (one name explained): no lean counts
 };
 
 struct Quality {
@@ -61,6 +70,8 @@ const char* brokenToneRule(const std::vector<naming::Syllable>& syllables);
 
 // Points of one character's popularity rank (0..25).
 double popularityPoints(int px);
+// Its popularity points corrected by its era mark and, when the sex is known, its lean (0..25).
+double currentPopularityPoints(const naming::CharFacts& c, std::optional<Sex> sex);
 
 // Whether an element character (one of 金木水火土) is in an element text ("火土").
 bool holdsElement(const std::string& elements, const std::string& element);

@@ -46,7 +46,7 @@ void TMythread::body() {
     RunSettings start = m_settings->snapshot();
     naming::CharacterTable table;
     bool canRecommend = readNameSet(connection, table);
-    CandidatePool pool(start.options.surname);
+    CandidatePool pool(start.options.surname, start.options.sex);
     PoolingOutput output(*m_queue, pool);
     m_end.store(GenerateNames(connection, *m_settings, m_runFlag, output));
     if (canRecommend && !m_queue->cancelled())

@@ -84,6 +84,7 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
                                             db::Connection& connection, const ElementNeed& need,
                                             std::size_t count) {
   NameCharacters characters;
+  characters.sex = pool.sex();
   std::vector<naming::CharFacts> surname = naming::surnameFacts(connection, pool.surname());
   for (const auto& f : surname) characters.surname.push_back(&f);
   FactsByCode byCode(table, connection);

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "data/query.h"
+#include "generator/naming_options.h"
 #include "generator/recommended_name.h"
 #include "generator/run_output.h"
 
@@ -20,18 +21,20 @@ namespace lumo::generator {
 
 class CandidatePool {
  public:
-  explicit CandidatePool(std::string surname = {}) : m_surname(std::move(surname)) {}
+  explicit CandidatePool(std::string surname = {}, Sex sex = Sex::Male) : m_surname(std::move(surname)), m_sex(sex) {}
   // A generated name as the run writes it, "王浩然(85分)"; names that do not start with
   // the surname are ignored.
   void add(std::string_view name);
   void clear() { m_given.clear(), m_scores.clear(); }
   std::size_t size() const { return m_given.size(); }
   const std::string& surname() const { return m_surname; }
+  Sex sex() const { return m_sex; }  // the run's sex: a girl's list weighs characters' lean
   const std::string& given(std::size_t i) const { return m_given[i]; }
   int schemeScore(std::size_t i) const { return m_scores[i]; }
 
  private:
   std::string m_surname;
+  Sex m_sex;
   std::vector<std::string> m_given;
   std::vector<int> m_scores;
 };
@@ -45,7 +48,8 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
                                             db::Connection& connection, const ElementNeed& need,
                                             std::size_t count = kRecommendedCount);
 
-// The facts and score of one name, as the list would show it.
+// The facts and score of one name, as the list would show it; the sex is not known here,
+// so no character's lean counts.
 RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection, const std::string& surname,
                              const std::string& given, int schemeScore, const ElementNeed& need);
 

@@ -100,6 +100,18 @@ void CharacterTable::loadNameSet(db::Connection& connection) {
     CharFacts f = factsOfRow(rows, r);
     m_facts.try_emplace(f.zi, std::move(f));
   }
+  try {
+    db::ResultSet marks = connection.run("select zi, era, lean from shidai");
+    for (std::size_t r = 0; r < marks.size(); ++r) {
+      auto found = m_facts.find(marks.text(r, "zi"));
+      if (found == m_facts.end()) continue;
+      std::string era = marks.text(r, "era");
+      found->second.era = era == "旧" ? CharFacts::Era::Dated : era == "新" ? CharFacts::Era::Fresh : CharFacts::Era::Neutral;
+      std::string lean = marks.text(r, "lean");
+      found->second.lean = lean == "男" ? CharFacts::Lean::Masculine : lean == "女" ? CharFacts::Lean::Feminine : CharFacts::Lean::Neither;
+    }
+  } catch (const db::DbError&) {
+  }
 }
 
 const CharFacts& CharacterTable::get(db::Connection& connection, const std::string& character) {

@@ -26,6 +26,14 @@ struct CharFacts {
                             // (then the syllable's tone is 0, unknown)
   Syllable syllable;
   std::string gloss, note;  // ziyi.yi and ziyi.shuoming
+  // How the character reads in the name of a child born now (table `shidai`, reviewed in
+  // resources/names/era.tsv); only the name set carries these marks.
+  enum class Era { Neutral, Dated, Fresh };
+  Era era = Era::Neutral;   // 旧: a parent's or grandparent's name (建 丽 秀); 新: current (宸 沐)
+  // A both-sex character that reads masculine in a girl's name (睿 泽) or feminine in a
+  // boy's (雪 舒).
+  enum class Lean { Neither, Masculine, Feminine };
+  Lean lean = Lean::Neither;
 };
 
 // The facts of one character over `connection`; unknown characters come back with
@@ -44,7 +52,8 @@ std::vector<CharFacts> surnameFacts(const std::string& surname);
 // added on demand (a surname, a fixed character).
 class CharacterTable {
  public:
-  // Throws db::DbError when the naming database cannot be read.
+  // Throws db::DbError when the naming database cannot be read; a database without the
+  // `shidai` table (a test fixture) leaves every character unmarked.
   void loadNameSet(db::Connection& connection);
   // The facts of `character`, read and kept when it is not in the table yet.
   const CharFacts& get(db::Connection& connection, const std::string& character);

@@ -85,6 +85,47 @@ TEST(NameQuality, PopularityFallsWithTheRank) {
   EXPECT_GT(popularityPoints(100), popularityPoints(1000));
 }
 
+// px counts a character popular over all generations alike; its mark for a child born
+// now and its lean to one sex correct the points, which stay within 0..25.
+TEST(NameQuality, PopularityFollowsTheEraAndTheLean) {
+  using Era = naming::CharFacts::Era;
+  using Lean = naming::CharFacts::Lean;
+  struct Case {
+    int px;
+    Era era;
+    Lean lean;
+    std::optional<Sex> sex;
+    double points;
+    const char* why;
+  } cases[] = {
+      {10, Era::Neutral, Lean::Neither, Sex::Male, 25, "unmarked: the rank alone"},
+      {10, Era::Dated, Lean::Neither, Sex::Male, 5, "建 丽: 20 off"},
+      {2000, Era::Dated, Lean::Neither, Sex::Female, 0, "never below 0"},
+      {10, Era::Fresh, Lean::Neither, Sex::Male, 25, "never above 25"},
+      {387, Era::Fresh, Lean::Neither, Sex::Male, 18.5, "a rarer fresh character gains 6"},
+      {10, Era::Neutral, Lean::Masculine, Sex::Female, 13, "睿 in a girl's name: 12 off"},
+      {10, Era::Neutral, Lean::Masculine, Sex::Male, 25, "睿 in a boy's name"},
+      {10, Era::Neutral, Lean::Feminine, Sex::Male, 13, "雪 in a boy's name: 12 off"},
+      {10, Era::Neutral, Lean::Feminine, Sex::Female, 25, "雪 in a girl's name"},
+      {10, Era::Neutral, Lean::Masculine, std::nullopt, 25, "sex unknown: no lean counts"},
+      {387, Era::Fresh, Lean::Masculine, Sex::Female, 6.5, "both corrections add up"},
+  };
+  for (const auto& c : cases) {
+    naming::CharFacts f = fact("字", "zì", "木", c.px);
+    f.era = c.era;
+    f.lean = c.lean;
+    EXPECT_NEAR(currentPopularityPoints(f, c.sex), c.points, 0.05) << c.why;
+  }
+
+  // The name takes the mean of its characters: a dated character costs a name 10 points.
+  auto wang = fact("王", "wáng", "土"), hao = fact("浩", "hào", "水"), ran = fact("然", "rán", "火");
+  NameCharacters name{{&wang}, {&hao, &ran}, 100, Sex::Male};
+  EXPECT_EQ(scoreName(name, {}).popularity, 25);
+  hao.era = naming::CharFacts::Era::Dated;
+  EXPECT_EQ(scoreName(name, {}).popularity, 15);
+  EXPECT_EQ(scoreName(name, {}).total, 87 - 10);
+}
+
 TEST(NameQuality, PartsOfTheScore) {
   auto wang = fact("王", "wáng", "土"), hao = fact("浩", "hào", "水"), ran = fact("然", "rán", "火");
   NameCharacters name{{&wang}, {&hao, &ran}, 100};

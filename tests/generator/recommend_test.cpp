@@ -91,6 +91,48 @@ TEST_F(Recommend, FavourableElementRanksFirst) {
   EXPECT_EQ(withoutBirth[0].quality.element, 10);
 }
 
+// The era marks of table shidai: a dated character falls behind, and in a girl's list a
+// both-sex character that reads masculine falls behind too; a boy's list keeps it.
+TEST_F(Recommend, DatedAndOtherSexCharactersRankLower) {
+  m_db.exec("CREATE TABLE shidai (zi TEXT PRIMARY KEY, era TEXT, lean TEXT);"
+            "INSERT INTO shidai VALUES ('林', '', '男'), ('金', '旧', ''), ('桐', '新', ''), ('润', '', '女');");
+  m_table.loadNameSet(m_connection);
+  using Era = naming::CharFacts::Era;
+  using Lean = naming::CharFacts::Lean;
+  EXPECT_EQ(m_table.find("金")->era, Era::Dated);
+  EXPECT_EQ(m_table.find("桐")->era, Era::Fresh);
+  EXPECT_EQ(m_table.find("林")->lean, Lean::Masculine);
+  EXPECT_EQ(m_table.find("润")->lean, Lean::Feminine);
+  EXPECT_EQ(m_table.find("雨")->era, Era::Neutral) << "unmarked";
+
+  auto popularity = [&](Sex sex, const char* name) {
+    CandidatePool pool("王", sex);
+    pool.add(std::string(name) + "(85分)");
+    auto list = recommendNames(pool, m_table, m_connection, {}, 1);
+    return list.empty() ? -1 : list[0].quality.popularity;
+  };
+  struct Case {
+    Sex sex;
+    const char* name;
+    int popularity;
+  } cases[] = {
+      {Sex::Female, "王林浩", (13 + 25) / 2},  // 林 reads masculine in a girl's name
+      {Sex::Male, "王林浩", 25},
+      {Sex::Female, "王金桐", (5 + 25) / 2},   // 金 dated; 桐 fresh, already at 25
+      {Sex::Male, "王明润", (25 + 13) / 2},    // 润 reads feminine in a boy's name
+      {Sex::Female, "王明润", 25},
+  };
+  for (const auto& c : cases) EXPECT_EQ(popularity(c.sex, c.name), c.popularity) << c.name << sexText(c.sex);
+
+  CandidatePool pool("王", Sex::Female);
+  pool.add("王林浩(85分)");
+  pool.add("王明浩(85分)");
+  auto list = recommendNames(pool, m_table, m_connection, {}, 2);
+  ASSERT_EQ(list.size(), 2u);
+  EXPECT_EQ(list[0].given, "明浩");
+  EXPECT_EQ(pool.sex(), Sex::Female);
+}
+
 TEST_F(Recommend, ExplanationOfKnownNames) {
   RecommendedName name = describe("明浩", {"火", "金"});
   EXPECT_EQ(fullReading(name), "wáng míng hào");

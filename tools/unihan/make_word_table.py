@@ -73,6 +73,8 @@ Name set (px nan nv xb Aflag) and the reviewed tables.  The review of
                surname character by that reading and the common-surname flag;
     xieyin.tsv the reviewed list of unlucky homophones;
     diezi.tsv  kept characters whose doubled form is a girl's name.
+    shidai.tsv the reviewed marks of era.tsv: dated or fresh, and the lean of
+               a both-sex character in a name of the other sex.
 
 Usage:  make_word_table.py [--unihan DIR] [--out ROOT] [--check]
 Same input gives byte-identical output.
@@ -460,7 +462,8 @@ WORD_HEADER = ["id", "zi", "ft", "bh", "px", "nan", "nv", "xb", "wuhang",
 TABLES = {"ziyi": ["zi", "yi", "shuoming"],
           "xingdu": ["xing", "pinyin", "duyin", "wuhang", "changjian"],
           "xieyin": ["ci", "duyin", "lei"],
-          "diezi": ["zi"]}
+          "diezi": ["zi"],
+          "shidai": ["zi", "era", "lean"]}
 
 
 def write_table(path, header, rows):
@@ -512,7 +515,8 @@ def main(argv=None):
     review = names.review()
     word, syllables, gbk, dropped, _ = build(data, review)
     tables = {"ziyi": ziyi_rows(review), "xingdu": surname_rows(data, word),
-              "xieyin": homophone_rows(), "diezi": doubled_rows(review)}
+              "xieyin": homophone_rows(), "diezi": doubled_rows(review),
+              "shidai": names.era_marks(review)}
     write_outputs(os.path.normpath(args.out), word, syllables, gbk, tables)
     print("word rows %d, syllables %d, gbk codes %d" %
           (len(word), len(syllables), len(gbk)))

@@ -125,6 +125,38 @@ def homophones(directory=NAMES_DIR):
     return [tuple(r) for r in read_tsv(path, HOMOPHONE_HEADER)]
 
 
+ERA_HEADER = ["zi", "era", "lean", "reason"]
+ERA_MARKS = {"旧", "新", "-"}
+LEAN_MARKS = {"男", "女", "-"}
+
+
+def era_marks(review_rows, directory=NAMES_DIR):
+    """[(zi, era, lean)] from era.tsv, checked against the kept name set.
+
+    era 旧 reads dated in the name of a child born now, 新 fresh and current; lean marks
+    a both-sex character (xb 1) that reads masculine (男) in a girl's name or feminine
+    (女) in a boy's."""
+    path = os.path.join(directory, "era.tsv")
+    if not os.path.exists(path):
+        return []
+    name_set = kept(review_rows)
+    out, seen = [], set()
+    for zi, era, lean, reason in read_tsv(path, ERA_HEADER):
+        if zi in seen:
+            raise ValueError("era.tsv: %s twice" % zi)
+        seen.add(zi)
+        if zi not in name_set:
+            raise ValueError("era.tsv: %s is not in the name set" % zi)
+        if era not in ERA_MARKS or lean not in LEAN_MARKS or (era, lean) == ("-", "-"):
+            raise ValueError("era.tsv: %s has no valid mark" % zi)
+        if lean != "-" and name_set[zi].xb != "1":
+            raise ValueError("era.tsv: %s has a lean but is not a both-sex character" % zi)
+        if not reason:
+            raise ValueError("era.tsv: %s has no reason" % zi)
+        out.append((zi, "" if era == "-" else era, "" if lean == "-" else lean))
+    return sorted(out, key=lambda r: r[0].encode("gbk"))
+
+
 STROKE_HEADER = ["zi", "ft", "kangxi", "glyph", "bh", "reason"]
 
 

@@ -259,6 +259,36 @@ class ReviewTest(unittest.TestCase):
         self.assertEqual(sorted(problems), ["伟: popular character without a note",
                                             "璨: note of 2 characters"])
 
+    def test_era_marks_are_checked_against_the_name_set(self):
+        import tempfile
+        header = "\t".join(names.REVIEW_HEADER)
+        era_header = "\t".join(names.ERA_HEADER)
+        with tempfile.TemporaryDirectory() as d:
+            self.write(d, "review-1.tsv", [header,
+                       "明\t1\t1\t1\t0\tmíng\t光明\t\t常见",
+                       "军\t1\t男\t1\t0\tjūn\t军队\t\t常见",
+                       "刀\t0\t\t\t\t\t\t\t凶器"])
+            rows = names.review(d)
+            self.write(d, "era.tsv", [era_header, "军\t旧\t-\t时代名", "明\t-\t男\t偏男气"])
+            self.assertEqual(names.era_marks(rows, d), [("军", "旧", ""), ("明", "", "男")])
+            bad = {"unknown mark": "明\t老\t-\t理由",
+                   "no mark at all": "明\t-\t-\t理由",
+                   "lean of a one-sex character": "军\t-\t女\t理由",
+                   "not in the name set": "刀\t旧\t-\t理由",
+                   "no reason": "明\t新\t-\t",
+                   "twice": "明\t新\t-\t理由\n明\t旧\t-\t理由"}
+            for why, line in bad.items():
+                self.write(d, "era.tsv", [era_header, line])
+                with self.assertRaises(ValueError, msg=why):
+                    names.era_marks(rows, d)
+
+    def test_committed_era_marks_match_the_table(self):
+        rows = names.era_marks(names.review())
+        path = os.path.join(ROOT, "resources", "db", "Voduzid", "shidai.tsv")
+        with open(path, encoding="utf-8") as f:
+            lines = f.read().split("\n")[1:-1]
+        self.assertEqual(lines, ["\t".join(r) for r in rows])
+
     def test_rank_follows_tier_then_popular_list_then_level(self):
         data = {"伟": {"kTGH": "2013:400"}, "敏": {"kTGH": "2013:900"},
                 "琪": {"kTGH": "2013:4000", "kFrequency": "3"},

@@ -41,6 +41,13 @@ CREATE TABLE xieyin (
 CREATE TABLE diezi (
   zi TEXT PRIMARY KEY
 );
+-- How a name character reads in the name of a child born now (resources/names/era.tsv).
+CREATE TABLE shidai (
+  zi TEXT PRIMARY KEY,      -- simplified character of the name set
+  era TEXT,                 -- 旧: dated (父辈、祖辈的名字), 新: fresh and current, else empty
+  lean TEXT                 -- 男/女: a both-sex character that reads masculine in a girl's name
+                            -- (男) or feminine in a boy's (女), else empty
+);
 CREATE TABLE zh (
   lx INTEGER,               -- 11, 12, 21 or 22
   bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,
