@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 #include <memory>
 
+#include "app/notice_box.h"
 #include "data/read_failure.h"
 #include "readings/notes.h"
 #include "readings/result_group.h"
@@ -53,6 +54,9 @@ TFrmNote* ShowNote(const QString& code, QWidget* parent) {
   try {
     window->load(code);
   } catch (const db::CommandStopped&) {
+    return nullptr;
+  } catch (const db::ReportedFailure& failure) {  // the database file or table is missing
+    showError(parent, QString::fromStdString(failure.what()));
     return nullptr;
   }
   if (QScreen* screen = QGuiApplication::primaryScreen())

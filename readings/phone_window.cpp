@@ -64,6 +64,8 @@ void TFrm_SJcs::runReading() {
     showNotice(this, QString::fromStdString(notice.what()));
   } catch (const db::CommandStopped&) {
     // the table could not be read: the labels stay as they were, without a message
+  } catch (const db::ReportedFailure& failure) {  // the database file or table is missing
+    showError(this, QString::fromStdString(failure.what()));
   }
 }
 

@@ -216,6 +216,8 @@ TEST_F(ReadingWindows, NoteWindowsAreModelessAndTitledByTheirArticle) {
   EXPECT_FALSE(first);  // closing frees the window
   folder.addFile(db::DbFile::KelBirth, "DROP TABLE Noter;");
   EXPECT_EQ(ShowNote("XM011", m_host.window()), nullptr);
+  ASSERT_EQ(m_messages.size(), 1);
+  EXPECT_TRUE(m_messages[0].startsWith("error:数据库文件 KelBirth.dll 缺失或已损坏")) << m_messages[0].toStdString();
 }
 
 TEST_F(ReadingWindows, OmenCommandOpensItsPage) {
