@@ -14,6 +14,8 @@ struct Need {
 
 constexpr std::initializer_list<DbFile> kNone = {};
 constexpr std::initializer_list<DbFile> kNameFiles = {DbFile::Voduzid, DbFile::KelFile};
+// The naming window ranks its recommended names by the child's BaZi elements.
+constexpr std::initializer_list<DbFile> kNamingFiles = {DbFile::Voduzid, DbFile::KelFile, DbFile::Tgcode};
 constexpr std::initializer_list<DbFile> kBaziFiles = {DbFile::Tgcode, DbFile::Dream};
 constexpr std::initializer_list<DbFile> kBirthFile = {DbFile::KelBirth};
 constexpr std::initializer_list<DbFile> kDreamFile = {DbFile::Dream};
@@ -28,7 +30,7 @@ const Need kCommands[] = {
     {"网名分析", kNone},     {"打喷嚏占卜", kNone},       {"面热测占卜", kNone},   {"心惊测占卜", kNone},
     {"犬吠测占卜", kNone},   {"眼跳测占卜", kNone},       {"耳热测占卜", kNone},   {"耳鸣测占卜", kNone},
     {"八字分析", kBaziFiles}, {"姓名详解", kNameFiles},    {"姓名分析", kNameFiles}, {"三才吉凶", kNameFiles},
-    {"起名宝典", kNameFiles}, {"姓名评分", kNameFiles},    {"马上起名", kNameFiles}, {"文字五行", kWordFile},
+    {"起名宝典", kNamingFiles}, {"姓名评分", kNamingFiles}, {"马上起名", kNamingFiles}, {"文字五行", kWordFile},
     {"姓氏起源", kBirthFile}, {"QQ缘分配对", kBirthFile},  {"黄道吉日", kBirthFile}, {"本日吉日", kBirthFile},
     {"姓名原理", kBirthFile}, {"吉祥名字重要性", kBirthFile}, {"姓名学知识与取名", kBirthFile},
     {"取名规则", kBirthFile}, {"企业取名规则", kBirthFile}, {"取笔名规则", kBirthFile}, {"取艺名规则", kBirthFile},

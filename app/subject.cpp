@@ -61,7 +61,7 @@ void checkHourItem(const std::string& item) {
   int hour = -1;
   auto [end, ec] = std::from_chars(hourText.data(), hourText.data() + hourText.size(), hour);
   if (hourText.empty() || ec != std::errc() || end != hourText.data() + hourText.size() || hour < 0 || hour > 23)
-    throw db::Notice("出生小时应为时辰加钟点（0到23），例如“子 0”或“午 12”!");
+    throw db::Notice("“" + item + "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   std::string branch = kBranches[(hour + 1) / 2 % 12];
   if (db::trimmed(item.substr(0, item.find(' '))) != branch)
     throw db::Notice(numberText(hour) + "点属" + branch + "时，与所选时辰不符!");

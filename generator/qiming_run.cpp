@@ -87,7 +87,13 @@ bool TFrmQiming::checkSurname() {
 void TFrmQiming::startRun() {
   if (!checkSurname()) return;
   endWorker(true);  // a new run first ends the previous one
-  m_runNeed = elementNeed();
+  try {
+    m_runNeed = elementNeed();
+  } catch (const std::exception& e) {
+    // The element fit reads the BaZi tables; a damaged file ends the command, not the program.
+    showError(this, QStringLiteral("无法按出生时间配五行：") + QString::fromUtf8(e.what()));
+    return;
+  }
   showRecommended({});
   publishSettings();
   m_queue = std::make_shared<generator::RunQueue>();

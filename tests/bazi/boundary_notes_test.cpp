@@ -129,7 +129,8 @@ TEST_F(ReportTest, PlaceAndMinuteProblemsStopBeforeAnyLine) {
   EXPECT_EQ(noPlace.result.message, "请选择出生地!");
   in.minute = "61";
   ReportRun badMinute = runWith(in, {"", false, true, false});
-  EXPECT_EQ(badMinute.result.outcome, db::Outcome::Failed);
+  EXPECT_EQ(badMinute.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(badMinute.result.message, "出生分钟只能是0到59!");
   EXPECT_TRUE(badMinute.lines.empty());
 }
 

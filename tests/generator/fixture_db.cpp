@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <atomic>
+#include <cstdlib>
 #include <stdexcept>
 
 #include "data/database_files.h"
@@ -72,6 +73,14 @@ FixtureDb::~FixtureDb() {
   db::setDataFolder("");
   std::error_code ec;
   std::filesystem::remove_all(m_dir, ec);
+}
+
+void FixtureDb::copyRealFile(const std::string& name) const {
+  const char* real = std::getenv("LUMO_DATA_DIR");
+  if (!real || !*real) throw std::runtime_error("LUMO_DATA_DIR does not name the built databases");
+  std::filesystem::copy_file(std::filesystem::path(real) / name, m_dir / name,
+                             std::filesystem::copy_options::overwrite_existing);
+  db::dropCachedConnections();
 }
 
 void FixtureDb::exec(const std::string& sql) const {

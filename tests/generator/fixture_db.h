@@ -20,6 +20,9 @@ class FixtureDb {
   // Runs SQL on the fixture file (to add rows for one test).
   void exec(const std::string& sql) const;
   std::string path() const { return (m_dir / "Voduzid.dll").string(); }
+  // Copies a real database file (from the folder LUMO_DATA_DIR names, the build's) beside
+  // the fixture, for the tests that also read the BaZi tables.
+  void copyRealFile(const std::string& name) const;
 
  private:
   std::filesystem::path m_dir;

@@ -116,8 +116,14 @@ TEST_F(GeneratorCli, RecommendPrintsTheBestNamesAfterTheSections) {
     EXPECT_NE(row.find("\t85\twáng "), std::string::npos) << row;
     EXPECT_EQ(row.back(), '\t') << "the source column is empty";
   }
-  Output born = run({"generate", "王", "--scheme", "4|8-10(85分)", "--recommend", "3", "--date", "2024-5-1", "--hour",
-                     "午 11", "--minute", "30"});
+  std::vector<std::string> bornArgs = {"generate", "王",      "--scheme", "4|8-10(85分)", "--recommend", "3", "--date",
+                                       "2024-5-1", "--hour", "午 11",    "--minute",     "30"};
+  EXPECT_NE(run(bornArgs).status, 0) << "the element fit needs the BaZi tables: without them it is a failure";
+  // With the real BaZi tables beside the fixture dictionary.
+  namespace fs = std::filesystem;
+  fs::copy_file(fs::path(LUMO_CLI).parent_path() / "Tgcode.dll", fs::path(m_db.path()).parent_path() / "Tgcode.dll",
+                fs::copy_options::overwrite_existing);
+  Output born = run(bornArgs);
   EXPECT_EQ(born.status, 0);
   EXPECT_EQ(born.lines.size(), out.lines.size());
   Output lunar = run({"generate", "王", "--recommend", "3", "--date", "2023-2-30", "--hour", "午 11", "--lunar"});

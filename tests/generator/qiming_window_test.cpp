@@ -317,6 +317,7 @@ TEST_F(QimingWindow, DoubleClickOpensTheAnalysis) {
   TFrmQiming::setAnalysisOpener([&](QWidget*, const NameAnalysisRequest& r) { opened.push_back(r); });
   m_window->openAnalysis();
   EXPECT_TRUE(opened.empty()) << "nothing selected, nothing opens";
+  m_db.copyRealFile("Tgcode.dll");
   typeSurname("王");
   find<QComboBox>("CBsex")->setCurrentIndex(1);
   find<QComboBox>("ComDate")->setCurrentIndex(1);
@@ -429,6 +430,7 @@ TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
 }
 
 TEST_F(QimingWindow, StartsWithTheSubjectAndItsElements) {
+  m_db.copyRealFile("Tgcode.dll");
   NamingStart start{"王", "女", "2024", "05", "01", "午 11", "30"};
   m_window->startWith(start);
   EXPECT_EQ(find<QLineEdit>("Xing")->text(), "王");
