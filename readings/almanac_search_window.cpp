@@ -14,6 +14,7 @@
 #include "calendar/clock.h"
 #include "calendar/date_cn.h"
 #include "readings/almanac_day.h"
+#include "readings/almanac_entry_view.h"
 #include "readings/almanac_glossary.h"
 #include "readings/almanac_search.h"
 
@@ -132,19 +133,7 @@ void TFormZeri::search() {
 
 void TFormZeri::showDay(int row) {
   if (row < 0 || row >= static_cast<int>(m_dates.size())) return;
-  std::optional<almanac::AlmanacEntry> entry;
-  try {
-    entry = almanac::readAlmanacEntry(almanac::checkChoice(almanac::choiceOfText(m_dates[row])));
-  } catch (const db::Notice& notice) {
-    return showNotice(this, qs(notice.what()));
-  } catch (const db::ReportedFailure& failure) {
-    return showError(this, qs(failure.what()));
-  }
-  if (!entry) return;
-  m_dateLine->setText(qs(entry->dateLine));
-  m_entry->clear();
-  for (const std::string& line : entry->result) m_entry->appendPlainText(qs(line));
-  m_entry->moveCursor(QTextCursor::Start);
+  showAlmanacEntry(this, almanac::choiceOfText(m_dates[row]), m_dateLine, m_entry);
 }
 
 }  // namespace lumo

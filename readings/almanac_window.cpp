@@ -10,6 +10,7 @@
 
 #include "app/notice_box.h"
 #include "readings/almanac_day.h"
+#include "readings/almanac_entry_view.h"
 #include "readings/almanac_glossary.h"
 #include "readings/almanac_search_window.h"
 
@@ -112,19 +113,7 @@ QWidget* TFormHuangdao::buildGlossaryGroup() {
 void TFormHuangdao::calculate() {
   almanac::DayChoice choice{m_year->currentText().toStdString(), m_month->currentText().toStdString(),
                             m_day->currentText().toStdString()};
-  std::optional<almanac::AlmanacEntry> entry;
-  try {
-    entry = almanac::readAlmanacEntry(almanac::checkChoice(choice));
-  } catch (const db::Notice& notice) {
-    return showNotice(this, qs(notice.what()));
-  } catch (const db::ReportedFailure& failure) {
-    return showError(this, qs(failure.what()));
-  }
-  if (!entry) return;
-  m_dateLine->setText(qs(entry->dateLine));
-  m_result->clear();
-  for (const std::string& line : entry->result) m_result->appendPlainText(qs(line));
-  m_result->moveCursor(QTextCursor::Start);
+  showAlmanacEntry(this, choice, m_dateLine, m_result);
 }
 
 }  // namespace lumo

@@ -1,0 +1,28 @@
+#include "readings/almanac_entry_view.h"
+
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QTextCursor>
+
+#include "app/notice_box.h"
+
+namespace lumo {
+
+void showAlmanacEntry(QWidget* window, const almanac::DayChoice& choice, QLabel* dateLine, QPlainTextEdit* pane) {
+  auto qs = [](const std::string& text) { return QString::fromStdString(text); };
+  std::optional<almanac::AlmanacEntry> entry;
+  try {
+    entry = almanac::readAlmanacEntry(almanac::checkChoice(choice));
+  } catch (const db::Notice& notice) {
+    return showNotice(window, qs(notice.what()));
+  } catch (const db::ReportedFailure& failure) {
+    return showError(window, qs(failure.what()));
+  }
+  if (!entry) return;
+  dateLine->setText(qs(entry->dateLine));
+  pane->clear();
+  for (const std::string& line : entry->result) pane->appendPlainText(qs(line));
+  pane->moveCursor(QTextCursor::Start);
+}
+
+}  // namespace lumo
