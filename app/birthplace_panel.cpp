@@ -48,6 +48,8 @@ BirthplacePanel::BirthplacePanel(QWidget* parent) : QWidget(parent) {
   options->setText(QStringLiteral("排盘选项"));
   options->setPopupMode(QToolButton::InstantPopup);
   options->setFixedHeight(kRowHeight);
+  // Room for the menu arrow, which the style draws over the text's end otherwise.
+  options->setMinimumWidth(options->sizeHint().width() + 12);
   auto* menu = new QMenu(options);
   m_solarTime = checkItem(menu, "SolarTime", "真太阳时（按出生地校正）", "按出生地经度和均时差校正出生时刻");
   m_preciseTerms = checkItem(menu, "PreciseTerms", "精确节气（按交节时刻）", "年柱、月柱和起运按节气的天文时刻");
