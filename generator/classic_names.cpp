@@ -45,8 +45,23 @@ bool isMark(const std::string& c) {
   return std::find(kMarks.begin(), kMarks.end(), c) != kMarks.end();
 }
 
-// One clause before two, then fewer characters between.
+// A line of these words is no source to give a child's name: death and burial (死 亡 丧 殇
+// 殁 葬 墓 坟 尸 骨), weeping and grief (哀 悲 泣 涕 哭 恸), illness (病 疾 瘁), drowning
+// (沉 溺), killing (戮 杀 诛) and widowhood (寡 鳏). 忧 and 伤 stay: too many of the
+// classics' good lines sigh with them.
+bool isSomberLine(const std::vector<std::string>& chars) {
+  static const std::array<std::string_view, 29> kSomber = {"死", "亡", "丧", "殇", "殁", "葬", "墓", "坟", "尸", "骨",
+                                                           "哀", "悲", "泣", "涕", "哭", "恸", "病", "疾", "瘁", "沉",
+                                                           "溺", "戮", "杀", "诛", "寡", "鳏", "殃", "祸", "凶"};
+  for (const auto& c : chars)
+    if (std::find(kSomber.begin(), kSomber.end(), c) != kSomber.end()) return true;
+  return false;
+}
+
+// A cheerful line before a somber one, then one clause before two, then fewer characters
+// between.
 bool closer(const ClassicName& a, const ClassicName& b) {
+  if (a.somber != b.somber) return !a.somber;
   if (a.oneClause != b.oneClause) return a.oneClause;
   return a.apart < b.apart;
 }
@@ -86,6 +101,7 @@ bool isParticle(const std::string& c) {
 
 void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, const Admitted& second,
                  const NameSource& source, Collector& collector) {
+  bool somber = isSomberLine(chars);
   for (std::size_t i = 0; i < chars.size(); ++i) {
     auto a = first.find(chars[i]);
     if (a == first.end() || isParticle(chars[i])) continue;
@@ -94,16 +110,18 @@ void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, c
       oneClause = oneClause && !isMark(chars[j]);
       auto b = second.find(chars[j]);
       if (b == second.end() || chars[j] == chars[i] || isParticle(chars[j])) continue;
-      collector.offer({a->first + b->first, {a->second, b->second}, source, static_cast<int>(j - i - 1), oneClause});
+      collector.offer(
+          {a->first + b->first, {a->second, b->second}, source, static_cast<int>(j - i - 1), oneClause, somber});
     }
   }
 }
 
 void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first, const NameSource& source,
                    Collector& collector) {
+  bool somber = isSomberLine(chars);
   for (const auto& c : chars) {
     auto a = first.find(c);
-    if (a != first.end() && !isParticle(c)) collector.offer({a->first, {a->second, 0}, source});
+    if (a != first.end() && !isParticle(c)) collector.offer({a->first, {a->second, 0}, source, 0, true, somber});
   }
 }
 

@@ -7,8 +7,9 @@
 // name is always one the run itself could propose. Each keeps the line it comes from;
 // where a name occurs in several lines, the one holding its characters closest together
 // is kept (in one clause rather than across a mark, then fewer characters between), the
-// first of those in the book's order. The particles of the classics (之 兮
-// 于 ...) are left out.
+// first of those in the book's order; a line of death, mourning, grief or illness is taken
+// only when no other line gives the name. The particles of the classics (之 兮 于 ...)
+// are left out.
 
 #include <array>
 #include <optional>
@@ -33,6 +34,7 @@ struct ClassicName {
   NameSource source;               // 诗经, 小雅·鹿鸣 (part and title), the line
   int apart = 0;                  // characters between the two in the line (0: together)
   bool oneClause = true;          // no punctuation mark between the two
+  bool somber = false;            // the line speaks of death, mourning, grief or illness
 };
 
 // Every candidate of one classic (not Any) for the options' sex, form, elements and

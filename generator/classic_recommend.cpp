@@ -33,18 +33,20 @@ std::vector<RecommendedName> recommendFromPool(const CandidatePool& pool, Classi
   for (auto& name : ClassicCandidates(connection, classic, options)) found.emplace(name.given, std::move(name));
 
   // A name that quotes one clause of its line reads as a phrase of the poem; one whose
-  // characters stand on both sides of a mark is looser and only follows.
-  CandidatePool close(pool.surname(), pool.sex()), loose(pool.surname(), pool.sex());
+  // characters stand on both sides of a mark is looser and only follows; a name whose only
+  // source is a line of death or grief comes last.
+  CandidatePool close(pool.surname(), pool.sex()), loose(pool.surname(), pool.sex()),
+      somber(pool.surname(), pool.sex());
   for (std::size_t i = 0; i < pool.size(); ++i) {
     auto it = found.find(pool.given(i));
     if (it == found.end()) continue;
     std::string name = pool.surname() + pool.given(i) + "(" + std::to_string(pool.schemeScore(i)) + "分)";
-    (it->second.oneClause ? close : loose).add(name);
+    (it->second.somber ? somber : it->second.oneClause ? close : loose).add(name);
   }
   std::vector<RecommendedName> list;
   std::unordered_map<std::string, int> uses;
-  appendVaried(list, recommendNames(close, table, connection, need, close.size()), count, uses);
-  appendVaried(list, recommendNames(loose, table, connection, need, loose.size()), count, uses);
+  for (CandidatePool* part : {&close, &loose, &somber})
+    appendVaried(list, recommendNames(*part, table, connection, need, part->size()), count, uses);
   for (auto& name : list) name.source = found.at(name.given).source;
   return list;
 }

@@ -159,6 +159,27 @@ TEST_F(ClassicNames, NamesOfOneClauseComeFirst) {
   EXPECT_EQ(recommendFromPool(pool, Classic::Shijing, NamingOptions{}, table, connection, {}, 1).size(), 1u);
 }
 
+// A line of death or grief gives a name only when no other line does, and such a name
+// follows the others in the recommended list.
+TEST_F(ClassicNames, SomberLinesComeLast) {
+  m_db.exec("INSERT INTO jingdian VALUES (6, '诗经', 4, '邶风', '戊篇', '浩润哀桐'),"
+            " (7, '诗经', 4, '邶风', '戊篇', '森浩泣桐');");
+  auto names = candidates(Classic::Shijing, NamingOptions{});
+  EXPECT_FALSE(find(names, "浩润").somber) << "line 1 gives it without grief";
+  EXPECT_EQ(find(names, "浩润").source.line, "林间明雨，浩润森桐");
+  EXPECT_TRUE(find(names, "森浩").somber) << "only line 7 gives it";
+
+  db::Connection connection(m_db.path());
+  CandidatePool pool("王");
+  for (const char* name : {"王森浩(98分)", "王林浩(70分)", "王浩润(70分)"}) pool.add(name);
+  naming::CharacterTable table;
+  auto list = recommendFromPool(pool, Classic::Shijing, NamingOptions{}, table, connection, {});
+  ASSERT_EQ(list.size(), 3u);
+  EXPECT_EQ(list[0].given, "浩润");
+  EXPECT_EQ(list[1].given, "林浩");
+  EXPECT_EQ(list[2].given, "森浩") << "its only line weeps";
+}
+
 TEST(ClassicTexts, SourceChoices) {
   for (Classic c : {Classic::Any, Classic::Shijing, Classic::Chuci}) EXPECT_EQ(classicOf(classicText(c)), c);
   EXPECT_FALSE(classicOf("论语"));
