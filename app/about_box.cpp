@@ -1,8 +1,8 @@
 #include "app/about_box.h"
 
 #include <QDialogButtonBox>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #ifndef LUMO_VERSION
@@ -39,7 +39,8 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
   setObjectName("TAbout");
   setWindowTitle(QStringLiteral("关于系统"));
   auto* layout = new QVBoxLayout(this);
-  auto* title = new QLabel(QStringLiteral("<b>Lumo生辰八字取名软件</b>　版本 %1").arg(QStringLiteral(LUMO_VERSION)), this);
+  auto* title = new QLabel(
+      QStringLiteral("<b>Lumo生辰八字取名软件</b>　版本 %1").arg(QStringLiteral(LUMO_VERSION)), this);
   title->setObjectName("lblTitle");
   layout->addWidget(title);
   auto* description = wrappedLabel(QString::fromUtf8(kDescription), this);

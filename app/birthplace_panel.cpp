@@ -52,7 +52,8 @@ BirthplacePanel::BirthplacePanel(QWidget* parent) : QWidget(parent) {
   options->setMinimumWidth(options->sizeHint().width() + 12);
   auto* menu = new QMenu(options);
   m_solarTime = checkItem(menu, "SolarTime", "真太阳时（按出生地校正）", "按出生地经度和均时差校正出生时刻");
-  m_preciseTerms = checkItem(menu, "PreciseTerms", "精确节气（按交节时刻）", "年柱、月柱和起运按节气的天文时刻");
+  m_preciseTerms =
+      checkItem(menu, "PreciseTerms", "精确节气（按交节时刻）", "年柱、月柱和起运按节气的天文时刻");
   m_ziMidnight = checkItem(menu, "ZiMidnight", "子时0点换日（23点为夜子时）", "日柱在0点更换");
   options->setMenu(menu);
   row->addWidget(options);

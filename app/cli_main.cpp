@@ -1,7 +1,6 @@
 // lumo-cli: every report and reading of the program on standard output, line for line
 // what the window shows, for scripts and tests.
 #include <CLI/CLI.hpp>
-
 #include <iostream>
 
 #include "app/cli_support.h"

@@ -8,23 +8,36 @@ int g_exitCode = 0;
 PdfWriter g_pdfWriter;
 }  // namespace
 
-void setExitCode(int code) { g_exitCode = code; }
-int exitCode() { return g_exitCode; }
+void setExitCode(int code) {
+  g_exitCode = code;
+}
+int exitCode() {
+  return g_exitCode;
+}
 
 int printReport(const db::Report& report, const db::CommandResult& result) {
   for (const auto& line : report.lines) std::cout << line << '\n';
   switch (result.outcome) {
     case db::Outcome::Done:
-    case db::Outcome::Stopped: return 0;
-    case db::Outcome::Notice: std::cerr << result.message << '\n'; return 2;
-    case db::Outcome::Failed: std::cerr << result.message << '\n'; return 1;
+    case db::Outcome::Stopped:
+      return 0;
+    case db::Outcome::Notice:
+      std::cerr << result.message << '\n';
+      return 2;
+    case db::Outcome::Failed:
+      std::cerr << result.message << '\n';
+      return 1;
   }
   return 1;
 }
 
-int runAndPrint(const std::function<void(db::Report&)>& body) { return runPrintAndExport(body, ""); }
+int runAndPrint(const std::function<void(db::Report&)>& body) {
+  return runPrintAndExport(body, "");
+}
 
-void setPdfWriter(PdfWriter writer) { g_pdfWriter = std::move(writer); }
+void setPdfWriter(PdfWriter writer) {
+  g_pdfWriter = std::move(writer);
+}
 
 void addPdfOption(CLI::App& command, std::string& path) {
   command.add_option("--pdf", path, "also write the report as a PDF file");

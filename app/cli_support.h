@@ -7,7 +7,6 @@
 // command failed with an error (the message on standard error).
 
 #include <CLI/CLI.hpp>
-
 #include <functional>
 #include <string>
 #include <vector>

@@ -12,7 +12,8 @@ const std::vector<MenuSpec>& menuLayout() {
         "姓名学知识与取名 ", "取名规则", "企业取名规则", "取笔名规则", "取艺名规则"}},
       {"缘分(&P)", {"QQ缘分配对"}},
       {"黄道(&D)", {"黄道吉日", "择吉日"}},
-      {"民俗(&B)", {"打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"}},
+      {"民俗(&B)",
+       {"打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜"}},
       {"工具(&G)", {"手机号码分析", "QQ号码分析", "更多数字分析", "网名分析", "生男生女", "万年历法"}},
       {"帮助(&H)", {"关于系统", "软件升级"}},
   };
@@ -30,17 +31,19 @@ const std::vector<const char*>& headerRow2() {
 }
 
 const std::vector<const char*>& leftColumn() {
-  static const std::vector<const char*> column = {
-      "黄道吉日",   "本日吉日",   "打喷嚏占卜", "面热测占卜", "心惊测占卜", "犬吠测占卜",
-      "眼跳测占卜", "耳热测占卜", "耳鸣测占卜", "手机分析",   "QQ号码分析", "数字分析",
-      "网名分析",   "生男生女",   "万年历法"};
+  static const std::vector<const char*> column = {"黄道吉日",   "本日吉日",   "打喷嚏占卜", "面热测占卜",
+                                                  "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜",
+                                                  "耳鸣测占卜", "手机分析",   "QQ号码分析", "数字分析",
+                                                  "网名分析",   "生男生女",   "万年历法"};
   return column;
 }
 
 const char* noteCodeOf(const char* caption) {
-  static const struct { const char* caption; const char* code; } kCodes[] = {
-      {"吉祥名字重要性", "XM012"}, {"姓名学知识与取名 ", "XM001"}, {"取名规则", "XM011"},
-      {"企业取名规则", "XM013"},   {"取笔名规则", "XM014"},         {"取艺名规则", "XM015"}};
+  static const struct {
+    const char* caption;
+    const char* code;
+  } kCodes[] = {{"吉祥名字重要性", "XM012"}, {"姓名学知识与取名 ", "XM001"}, {"取名规则", "XM011"},
+                {"企业取名规则", "XM013"},   {"取笔名规则", "XM014"},        {"取艺名规则", "XM015"}};
   for (const auto& c : kCodes)
     if (!std::strcmp(c.caption, caption)) return c.code;
   return nullptr;

@@ -19,8 +19,12 @@ std::string checkDatabasesAtStart() {
   return text + "\n需要这些文件的功能将无法使用，请重新安装本软件。";
 }
 
-const std::vector<db::FileProblem>& databaseProblems() { return g_problems; }
-void setDatabaseProblems(std::vector<db::FileProblem> problems) { g_problems = std::move(problems); }
+const std::vector<db::FileProblem>& databaseProblems() {
+  return g_problems;
+}
+void setDatabaseProblems(std::vector<db::FileProblem> problems) {
+  g_problems = std::move(problems);
+}
 
 std::optional<std::string> refusalFor(const std::string& caption) {
   std::vector<db::DbFile> needed = filesNeededByCommand(caption);

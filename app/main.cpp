@@ -22,10 +22,11 @@ bool answeredOnTerminal(int argc, char** argv) {
       return true;
     }
     if (std::strcmp(argv[i], "--help") == 0 || std::strcmp(argv[i], "-h") == 0) {
-      std::cout << "Usage: lumo [Qt options]\n"
-                   "Lumo生辰八字取名软件: the desktop program. lumo-cli prints the same reports on a terminal.\n"
-                   "  --version  print the version\n"
-                   "  --help     print this help\n";
+      std::cout
+          << "Usage: lumo [Qt options]\n"
+             "Lumo生辰八字取名软件: the desktop program. lumo-cli prints the same reports on a terminal.\n"
+             "  --version  print the version\n"
+             "  --help     print this help\n";
       return true;
     }
   }

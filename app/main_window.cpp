@@ -54,7 +54,9 @@ const QString kMarqueeText =
 
 }  // namespace
 
-void setAfterCloseHook(std::function<void()> hook) { g_afterClose = std::move(hook); }
+void setAfterCloseHook(std::function<void()> hook) {
+  g_afterClose = std::move(hook);
+}
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
   setObjectName("TFrmmain");
@@ -79,7 +81,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     move(screen->availableGeometry().center() - QPoint(400, 300));
 }
 
-bazi::ChartOptions MainWindow::chartOptions() const { return m_birthplace->chartOptions(); }
+bazi::ChartOptions MainWindow::chartOptions() const {
+  return m_birthplace->chartOptions();
+}
 
 void MainWindow::buildMenus() {
   for (const auto& menu : menuLayout()) {
@@ -116,7 +120,8 @@ QWidget* MainWindow::buildHeader() {
     for (const char* caption : captions) {
       auto* button = commandButton(caption, band);
       button->setFixedSize(70, 20);
-      button->setStyleSheet(QString("QPushButton { font-weight: bold; } QPushButton:enabled { color: %1; }").arg(colour));
+      button->setStyleSheet(
+          QString("QPushButton { font-weight: bold; } QPushButton:enabled { color: %1; }").arg(colour));
       row->addWidget(button);
     }
     layout->addLayout(row);
@@ -187,13 +192,14 @@ void MainWindow::showEvent(QShowEvent* event) {
   m_panel->focusSurname();
 }
 
-PanelInput MainWindow::panelInput() const { return m_panel->input(); }
+PanelInput MainWindow::panelInput() const {
+  return m_panel->input();
+}
 
 bool MainWindow::captureSubject(bool requireGivenName) {
   db::Report none;
-  db::CommandResult result = db::runCommand(none, [&](db::Report&) {
-    lumo::captureSubject(m_panel->input(), m_subject, requireGivenName);
-  });
+  db::CommandResult result = db::runCommand(
+      none, [&](db::Report&) { lumo::captureSubject(m_panel->input(), m_subject, requireGivenName); });
   if (result.outcome == db::Outcome::Notice) {
     showNotice(this, QString::fromStdString(result.message));
     if (result.message == "姓不能为空!") m_panel->focusSurname();
@@ -218,7 +224,9 @@ void MainWindow::showReport(const db::Report& report, const db::CommandResult& r
   if (result.outcome == db::Outcome::Failed) showError(this, QString::fromStdString(result.message));
 }
 
-void MainWindow::focusSurname() { m_panel->focusSurname(); }
+void MainWindow::focusSurname() {
+  m_panel->focusSurname();
+}
 
 void MainWindow::newReading() {
   m_pane->clear();
@@ -231,7 +239,8 @@ bool MainWindow::commandEnabled(const QString& caption) const {
 }
 
 void MainWindow::runCommand(const QString& caption) {
-  if (auto refusal = refusalFor(caption.toStdString())) return showError(this, QString::fromStdString(*refusal));
+  if (auto refusal = refusalFor(caption.toStdString()))
+    return showError(this, QString::fromStdString(*refusal));
   if (const CommandAction* action = CommandRegistry::instance().find(caption)) (*action)(*this);
 }
 

@@ -23,7 +23,11 @@ namespace {
 bool isUtf8(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size();) {
     auto lead = static_cast<unsigned char>(bytes[i]);
-    int extra = lead < 0x80 ? 0 : (lead >> 5) == 0x6 ? 1 : (lead >> 4) == 0xE ? 2 : (lead >> 3) == 0x1E ? 3 : -1;
+    int extra = lead < 0x80           ? 0
+                : (lead >> 5) == 0x6  ? 1
+                : (lead >> 4) == 0xE  ? 2
+                : (lead >> 3) == 0x1E ? 3
+                                      : -1;
     if (extra < 0 || (extra == 1 && lead < 0xC2)) return false;
     if (i + extra >= bytes.size()) return false;  // a sequence cut off at the end
     for (int k = 1; k <= extra; ++k)
@@ -56,7 +60,9 @@ std::optional<std::vector<std::string>> readRecordFile(const std::string& path) 
 
 namespace {
 
-std::string systemReason(const char* what) { return std::string(what) + "（" + std::strerror(errno) + "）"; }
+std::string systemReason(const char* what) {
+  return std::string(what) + "（" + std::strerror(errno) + "）";
+}
 
 bool writeAll(int fd, const std::string& bytes) {
   std::size_t done = 0;
@@ -86,7 +92,8 @@ mode_t newFileMode() {
 
 }  // namespace
 
-WriteResult saveRecordFile(const std::string& path, const std::vector<std::string>& lines, TextEncoding encoding) {
+WriteResult saveRecordFile(const std::string& path, const std::vector<std::string>& lines,
+                           TextEncoding encoding) {
   std::string bytes;
   std::vector<std::string> refused;
   for (const auto& line : lines) {
@@ -109,7 +116,8 @@ WriteResult saveRecordFile(const std::string& path, const std::vector<std::strin
   if (::stat(path.c_str(), &existing) == 0) {
     if (S_ISDIR(existing.st_mode)) return {false, "同名的文件夹已存在"};
     // Read-only for everyone, or not writable by this user: the owner meant it to stay.
-    if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0) return {false, "文件为只读，不能覆盖"};
+    if ((existing.st_mode & 0222) == 0 || ::access(path.c_str(), W_OK) != 0)
+      return {false, "文件为只读，不能覆盖"};
     mode = existing.st_mode & 07777;
   }
 

@@ -41,9 +41,10 @@ void printReportLines(QWidget* parent, const QStringList& lines) {
 QString exportReportPdf(QWidget* parent, const QString& proposedName, const QStringList& lines) {
   // A report without a name (or with one a file cannot carry) is proposed as 报告.pdf.
   QString base = proposedName.isEmpty() || proposedName.contains('*') ? QStringLiteral("报告") : proposedName;
-  QString chosen = g_pdfChooser ? g_pdfChooser(parent, base)
-                                : QFileDialog::getSaveFileName(parent, QStringLiteral("导出PDF"), base + ".pdf",
-                                                               QStringLiteral("PDF 文件 (*.pdf)"));
+  QString chosen = g_pdfChooser
+                       ? g_pdfChooser(parent, base)
+                       : QFileDialog::getSaveFileName(parent, QStringLiteral("导出PDF"), base + ".pdf",
+                                                      QStringLiteral("PDF 文件 (*.pdf)"));
   if (chosen.isEmpty()) return {};
   std::string path = withPdfExtension(chosen.toStdString());
   if (!writeReportPdf(toStdLines(lines), path)) {
@@ -61,7 +62,9 @@ SaveChoice chooseTextSave(QWidget* parent, const QString& proposedName) {
   return {path, selected == kUtf8Filter ? TextEncoding::Utf8 : TextEncoding::Gbk};
 }
 
-void setPdfPathChooser(std::function<QString(QWidget*, const QString&)> chooser) { g_pdfChooser = std::move(chooser); }
+void setPdfPathChooser(std::function<QString(QWidget*, const QString&)> chooser) {
+  g_pdfChooser = std::move(chooser);
+}
 void setTextSaveChooser(std::function<SaveChoice(QWidget*, const QString&)> chooser) {
   g_saveChooser = std::move(chooser);
 }

@@ -2,9 +2,9 @@
 // exit, about, upgrade.
 #include <QDialog>
 #include <QFileDialog>
-#include <QStringList>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QStringList>
 
 #include "app/about_box.h"
 #include "app/commands.h"
@@ -43,9 +43,11 @@ void saveReport(MainHost& host) {
   if (lines.isEmpty()) return;
   SaveChoice choice = chooseTextSave(host.window(), proposedName(host));
   if (choice.path.isEmpty()) return;
-  WriteResult written = saveRecordFile(withTxtExtension(choice.path.toStdString()), toStdLines(lines), choice.encoding);
+  WriteResult written =
+      saveRecordFile(withTxtExtension(choice.path.toStdString()), toStdLines(lines), choice.encoding);
   if (!written.ok)
-    showError(host.window(), QStringLiteral("保存失败：") + choice.path + "\n" + QString::fromStdString(written.reason));
+    showError(host.window(),
+              QStringLiteral("保存失败：") + choice.path + "\n" + QString::fromStdString(written.reason));
 }
 
 void printReport(MainHost& host) {

@@ -31,7 +31,9 @@ Date readDate(const std::string& text) {
   return *date;
 }
 
-std::string numberText(int value) { return std::to_string(value); }
+std::string numberText(int value) {
+  return std::to_string(value);
+}
 
 // The lunar table converts the years 1901 to 2099; the panel has no leap month.
 void checkLunarDate(int year, int month, int day) {
@@ -39,8 +41,8 @@ void checkLunarDate(int year, int month, int day) {
   if (month < 1 || month > 12) throw db::Notice("农历月份只能是1到12月!");
   int length = LunarMonthDays(year, month);
   if (day < 1 || day > length)
-    throw db::Notice("农历" + numberText(year) + "年" + LunarMonthName(month, false) + "只有" + numberText(length) +
-                     "天，日期应为1到" + numberText(length) + "!");
+    throw db::Notice("农历" + numberText(year) + "年" + LunarMonthName(month, false) + "只有" +
+                     numberText(length) + "天，日期应为1到" + numberText(length) + "!");
 }
 
 // The Gregorian dates the lunar table covers: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
@@ -50,7 +52,8 @@ void checkGregorianDate(int year, int month, int day) {
   if (month < 1 || month > 12) throw db::Notice("公历月份只能是1到12月!");
   int length = daysInMonth(year, month);
   if (day < 1 || day > length)
-    throw db::Notice("公历" + numberText(year) + "年" + numberText(month) + "月只有" + numberText(length) + "天!");
+    throw db::Notice("公历" + numberText(year) + "年" + numberText(month) + "月只有" + numberText(length) +
+                     "天!");
   if (year == 1900 && month == 1 && day < 31) throw db::Notice(range);
 }
 
@@ -60,8 +63,10 @@ void checkHourItem(const std::string& item) {
   std::string hourText = hourNumberText(item);
   int hour = -1;
   auto [end, ec] = std::from_chars(hourText.data(), hourText.data() + hourText.size(), hour);
-  if (hourText.empty() || ec != std::errc() || end != hourText.data() + hourText.size() || hour < 0 || hour > 23)
-    throw db::Notice("“" + item + "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
+  if (hourText.empty() || ec != std::errc() || end != hourText.data() + hourText.size() || hour < 0 ||
+      hour > 23)
+    throw db::Notice("“" + item +
+                     "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   std::string branch = kBranches[(hour + 1) / 2 % 12];
   if (db::trimmed(item.substr(0, item.find(' '))) != branch)
     throw db::Notice(numberText(hour) + "点属" + branch + "时，与所选时辰不符!");

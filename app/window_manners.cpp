@@ -47,7 +47,8 @@ class WindowManners final : public QObject {
   bool eventFilter(QObject* watched, QEvent* event) override {
     if (!watched->isWidgetType()) return false;
     auto* widget = static_cast<QWidget*>(watched);
-    if (event->type() == QEvent::Show && isSecondaryWindow(widget) && !widget->property(kPlacedProperty).toBool()) {
+    if (event->type() == QEvent::Show && isSecondaryWindow(widget) &&
+        !widget->property(kPlacedProperty).toBool()) {
       widget->setProperty(kPlacedProperty, true);
       growToFit(widget);  // Qt sizes a new window to at most part of a small screen
       if (qobject_cast<QFileDialog*>(widget)) widget->resize(widget->size().expandedTo(kFileDialogSize));
@@ -90,7 +91,8 @@ void growToFit(QWidget* window) {
   layout->invalidate();
   layout->activate();
   int width = std::max(window->width(), layout->totalMinimumSize().width());
-  int height = layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
+  int height =
+      layout->hasHeightForWidth() ? layout->totalHeightForWidth(width) : layout->totalSizeHint().height();
   height = std::min(std::max(height, window->height()), window->maximumHeight());
   if (width != window->width() || height != window->height()) window->resize(width, height);
 }

@@ -18,7 +18,9 @@ constexpr int kJieSearchDays = 32;
 constexpr double kMinutesPerDay = 1440.0;
 // A 甲子 day: the day branch cycle starts here. Computed at call time, not at static
 // initialisation, where the calendar's own constants may not be set yet.
-int firstJiaziDay() { return serialOf(1900, 2, 20); }
+int firstJiaziDay() {
+  return serialOf(1900, 2, 20);
+}
 
 // A serial split into its date and clock; seconds are dropped.
 struct Clock {
@@ -82,7 +84,8 @@ void setHiddenStems(BaziChart& c, int birthSerial, const Clock& local, const Ter
 
 // The starting age: from the exact time to the next or previous 节 when the precise
 // terms are asked for and the table covers it, else by whole days to a 节 day.
-int startAgeFor(const BaziChart& c, double beijing, int birthSerial, bool precise, const TermOfDay& termOfDay) {
+int startAgeFor(const BaziChart& c, double beijing, int birthSerial, bool precise,
+                const TermOfDay& termOfDay) {
   int step = c.luckBackward ? -1 : 1;
   const JieMoment* jie = !precise ? nullptr : step > 0 ? jieAfter(beijing) : jieAtOrBefore(beijing);
   if (jie) return preciseStartAge(std::fabs(jie->serial - beijing));
@@ -130,8 +133,8 @@ int preciseStartAge(double days) {
   return age < 1 ? 1 : age;
 }
 
-std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::string& sex, const ChartRules& rules,
-                                          const TermOfDay& termOfDay) {
+std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::string& sex,
+                                          const ChartRules& rules, const TermOfDay& termOfDay) {
   Clock civil = clockOf(m.beijing), local = clockOf(m.local);
   for (const Clock& k : {civil, local})
     if (!isAcceptedDay(k.date.year, k.date.month, k.date.day)) return std::nullopt;
@@ -146,7 +149,8 @@ std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::strin
   return c;
 }
 
-std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::string& sex, const ChartRules& rules) {
+std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::string& sex,
+                                          const ChartRules& rules) {
   return computeBaziChart(m, sex, rules, [](double serial) { return SolarTermOfDate(serial); });
 }
 

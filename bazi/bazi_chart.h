@@ -16,17 +16,17 @@ namespace lumo::bazi {
 
 struct BaziChart {
   int year = 0, month = 0, day = 0, hour = 0;  // the Gregorian input, hour 0..23
-  bool isMale = false;                          // the sex text is exactly "男"
+  bool isMale = false;                         // the sex text is exactly "男"
   // Cyclic numbers (stem 0 = 癸, branch 0 = 亥).
   int yearStem = 0, yearBranch = 0, monthStem = 0, monthBranch = 0;
   int dayStem = 0, dayBranch = 0, hourStem = 0, hourBranch = 0;
   std::string yearStemChar, yearBranchChar, monthStemChar, monthBranchChar;
   std::string dayStemChar, dayBranchChar, hourStemChar, hourBranchChar;
-  std::string dayMaster;     // 日元, the day stem character
-  int termCount = 0;         // fallback day count of the month-boundary table
-  std::string fetalOrigin;   // 胎元: stem, branch and one trailing blank
+  std::string dayMaster;    // 日元, the day stem character
+  int termCount = 0;        // fallback day count of the month-boundary table
+  std::string fetalOrigin;  // 胎元: stem, branch and one trailing blank
   bool luckBackward = false;
-  int startAge = 0;          // 起运 age, 1 or more
+  int startAge = 0;  // 起运 age, 1 or more
   std::string startAgeText;
   std::string luckPillarsLine;  // ten pillars each followed by three blanks, outer blanks trimmed
   std::string luckNayinLine;    // "纳音：" + each pillar's 纳音 and one blank
@@ -68,9 +68,10 @@ std::optional<BaziChart> computeBaziChart(int year, int month, int day, const st
 
 // The chart of a moment under `rules`; nullopt when either clock is not a real day. With the
 // default rules and one clock it equals the chart of the date and hour.
-std::optional<BaziChart> computeBaziChart(const ChartMoment& moment, const std::string& sex, const ChartRules& rules,
-                                          const TermOfDay& termOfDay);
-std::optional<BaziChart> computeBaziChart(const ChartMoment& moment, const std::string& sex, const ChartRules& rules);
+std::optional<BaziChart> computeBaziChart(const ChartMoment& moment, const std::string& sex,
+                                          const ChartRules& rules, const TermOfDay& termOfDay);
+std::optional<BaziChart> computeBaziChart(const ChartMoment& moment, const std::string& sex,
+                                          const ChartRules& rules);
 
 // The first j in 1..32 for which the day birthSerial + step * j is a 节 day; 0 when none is.
 int jieDistance(int birthSerial, int step, const TermOfDay& termOfDay);

@@ -4,9 +4,9 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/birthday_text.h"
+#include "bazi/bone_weight.h"
 #include "bazi/boundary_notes.h"
 #include "bazi/chart_setup.h"
-#include "bazi/bone_weight.h"
 #include "bazi/five_elements.h"
 #include "bazi/luck_rows.h"
 #include "bazi/natal_lines.h"
@@ -32,12 +32,14 @@ int clockHour(const std::string& text, const std::string& typed) {
   int hour = -1;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || hour < 0 || hour > 23)
-    throw db::Notice("“" + typed + "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
+    throw db::Notice("“" + typed +
+                     "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   return hour;
 }
 
 // A lunar input out of range has already become 0001-01-01, so the date is not quoted.
-const std::string kOutOfRange = std::string(kDateMessage) + "出生日期超出了可以推算的范围，请选择1901年至2099年之间的日期。";
+const std::string kOutOfRange =
+    std::string(kDateMessage) + "出生日期超出了可以推算的范围，请选择1901年至2099年之间的日期。";
 
 BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
   BirthMoment m;
@@ -102,14 +104,16 @@ ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options, const std
     if (chart) run.notes = boundaryNotes(setup.moment, m.sex, setup.rules, *chart);
     run.headerLines = std::move(setup.headerLines);
   }
-  if (!chart) throw db::Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
+  if (!chart)
+    throw db::Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
   run.chart = std::move(*chart);
   return run;
 }
 
 }  // namespace
 
-void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report, const ChartOptions& options) {
+void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+                     const ChartOptions& options) {
   BirthMoment m = birthMomentOf(input, subject);
   subject.lunarYearNumber = std::to_string(m.lunar.year);
   ChartRun run = chartRunOf(m, options, subject.gregorianDate);
@@ -129,7 +133,8 @@ void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& repo
   report.add(kClosingLine);
 }
 
-void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report, const ChartOptions& options) {
+void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+                    const ChartOptions& options) {
   captureSubject(input, subject, false);
   writeBaziReport(input, subject, report, options);
 }

@@ -16,7 +16,8 @@ std::optional<ElementTally> birthElementTally(const BirthTime& birth) {
     if (!IsValidLunarDate(lunar)) return std::nullopt;
     date = dateOf(LunarToSolar(lunar));
   }
-  if (!isValidDate(date.year, date.month, date.day) || SolarToLunar(serialOf(date)).year == 0) return std::nullopt;
+  if (!isValidDate(date.year, date.month, date.day) || SolarToLunar(serialOf(date)).year == 0)
+    return std::nullopt;
   if (birth.hour < 0 || birth.hour > 23) return std::nullopt;
   auto chart = computeBaziChart(date.year, date.month, date.day, birth.sex, birth.hour);
   if (!chart) return std::nullopt;

@@ -52,7 +52,8 @@ std::vector<Point> nearHours(double local) {
     double at = midnight + hour / 24.0;
     if (std::fabs(at - local) > kHourWindow + 1e-9) continue;
     int clock = (hour + 24) % 24;
-    std::string name = clock == 0 ? std::string("零点换日") : std::string(kBranchHours[(clock + 1) / 2 % 12]) + "时之始";
+    std::string name =
+        clock == 0 ? std::string("零点换日") : std::string(kBranchHours[(clock + 1) / 2 % 12]) + "时之始";
     points.push_back({name + "（" + std::to_string(clock) + "点）", at, true});
   }
   return points;

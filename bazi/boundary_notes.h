@@ -18,17 +18,17 @@
 namespace lumo::bazi {
 
 struct BoundaryNote {
-  std::string point;       // the boundary, e.g. "立春交节（2024年02月04日16点27分）"
-  std::string window;      // "2小时" or "30分钟"
-  std::string pillars;     // the pillars that differ, e.g. "年柱、月柱"
+  std::string point;    // the boundary, e.g. "立春交节（2024年02月04日16点27分）"
+  std::string window;   // "2小时" or "30分钟"
+  std::string pillars;  // the pillars that differ, e.g. "年柱、月柱"
   bool otherIsLater = false;
-  BaziChart other;         // the chart on the other side
+  BaziChart other;  // the chart on the other side
 };
 
 // The notes for a moment and its chart, in time order of their points; a point where no
 // pillar changes gives no note.
-std::vector<BoundaryNote> boundaryNotes(const ChartMoment& moment, const std::string& sex, const ChartRules& rules,
-                                        const BaziChart& chart);
+std::vector<BoundaryNote> boundaryNotes(const ChartMoment& moment, const std::string& sex,
+                                        const ChartRules& rules, const BaziChart& chart);
 
 // The four pillars as the chart line shows them after "八字：".
 std::string pillarsText(const BaziChart& chart);

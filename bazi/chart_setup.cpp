@@ -27,7 +27,8 @@ std::string fixed(double value, const char* format) {
 
 std::string placeLine(const Place& p) {
   std::string name = p.province == p.city ? p.city : p.province + " " + p.city;
-  return "出生地：" + name + "（东经" + fixed(p.longitude, "%.2f") + "度，北纬" + fixed(p.latitude, "%.2f") + "度）";
+  return "出生地：" + name + "（东经" + fixed(p.longitude, "%.2f") + "度，北纬" + fixed(p.latitude, "%.2f") +
+         "度）";
 }
 
 std::string rulesLine(const ChartRules& r) {
@@ -41,12 +42,13 @@ std::string clockText(double serial) {
   long long minutes = std::llround(serial * 1440.0);
   Date d = dateOf(static_cast<double>(minutes / 1440));
   char text[48];
-  std::snprintf(text, sizeof text, "%04d年%02d月%02d日%02lld点%02lld分", d.year, d.month, d.day, minutes % 1440 / 60,
-                minutes % 60);
+  std::snprintf(text, sizeof text, "%04d年%02d月%02d日%02lld点%02lld分", d.year, d.month, d.day,
+                minutes % 1440 / 60, minutes % 60);
   return text;
 }
 
-ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteText, const ChartOptions& options) {
+ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteText,
+                        const ChartOptions& options) {
   ChartSetup s;
   s.rules = {options.preciseTerms, options.ziMidnight};
   s.moment = chartMomentOf(date.year, date.month, date.day, hour, minuteOf(minuteText));

@@ -65,7 +65,9 @@ std::span<const JieMoment> jieMoments() {
   return table;
 }
 
-std::string jieName(int jie) { return jie >= 0 && jie < 12 ? kNames[jie] : ""; }
+std::string jieName(int jie) {
+  return jie >= 0 && jie < 12 ? kNames[jie] : "";
+}
 
 const JieMoment* jieAtOrBefore(double serial) {
   auto table = jieMoments();
@@ -81,6 +83,8 @@ const JieMoment* jieAfter(double serial) {
   return it == table.end() ? nullptr : &*it;
 }
 
-int monthBranchOfJie(int jie) { return wrap(jie + 2, 12); }
+int monthBranchOfJie(int jie) {
+  return wrap(jie + 2, 12);
+}
 
 }  // namespace lumo::bazi

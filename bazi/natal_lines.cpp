@@ -20,10 +20,13 @@ std::string pillarNayin(const std::string& stem, const std::string& branch) {
 
 }  // namespace
 
-std::string tenGodOf(const BaziChart& chart, const std::string& stem) { return lookupTenGod(chart.dayMaster + stem); }
+std::string tenGodOf(const BaziChart& chart, const std::string& stem) {
+  return lookupTenGod(chart.dayMaster + stem);
+}
 
 std::string hiddenStemRow(const BaziChart& chart, int index) {
-  const std::string* positions[4] = {&chart.hiddenYear, &chart.hiddenMonth, &chart.hiddenDay, &chart.hiddenHour};
+  const std::string* positions[4] = {&chart.hiddenYear, &chart.hiddenMonth, &chart.hiddenDay,
+                                     &chart.hiddenHour};
   if (index == 0) {
     std::string row = "遁藏：";
     for (int p = 0; p < 4; ++p) row += (p > 0 ? kB1 : "") + hiddenCell(chart, *positions[p], 0);
@@ -38,24 +41,26 @@ std::string hiddenStemRow(const BaziChart& chart, int index) {
 }
 
 std::string elementText(const BaziChart& c) {
-  return lookupElement(c.yearStemChar) + lookupElement(c.yearBranchChar) + kB3 + lookupElement(c.monthStemChar) +
-         lookupElement(c.monthBranchChar) + kB3 + lookupElement(c.dayStemChar) + lookupElement(c.dayBranchChar) +
-         kB3 + lookupElement(c.hourStemChar) + lookupElement(c.hourBranchChar);
+  return lookupElement(c.yearStemChar) + lookupElement(c.yearBranchChar) + kB3 +
+         lookupElement(c.monthStemChar) + lookupElement(c.monthBranchChar) + kB3 +
+         lookupElement(c.dayStemChar) + lookupElement(c.dayBranchChar) + kB3 + lookupElement(c.hourStemChar) +
+         lookupElement(c.hourBranchChar);
 }
 
 std::string writeChartLines(const BaziChart& c, db::Report& report) {
   report.add("胎元：" + db::trimmed(c.fetalOrigin) + "(" + lookupNayin(c.fetalOrigin) + ")");
   report.add("起运：" + c.startAgeText + "岁");
-  report.add("十神：" + tenGodOf(c, c.yearStemChar) + kB3 + tenGodOf(c, c.monthStemChar) + kB3 + "日元" + kB3 +
-             tenGodOf(c, c.hourStemChar));
+  report.add("十神：" + tenGodOf(c, c.yearStemChar) + kB3 + tenGodOf(c, c.monthStemChar) + kB3 + "日元" +
+             kB3 + tenGodOf(c, c.hourStemChar));
   report.add("八字：" + c.yearStemChar + c.yearBranchChar + kB3 + c.monthStemChar + c.monthBranchChar + kB3 +
              c.dayStemChar + c.dayBranchChar + kB3 + c.hourStemChar + c.hourBranchChar);
   for (int row = 0; row < 3; ++row) report.add(hiddenStemRow(c, row));
   std::string elements = elementText(c);
   report.add("五行：" + elements);
   report.add("纳音：" + pillarNayin(c.yearStemChar, c.yearBranchChar) + kB1 +
-             pillarNayin(c.monthStemChar, c.monthBranchChar) + kB1 + pillarNayin(c.dayStemChar, c.dayBranchChar) +
-             kB1 + pillarNayin(c.hourStemChar, c.hourBranchChar));
+             pillarNayin(c.monthStemChar, c.monthBranchChar) + kB1 +
+             pillarNayin(c.dayStemChar, c.dayBranchChar) + kB1 +
+             pillarNayin(c.hourStemChar, c.hourBranchChar));
   return elements;
 }
 

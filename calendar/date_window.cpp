@@ -24,11 +24,15 @@ constexpr int kWindowWidth = 316, kWindowHeight = 316;
 // The lower weekday row starts this far below the top of the last week's lunar labels.
 constexpr int kLowerRowGap = 20;
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 }  // namespace
 
-TFRM_Date::Selection TFRM_Date::selection() { return g_selection; }
+TFRM_Date::Selection TFRM_Date::selection() {
+  return g_selection;
+}
 
 TFRM_Date::TFRM_Date(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -107,21 +111,20 @@ std::array<QLabel*, calendar::kGridColumns> TFRM_Date::buildWeekdayRow(int top) 
 
 void TFRM_Date::placeLowerWeekdays() {
   int lastRow = m_view.days.empty() ? 5 : calendar::rowOfCell(m_view.lastCell());
-  for (QLabel* label : m_lowerWeekdays) label->move(label->x(), kLunarTop + lastRow * kRowHeight + kLowerRowGap);
+  for (QLabel* label : m_lowerWeekdays)
+    label->move(label->x(), kLunarTop + lastRow * kRowHeight + kLowerRowGap);
 }
 
 void TFRM_Date::buildGrid() {
   for (int cell = 1; cell <= calendar::kGridCells; ++cell) {
     const int dx = calendar::columnOfCell(cell) * kCellWidth, dy = calendar::rowOfCell(cell) * kRowHeight;
     const std::size_t i = static_cast<std::size_t>(cell - 1);
-    QLabel* number = dateui::clickLabel(this, QRect(kDayLeft + dx, kDayTop + dy, kLabelWidth, 16),
-                                        "DayNumber" + QString::number(cell), [this, cell] {
-                                          selectDay(dayOfCell(cell));
-                                        });
+    QLabel* number =
+        dateui::clickLabel(this, QRect(kDayLeft + dx, kDayTop + dy, kLabelWidth, 16),
+                           "DayNumber" + QString::number(cell), [this, cell] { selectDay(dayOfCell(cell)); });
     QLabel* lunar = dateui::clickLabel(this, QRect(kLunarLeft + dx, kLunarTop + dy, kLabelWidth, 14),
-                                       "LunarLabel" + QString::number(cell), [this, cell] {
-                                         selectDay(dayOfCell(cell));
-                                       });
+                                       "LunarLabel" + QString::number(cell),
+                                       [this, cell] { selectDay(dayOfCell(cell)); });
     dateui::onPress(number, [this, number] { placeFrame(number->x() - 1, number->y() + 1); });
     dateui::onPress(lunar, [this, lunar] { placeFrame(lunar->x(), lunar->y() - 16); });
     number->setFont(dateui::dayNumberFont(font()));
@@ -194,9 +197,13 @@ void TFRM_Date::spinnerChanged() {
   showMonth(g_selection.year, g_selection.month, g_selection.day);
 }
 
-void TFRM_Date::placeFrame(int left, int top) { m_frame->move(left, top); }
+void TFRM_Date::placeFrame(int left, int top) {
+  m_frame->move(left, top);
+}
 
-int TFRM_Date::dayOfCell(int cell) const { return cell - m_view.firstCell() + 1; }
+int TFRM_Date::dayOfCell(int cell) const {
+  return cell - m_view.firstCell() + 1;
+}
 
 // Selecting a day does not redraw the grid, but the captions that describe the
 // selected day follow it.

@@ -47,15 +47,18 @@ std::optional<std::string> checkFileItself(const std::string& path) {
   // counter; then a shorter file has lost its end.
   unsigned long long pages = bigEndian(header + 28, 4);
   bool countValid = bigEndian(header + 92, 4) == bigEndian(header + 24, 4);
-  if (countValid && pages > 0 && pageSize * pages > static_cast<unsigned long long>(info.st_size)) return "文件不完整（已截断）";
+  if (countValid && pages > 0 && pageSize * pages > static_cast<unsigned long long>(info.st_size))
+    return "文件不完整（已截断）";
   return std::nullopt;
 }
 
-std::optional<std::string> singleText(sqlite3* db, const char* sql, const std::string& param, std::string& out) {
+std::optional<std::string> singleText(sqlite3* db, const char* sql, const std::string& param,
+                                      std::string& out) {
   sqlite3_stmt* stmt = nullptr;
   if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) != SQLITE_OK) return std::string(sqlite3_errmsg(db));
   std::unique_ptr<sqlite3_stmt, int (*)(sqlite3_stmt*)> guard(stmt, sqlite3_finalize);
-  if (!param.empty()) sqlite3_bind_text(stmt, 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
+  if (!param.empty())
+    sqlite3_bind_text(stmt, 1, param.data(), static_cast<int>(param.size()), SQLITE_TRANSIENT);
   int rc = sqlite3_step(stmt);
   if (rc == SQLITE_ROW) {
     auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0));
@@ -81,14 +84,20 @@ const std::vector<std::string>& expectedTables(DbFile file) {
   static const std::vector<std::string> voduzid = {"word", "zh", "ziyi", "xingdu", "xieyin", "diezi"};
   static const std::vector<std::string> kelFile = {"81", "sancai", "sancai2009"};
   static const std::vector<std::string> kelBirth = {"Noter", "QQpd", "huangdao", "xing"};
-  static const std::vector<std::string> dream = {"chenggu", "chenggu1", "chenggu2", "chenggu3", "chenggu4", "shouji"};
+  static const std::vector<std::string> dream = {"chenggu",  "chenggu1", "chenggu2",
+                                                 "chenggu3", "chenggu4", "shouji"};
   static const std::vector<std::string> tgcode = {"hzwh", "Shishen", "jiazi", "sjrs", "qtbj"};
   switch (file) {
-    case DbFile::Voduzid: return voduzid;
-    case DbFile::KelFile: return kelFile;
-    case DbFile::KelBirth: return kelBirth;
-    case DbFile::Dream: return dream;
-    case DbFile::Tgcode: return tgcode;
+    case DbFile::Voduzid:
+      return voduzid;
+    case DbFile::KelFile:
+      return kelFile;
+    case DbFile::KelBirth:
+      return kelBirth;
+    case DbFile::Dream:
+      return dream;
+    case DbFile::Tgcode:
+      return tgcode;
   }
   return voduzid;
 }
@@ -98,7 +107,8 @@ std::optional<std::string> checkDatabaseFile(DbFile file, const std::string& pat
   sqlite3* raw = nullptr;
   int rc = sqlite3_open_v2(path.c_str(), &raw, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr);
   Handle db(raw, sqlite3_close);
-  if (rc != SQLITE_OK) return std::string("无法打开（") + (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + "）";
+  if (rc != SQLITE_OK)
+    return std::string("无法打开（") + (raw ? sqlite3_errmsg(raw) : sqlite3_errstr(rc)) + "）";
   std::string version;
   if (auto error = singleText(db.get(), "select value from meta where key = 'schema_version'", "", version)) {
     if (std::strncmp(error->c_str(), "no such table", 13) == 0) return "缺少 meta 表，不是本程序的数据库";
@@ -108,7 +118,8 @@ std::optional<std::string> checkDatabaseFile(DbFile file, const std::string& pat
   if (version != wanted) return "数据库版本为“" + version + "”，本程序需要版本 " + wanted;
   for (const std::string& table : expectedTables(file)) {
     std::string name;
-    if (auto error = singleText(db.get(), "select name from sqlite_master where type = 'table' and name = ?", table, name))
+    if (auto error = singleText(db.get(), "select name from sqlite_master where type = 'table' and name = ?",
+                                table, name))
       return "无法读取（" + *error + "）";
     if (name.empty()) return "缺少表 " + table;
   }

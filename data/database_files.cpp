@@ -17,7 +17,8 @@ std::string programFolder() {
   return exe.parent_path().string();
 }
 
-constexpr DbFile kAllFiles[] = {DbFile::Voduzid, DbFile::KelFile, DbFile::KelBirth, DbFile::Dream, DbFile::Tgcode};
+constexpr DbFile kAllFiles[] = {DbFile::Voduzid, DbFile::KelFile, DbFile::KelBirth, DbFile::Dream,
+                                DbFile::Tgcode};
 
 bool holdsAllDatabases(const std::filesystem::path& folder) {
   std::error_code ec;
@@ -30,11 +31,16 @@ bool holdsAllDatabases(const std::filesystem::path& folder) {
 
 const char* fileName(DbFile file) {
   switch (file) {
-    case DbFile::Voduzid: return "Voduzid.dll";
-    case DbFile::KelFile: return "KelFile.dll";
-    case DbFile::KelBirth: return "KelBirth.dll";
-    case DbFile::Dream: return "dream.dll";
-    case DbFile::Tgcode: return "Tgcode.dll";
+    case DbFile::Voduzid:
+      return "Voduzid.dll";
+    case DbFile::KelFile:
+      return "KelFile.dll";
+    case DbFile::KelBirth:
+      return "KelBirth.dll";
+    case DbFile::Dream:
+      return "dream.dll";
+    case DbFile::Tgcode:
+      return "Tgcode.dll";
   }
   return "";
 }
@@ -56,7 +62,9 @@ std::string resolveDataFolder(const std::string& envFolder, const std::string& p
   return programFolder;
 }
 
-std::string databasePath(DbFile file) { return dataFolder() + "/" + fileName(file); }
+std::string databasePath(DbFile file) {
+  return dataFolder() + "/" + fileName(file);
+}
 
 void setDataFolder(const std::string& folder) {
   std::lock_guard lock(g_folderMutex);

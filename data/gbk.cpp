@@ -53,7 +53,9 @@ std::string convert(iconv_t cd, std::string_view in, std::string_view replacemen
 
 }  // namespace
 
-std::string fromUtf8(std::string_view utf8) { return convert(t_conv.toGbk, utf8, "?", true); }
+std::string fromUtf8(std::string_view utf8) {
+  return convert(t_conv.toGbk, utf8, "?", true);
+}
 
 std::vector<std::string> unencodable(std::string_view utf8) {
   std::vector<std::string> found;
@@ -81,7 +83,9 @@ std::string toUtf8(std::string_view gbkBytes) {
   return convert(t_conv.fromGbk, gbkBytes, "\xEF\xBF\xBD", false);
 }
 
-std::size_t byteLength(std::string_view utf8) { return fromUtf8(utf8).size(); }
+std::size_t byteLength(std::string_view utf8) {
+  return fromUtf8(utf8).size();
+}
 
 std::string slice(std::string_view utf8, std::size_t start, std::size_t count) {
   std::string bytes = fromUtf8(utf8);

@@ -1,13 +1,13 @@
 #include "data/query.h"
 
 #include <sqlite3.h>
+#include <strings.h>
+#include <sys/stat.h>
 
 #include <atomic>
 #include <charconv>
 #include <cstdio>
 #include <map>
-#include <strings.h>
-#include <sys/stat.h>
 
 namespace lumo::db {
 namespace {
@@ -18,7 +18,8 @@ std::atomic<bool> g_freshPerQuery{false};
 // device would be read as a database, so only regular files get that far.
 void requireRegularFile(const std::string& path) {
   struct stat info {};
-  if (::stat(path.c_str(), &info) != 0) throw DbError("unable to open database file: " + path, DbFault::FileUnusable);
+  if (::stat(path.c_str(), &info) != 0)
+    throw DbError("unable to open database file: " + path, DbFault::FileUnusable);
   if (!S_ISREG(info.st_mode)) throw DbError("not a regular file: " + path, DbFault::FileUnusable);
 }
 
@@ -42,11 +43,13 @@ DbError errorOf(sqlite3* db) {
     case SQLITE_NOTADB:
     case SQLITE_CORRUPT:
     case SQLITE_IOERR:
-    case SQLITE_PERM: return DbError(message, DbFault::FileUnusable);
+    case SQLITE_PERM:
+      return DbError(message, DbFault::FileUnusable);
     case SQLITE_ERROR:
       if (message.rfind("no such table", 0) == 0) return DbError(message, DbFault::TableMissing);
       return DbError(message);
-    default: return DbError(message);
+    default:
+      return DbError(message);
   }
 }
 
@@ -67,9 +70,12 @@ void bindParams(sqlite3* db, sqlite3_stmt* stmt, const std::vector<Param>& param
     int rc = std::visit(
         [&](const auto& v) -> int {
           using T = std::decay_t<decltype(v)>;
-          if constexpr (std::is_same_v<T, std::int64_t>) return sqlite3_bind_int64(stmt, index, v);
-          else if constexpr (std::is_same_v<T, double>) return sqlite3_bind_double(stmt, index, v);
-          else return sqlite3_bind_text(stmt, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
+          if constexpr (std::is_same_v<T, std::int64_t>)
+            return sqlite3_bind_int64(stmt, index, v);
+          else if constexpr (std::is_same_v<T, double>)
+            return sqlite3_bind_double(stmt, index, v);
+          else
+            return sqlite3_bind_text(stmt, index, v.data(), static_cast<int>(v.size()), SQLITE_TRANSIENT);
         },
         params[i]);
     if (rc != SQLITE_OK) throw DbError(sqlite3_errmsg(db));
@@ -78,9 +84,12 @@ void bindParams(sqlite3* db, sqlite3_stmt* stmt, const std::vector<Param>& param
 
 Value columnValue(sqlite3_stmt* stmt, int col) {
   switch (sqlite3_column_type(stmt, col)) {
-    case SQLITE_INTEGER: return static_cast<std::int64_t>(sqlite3_column_int64(stmt, col));
-    case SQLITE_FLOAT: return sqlite3_column_double(stmt, col);
-    case SQLITE_NULL: return std::monostate{};
+    case SQLITE_INTEGER:
+      return static_cast<std::int64_t>(sqlite3_column_int64(stmt, col));
+    case SQLITE_FLOAT:
+      return sqlite3_column_double(stmt, col);
+    case SQLITE_NULL:
+      return std::monostate{};
     default: {
       auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt, col));
       return std::string(text ? text : "", static_cast<std::size_t>(sqlite3_column_bytes(stmt, col)));
@@ -110,7 +119,9 @@ ResultSet execute(sqlite3* db, std::string_view sql, const std::vector<Param>& p
   return ResultSet(std::move(columns), std::move(rows));
 }
 
-bool isBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool isBlank(char c) {
+  return static_cast<unsigned char>(c) <= ' ';
+}
 
 }  // namespace
 
@@ -161,8 +172,7 @@ ResultSet::ResultSet(std::vector<std::string> columns, std::vector<std::vector<V
 
 int ResultSet::columnIndex(std::string_view name) const {
   for (std::size_t i = 0; i < m_columns.size(); ++i)
-    if (m_columns[i].size() == name.size() &&
-        strncasecmp(m_columns[i].data(), name.data(), name.size()) == 0)
+    if (m_columns[i].size() == name.size() && strncasecmp(m_columns[i].data(), name.data(), name.size()) == 0)
       return static_cast<int>(i);
   return -1;
 }
@@ -201,13 +211,17 @@ double ResultSet::real(std::size_t row, std::size_t column) const {
 
 Connection::Connection(DbFile file) : Connection(databasePath(file)) {}
 Connection::Connection(const std::string& path) : m_db(openReadOnly(path)) {}
-Connection::~Connection() { sqlite3_close(m_db); }
+Connection::~Connection() {
+  sqlite3_close(m_db);
+}
 
 ResultSet Connection::run(std::string_view sql, const std::vector<Param>& params) {
   return execute(m_db, sql, params);
 }
 
-void Connection::interrupt() { sqlite3_interrupt(m_db); }
+void Connection::interrupt() {
+  sqlite3_interrupt(m_db);
+}
 
 ResultSet runQuery(DbFile file, std::string_view sql, const std::vector<Param>& params) {
   std::string path = databasePath(file);
@@ -220,7 +234,11 @@ ResultSet runQuery(DbFile file, std::string_view sql, const std::vector<Param>& 
   return execute(it->second, sql, params);
 }
 
-void setFreshConnectionPerQuery(bool fresh) { g_freshPerQuery.store(fresh); }
-void dropCachedConnections() { t_cache.clear(); }
+void setFreshConnectionPerQuery(bool fresh) {
+  g_freshPerQuery.store(fresh);
+}
+void dropCachedConnections() {
+  t_cache.clear();
+}
 
 }  // namespace lumo::db

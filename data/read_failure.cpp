@@ -12,9 +12,12 @@ ResultSet guarded(Failure mode, const char* file, Run&& run) {
     if (error.damagedData()) throw ReportedFailure(damagedDataMessage(file, error.what()));
     switch (mode) {
       case Failure::Zero:
-      case Failure::Empty: return {};
-      case Failure::SilentStop: throw CommandStopped{};
-      case Failure::Reported: throw ReportedFailure(error.what());
+      case Failure::Empty:
+        return {};
+      case Failure::SilentStop:
+        throw CommandStopped{};
+      case Failure::Reported:
+        throw ReportedFailure(error.what());
     }
     throw;
   }

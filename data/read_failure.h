@@ -47,8 +47,7 @@ std::string damagedDataMessage(const std::string& file, const std::string& reaso
 // missing or damaged file or table, and returns otherwise.
 void reportIfDamaged(DbFile file, const DbError& error);
 
-ResultSet readRows(Failure mode, DbFile file, std::string_view sql,
-                   const std::vector<Param>& params = {});
+ResultSet readRows(Failure mode, DbFile file, std::string_view sql, const std::vector<Param>& params = {});
 // The same over a connection that a window holds.
 ResultSet readRows(Failure mode, Connection& connection, std::string_view sql,
                    const std::vector<Param>& params = {});

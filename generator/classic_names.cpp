@@ -18,7 +18,8 @@ using Admitted = std::unordered_map<std::string, int>;
 Admitted admitted(db::Connection& connection, const std::string& filter) {
   db::ResultSet rows = connection.run("select zi, bh from word where Aflag is null" + filter);
   Admitted out;
-  for (std::size_t i = 0; i < rows.size(); ++i) out.emplace(rows.text(i, "zi"), static_cast<int>(rows.integer(i, "bh")));
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    out.emplace(rows.text(i, "zi"), static_cast<int>(rows.integer(i, "bh")));
   return out;
 }
 
@@ -50,9 +51,9 @@ bool isMark(const std::string& c) {
 // (沉 溺), killing (戮 杀 诛) and widowhood (寡 鳏). 忧 and 伤 stay: too many of the
 // classics' good lines sigh with them.
 bool isSomberLine(const std::vector<std::string>& chars) {
-  static const std::array<std::string_view, 29> kSomber = {"死", "亡", "丧", "殇", "殁", "葬", "墓", "坟", "尸", "骨",
-                                                           "哀", "悲", "泣", "涕", "哭", "恸", "病", "疾", "瘁", "沉",
-                                                           "溺", "戮", "杀", "诛", "寡", "鳏", "殃", "祸", "凶"};
+  static const std::array<std::string_view, 29> kSomber = {
+      "死", "亡", "丧", "殇", "殁", "葬", "墓", "坟", "尸", "骨", "哀", "悲", "泣", "涕", "哭",
+      "恸", "病", "疾", "瘁", "沉", "溺", "戮", "杀", "诛", "寡", "鳏", "殃", "祸", "凶"};
   for (const auto& c : chars)
     if (std::find(kSomber.begin(), kSomber.end(), c) != kSomber.end()) return true;
   return false;
@@ -110,8 +111,12 @@ void pairsOfLine(const std::vector<std::string>& chars, const Admitted& first, c
       oneClause = oneClause && !isMark(chars[j]);
       auto b = second.find(chars[j]);
       if (b == second.end() || chars[j] == chars[i] || isParticle(chars[j])) continue;
-      collector.offer(
-          {a->first + b->first, {a->second, b->second}, source, static_cast<int>(j - i - 1), oneClause, somber});
+      collector.offer({a->first + b->first,
+                       {a->second, b->second},
+                       source,
+                       static_cast<int>(j - i - 1),
+                       oneClause,
+                       somber});
     }
   }
 }
@@ -121,13 +126,16 @@ void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first,
   bool somber = isSomberLine(chars);
   for (const auto& c : chars) {
     auto a = first.find(c);
-    if (a != first.end() && !isParticle(c)) collector.offer({a->first, {a->second, 0}, source, 0, true, somber});
+    if (a != first.end() && !isParticle(c))
+      collector.offer({a->first, {a->second, 0}, source, 0, true, somber});
   }
 }
 
 }  // namespace
 
-const char* classicText(Classic classic) { return kClassicTexts[static_cast<std::size_t>(classic)]; }
+const char* classicText(Classic classic) {
+  return kClassicTexts[static_cast<std::size_t>(classic)];
+}
 
 std::optional<Classic> classicOf(std::string_view text) {
   for (std::size_t i = 0; i < kClassicTexts.size(); ++i)
@@ -155,8 +163,10 @@ std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic c
     std::string title = lines.text(i, "ti");
     NameSource source{lines.text(i, "shu"), part.empty() ? title : part + "·" + title, lines.text(i, "ju")};
     auto chars = characters(source.line);
-    if (single) singlesOfLine(chars, first, source, collector);
-    else pairsOfLine(chars, first, second, source, collector);
+    if (single)
+      singlesOfLine(chars, first, source, collector);
+    else
+      pairsOfLine(chars, first, second, source, collector);
   }
   return collector.take();
 }

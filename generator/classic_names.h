@@ -29,12 +29,12 @@ const char* classicText(Classic classic);
 std::optional<Classic> classicOf(std::string_view text);
 
 struct ClassicName {
-  std::string given;              // one or two characters
-  std::array<int, 2> strokes{};   // stroke counts of the given characters (0: none)
-  NameSource source;               // 诗经, 小雅·鹿鸣 (part and title), the line
-  int apart = 0;                  // characters between the two in the line (0: together)
-  bool oneClause = true;          // no punctuation mark between the two
-  bool somber = false;            // the line speaks of death, mourning, grief or illness
+  std::string given;             // one or two characters
+  std::array<int, 2> strokes{};  // stroke counts of the given characters (0: none)
+  NameSource source;             // 诗经, 小雅·鹿鸣 (part and title), the line
+  int apart = 0;                 // characters between the two in the line (0: together)
+  bool oneClause = true;         // no punctuation mark between the two
+  bool somber = false;           // the line speaks of death, mourning, grief or illness
 };
 
 // Every candidate of one classic (not Any) for the options' sex, form, elements and

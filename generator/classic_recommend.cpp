@@ -15,7 +15,8 @@ void appendVaried(std::vector<RecommendedName>& list, std::vector<RecommendedNam
   for (auto& name : names) {
     if (list.size() >= count) return;
     auto chars = naming::charactersOf(name.given);
-    if (std::any_of(chars.begin(), chars.end(), [&](const auto& c) { return uses[c] >= kMaxNamesPerCharacter; }))
+    if (std::any_of(chars.begin(), chars.end(),
+                    [&](const auto& c) { return uses[c] >= kMaxNamesPerCharacter; }))
       continue;
     for (const auto& c : chars) ++uses[c];
     list.push_back(std::move(name));
@@ -30,7 +31,8 @@ std::vector<RecommendedName> recommendFromPool(const CandidatePool& pool, Classi
                                                std::size_t count) {
   if (classic == Classic::Any) return recommendNames(pool, table, connection, need, count);
   std::unordered_map<std::string, ClassicName> found;
-  for (auto& name : ClassicCandidates(connection, classic, options)) found.emplace(name.given, std::move(name));
+  for (auto& name : ClassicCandidates(connection, classic, options))
+    found.emplace(name.given, std::move(name));
 
   // A name that quotes one clause of its line reads as a phrase of the poem; one whose
   // characters stand on both sides of a mark is looser and only follows; a name whose only

@@ -30,7 +30,8 @@ bazi::BirthTime birthTimeOf(const GenerateFlags& f) {
   auto date = parseDate(subject.gregorianDate);
   if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
   auto hour = parseWholeInt(hourNumberText(subject.hourText));
-  if (!hour || *hour < 0 || *hour > 23) throw db::ReportedFailure("“" + subject.hourText + "”不是有效的小时。");
+  if (!hour || *hour < 0 || *hour > 23)
+    throw db::ReportedFailure("“" + subject.hourText + "”不是有效的小时。");
   bazi::BirthTime t;
   t.year = date->year, t.month = date->month, t.day = date->day, t.hour = *hour, t.sex = f.sex;
   return t;

@@ -9,7 +9,9 @@
 namespace lumo {
 namespace {
 
-QString padded(const std::string& number) { return QString::fromStdString(number).rightJustified(2, '0'); }
+QString padded(const std::string& number) {
+  return QString::fromStdString(number).rightJustified(2, '0');
+}
 
 // The subject of the last analysis that passed its checks, or nothing before any.
 std::optional<NamingStart> startOf(MainHost& host) {

@@ -30,7 +30,8 @@ GuardData LoadGuardData(db::Connection& connection) {
       for (char32_t c : codePointsOf(xing)) data.commonSurnames.insert(c);
   }
   db::ResultSet words = connection.run("select duyin from xieyin");
-  for (std::size_t i = 0; i < words.size(); ++i) data.unluckyReadings.push_back(words.text(i, std::size_t{0}));
+  for (std::size_t i = 0; i < words.size(); ++i)
+    data.unluckyReadings.push_back(words.text(i, std::size_t{0}));
   return data;
 }
 

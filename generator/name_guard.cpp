@@ -23,7 +23,8 @@ char32_t decodeAt(std::string_view s, std::size_t& i) {
   auto b = static_cast<unsigned char>(s[i]);
   std::size_t length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
   char32_t c = length == 1 ? b : b & (0xFF >> (length + 1));
-  for (std::size_t k = 1; k < length && i + k < s.size(); ++k) c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
+  for (std::size_t k = 1; k < length && i + k < s.size(); ++k)
+    c = (c << 6) | (static_cast<unsigned char>(s[i + k]) & 0x3F);
   i += length;
   return c;
 }
@@ -115,7 +116,8 @@ bool NameGuard::admits(std::string_view name) const {
   constexpr std::size_t kMostGiven = 6;
   std::array<char32_t, kMostGiven> given{};
   std::size_t count = 0;
-  for (std::size_t at = m_surnameBytes; at < body.size() && count < kMostGiven;) given[count++] = decodeAt(body, at);
+  for (std::size_t at = m_surnameBytes; at < body.size() && count < kMostGiven;)
+    given[count++] = decodeAt(body, at);
   if (count == 0) return true;
 
   for (std::size_t i = 0; i < count; ++i) {

@@ -31,9 +31,9 @@ namespace lumo::generator {
 // What the guards know, loaded once for a run.
 struct GuardData {
   struct Character {
-    std::string reading;    // tone-marked, one syllable ("" when unknown)
-    bool nameSet = false;   // kept by the review (Aflag NULL)
-    bool doubled = false;   // the doubled form is a girl's name
+    std::string reading;   // tone-marked, one syllable ("" when unknown)
+    bool nameSet = false;  // kept by the review (Aflag NULL)
+    bool doubled = false;  // the doubled form is a girl's name
   };
   std::unordered_map<char32_t, Character> characters;
   std::unordered_map<std::string, std::string> surnameReadings;  // 曾 -> "zēng", 尉迟 -> "yù chí"

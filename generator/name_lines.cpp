@@ -10,7 +10,9 @@ namespace {
 constexpr int kNamesPerLine = 6;
 constexpr std::size_t kPaddedLength = 16;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Code point of a 3-byte UTF-8 sequence, or 0 when it is not one.
 char32_t threeByteCodePoint(std::string_view s, std::size_t i) {
@@ -23,7 +25,9 @@ char32_t threeByteCodePoint(std::string_view s, std::size_t i) {
 
 }  // namespace
 
-std::optional<int> thresholdOf(const std::string& text) { return parseWholeInt(db::trimmed(text)); }
+std::optional<int> thresholdOf(const std::string& text) {
+  return parseWholeInt(db::trimmed(text));
+}
 
 bool isHighScore(std::string_view name, const HighScoreRule& rule) {
   if (!rule.enabled) return false;

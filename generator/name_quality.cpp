@@ -26,7 +26,7 @@ struct Syllables {
 };
 
 const char* brokenRule(const Syllables& s) {
-  int tones = 0;        // tones seen, one bit each
+  int tones = 0;  // tones seen, one bit each
   std::size_t known = 0;
   for (std::size_t i = 0; i < s.size; ++i)
     if (s[i].tone != 0) tones |= 1 << s[i].tone, ++known;
@@ -41,23 +41,34 @@ const char* brokenRule(const Syllables& s) {
   return nullptr;
 }
 
-int numerologyPoints(int schemeScore) { return std::clamp((schemeScore - 60) * 25 / 40, 0, 25); }
+int numerologyPoints(int schemeScore) {
+  return std::clamp((schemeScore - 60) * 25 / 40, 0, 25);
+}
 
 int tonePoints(const Syllables& s) {
   int points = 0;
   switch (s[s.size - 1].tone) {
     case 1:
-    case 2: points += 12; break;
-    case 4: points += 8; break;
-    case 3: points += 4; break;
-    default: break;
+    case 2:
+      points += 12;
+      break;
+    case 4:
+      points += 8;
+      break;
+    case 3:
+      points += 4;
+      break;
+    default:
+      break;
   }
   int tones = 0;
   for (std::size_t i = 0; i < s.size; ++i)
     if (s[i].tone >= 1 && s[i].tone <= 4) tones |= 1 << s[i].tone;
   std::size_t distinct = static_cast<std::size_t>(std::popcount(static_cast<unsigned>(tones)));
-  if (distinct >= std::min<std::size_t>(s.size, 3)) points += 8;
-  else if (distinct == 2) points += 5;
+  if (distinct >= std::min<std::size_t>(s.size, 3))
+    points += 8;
+  else if (distinct == 2)
+    points += 5;
   return points;
 }
 

@@ -55,7 +55,7 @@ struct ElementNeed {
 
 struct NameCharacters {
   std::vector<const naming::CharFacts*> surname, given;
-  int schemeScore = 0;  // the score tag of the name's stroke scheme
+  int schemeScore = 0;     // the score tag of the name's stroke scheme
   std::optional<Sex> sex;  // the run's sex; unknown (one name explained): no lean counts
 };
 

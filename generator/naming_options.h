@@ -10,9 +10,9 @@
 
 namespace lumo::generator {
 
-enum class Sex { Male, Female };           // CBsex: 0 "男", 1 "女"
-enum class NameForm { Double, Single };    // CBXingshi: 0 "双字名", 1 "单字名"
-enum class FixedPlace { Second, Third };   // CBdijizi: 0 "第二字" (first given), 1 "第三字"
+enum class Sex { Male, Female };          // CBsex: 0 "男", 1 "女"
+enum class NameForm { Double, Single };   // CBXingshi: 0 "双字名", 1 "单字名"
+enum class FixedPlace { Second, Third };  // CBdijizi: 0 "第二字" (first given), 1 "第三字"
 
 // 名字来源, where the recommended names come from: "不限", "诗经", "楚辞".
 enum class Classic { Any, Shijing, Chuci };
@@ -26,8 +26,8 @@ struct NamingOptions {
   NameForm form = NameForm::Double;
   bool fixedTicked = false;  // CBzhishukongz
   FixedPlace fixedPlace = FixedPlace::Second;
-  std::string fixedChar;            // Gudingzi
-  std::array<bool, 5> elements{};   // CBjin, CBMu, CBshui, CBhuo, CBTu
+  std::string fixedChar;           // Gudingzi
+  std::array<bool, 5> elements{};  // CBjin, CBMu, CBshui, CBhuo, CBTu
 
   // Which given character is fixed (the window unticks the box for "单字名").
   bool fixedFirst() const { return fixedTicked && fixedPlace == FixedPlace::Second; }
@@ -35,6 +35,8 @@ struct NamingOptions {
 };
 
 // The sex text as the drop-down shows it.
-inline const char* sexText(Sex sex) { return sex == Sex::Male ? "男" : "女"; }
+inline const char* sexText(Sex sex) {
+  return sex == Sex::Male ? "男" : "女";
+}
 
 }  // namespace lumo::generator

@@ -19,7 +19,8 @@ class Run {
     Statement statement = BuildCandidateQuery(s.options, s.schemeText);
     m_out.clearList();
     NameGuard guard = guardFor(s.options);
-    return read(statement, guard, kChosenSliceOrder, RemainderCheck::AfterRow) ? RunEnd::Finished : RunEnd::Stopped;
+    return read(statement, guard, kChosenSliceOrder, RemainderCheck::AfterRow) ? RunEnd::Finished
+                                                                               : RunEnd::Stopped;
   }
 
   RunEnd automatic() {
@@ -54,12 +55,15 @@ class Run {
     return NameGuard(*m_guardData, options);
   }
 
-  bool read(const Statement& statement, const NameGuard& guard, const SliceOrder& order, RemainderCheck check) {
+  bool read(const Statement& statement, const NameGuard& guard, const SliceOrder& order,
+            RemainderCheck check) {
     db::ResultSet rows = m_connection.run(statement.sql, statement.params);
-    return readInSlices(rows.size(), order, check, [this] { return running(); }, [&](std::size_t row) {
-      std::string name = rows.text(row, std::size_t{0});
-      if (guard.admits(name)) AcceptName(name, m_settings.highScoreRule(), m_lines, m_out);
-    });
+    return readInSlices(
+        rows.size(), order, check, [this] { return running(); },
+        [&](std::size_t row) {
+          std::string name = rows.text(row, std::size_t{0});
+          if (guard.admits(name)) AcceptName(name, m_settings.highScoreRule(), m_lines, m_out);
+        });
   }
 
   db::Connection& m_connection;
@@ -72,8 +76,8 @@ class Run {
 
 }  // namespace
 
-RunEnd GenerateNames(db::Connection& connection, const LiveSettings& settings, const std::atomic<bool>& runFlag,
-                     RunOutput& out) {
+RunEnd GenerateNames(db::Connection& connection, const LiveSettings& settings,
+                     const std::atomic<bool>& runFlag, RunOutput& out) {
   Run run(connection, settings, runFlag, out);
   out.clearMemo();
   RunEnd end = RunEnd::Failed;

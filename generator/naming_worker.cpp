@@ -22,7 +22,9 @@ bool readNameSet(db::Connection& connection, naming::CharacterTable& table) {
 TMythread::TMythread(std::shared_ptr<const LiveSettings> settings, std::shared_ptr<RunQueue> queue)
     : m_settings(std::move(settings)), m_queue(std::move(queue)), m_thread([this] { body(); }) {}
 
-TMythread::~TMythread() { finish(); }
+TMythread::~TMythread() {
+  finish();
+}
 
 void TMythread::finish() {
   stop();
@@ -50,7 +52,8 @@ void TMythread::body() {
     PoolingOutput output(*m_queue, pool);
     m_end.store(GenerateNames(connection, *m_settings, m_runFlag, output));
     if (canRecommend && !m_queue->cancelled())
-      m_queue->setRecommended(recommendFromPool(pool, start.classic, start.options, table, connection, start.need));
+      m_queue->setRecommended(
+          recommendFromPool(pool, start.classic, start.options, table, connection, start.need));
     setConnection(nullptr);
   } catch (const std::exception&) {
     // A database that cannot be opened ends the run like any other failure: silently.

@@ -45,7 +45,7 @@ class TMythread {
   std::atomic<RunEnd> m_end{RunEnd::Failed};
   std::mutex m_connectionMutex;
   db::Connection* m_connection = nullptr;  // the run's connection while it is open
-  std::thread m_thread;  // last: starts once everything above is set
+  std::thread m_thread;                    // last: starts once everything above is set
 };
 
 }  // namespace lumo::generator

@@ -12,8 +12,8 @@
 #include <QPushButton>
 
 #include "app/notice_box.h"
-#include "data/read_failure.h"
 #include "app/subject.h"
+#include "data/read_failure.h"
 #include "generator/element_need.h"
 #include "generator/field_checks.h"
 #include "generator/name_explanation.h"
@@ -23,10 +23,13 @@
 namespace lumo {
 namespace {
 
-std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
+std::string text(const QLineEdit* edit) {
+  return edit->text().toStdString();
+}
 
 void openWithNameAnalysis(QWidget* parent, const NameAnalysisRequest& r) {
-  ShowNameAnalysis(r.surname, r.sex, r.year, r.given, r.calendarIndex, r.minute, r.hour, r.day, r.month, parent);
+  ShowNameAnalysis(r.surname, r.sex, r.year, r.given, r.calendarIndex, r.minute, r.hour, r.day, r.month,
+                   parent);
 }
 
 TFrmQiming::AnalysisOpener& analysisOpener() {
@@ -58,7 +61,8 @@ void TFrmQiming::connectTriggers() {
   for (QComboBox* box : {m_sex, m_fixedPlace, m_schemes, m_source})
     connect(box, &QComboBox::currentIndexChanged, this, &TFrmQiming::publishSettings);
   for (QCheckBox* box : m_elements) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
-  for (QCheckBox* box : {m_fixedBox, m_highBox}) connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
+  for (QCheckBox* box : {m_fixedBox, m_highBox})
+    connect(box, &QCheckBox::toggled, this, &TFrmQiming::publishSettings);
   connect(m_form, &QComboBox::currentIndexChanged, this, &TFrmQiming::formChanged);
   connect(m_minBox, &QCheckBox::clicked, this, &TFrmQiming::fillStrokeSchemes);
   connect(m_start, &QPushButton::clicked, this, &TFrmQiming::startRun);
@@ -88,7 +92,8 @@ void TFrmQiming::leftField(QObject* field) {
     m_threshold->setText(QString::fromStdString(generator::checkedThreshold(text(m_threshold))));
     return;
   }
-  if (field == m_minScore) m_minScore->setText(QString::fromStdString(generator::checkedMinScore(text(m_minScore))));
+  if (field == m_minScore)
+    m_minScore->setText(QString::fromStdString(generator::checkedMinScore(text(m_minScore))));
   fillStrokeSchemes();
 }
 
@@ -110,7 +115,8 @@ generator::NamingOptions TFrmQiming::namingOptions() const {
   o.sex = m_sex->currentIndex() == 1 ? generator::Sex::Female : generator::Sex::Male;
   o.form = m_form->currentIndex() == 1 ? generator::NameForm::Single : generator::NameForm::Double;
   o.fixedTicked = m_fixedBox->isChecked();
-  o.fixedPlace = m_fixedPlace->currentIndex() == 1 ? generator::FixedPlace::Third : generator::FixedPlace::Second;
+  o.fixedPlace =
+      m_fixedPlace->currentIndex() == 1 ? generator::FixedPlace::Third : generator::FixedPlace::Second;
   o.fixedChar = db::trimmed(text(m_fixedChar));
   for (std::size_t i = 0; i < m_elements.size(); ++i) o.elements[i] = m_elements[i]->isChecked();
   return o;
@@ -187,7 +193,8 @@ void TFrmQiming::explainRecommended() {
     return;
   }
   QStringList lines;
-  for (const auto& line : generator::explanationLines(m_recommended[static_cast<std::size_t>(row)], m_runNeed))
+  for (const auto& line :
+       generator::explanationLines(m_recommended[static_cast<std::size_t>(row)], m_runNeed))
     lines << QString::fromStdString(line);
   m_explain->setPlainText(lines.join('\n'));
 }

@@ -57,11 +57,14 @@ QHBoxLayout* row(QWidget* band) {
   return layout;
 }
 
-void addLabel(QHBoxLayout* layout, const QString& text, QWidget* parent) { layout->addWidget(new QLabel(text, parent)); }
+void addLabel(QHBoxLayout* layout, const QString& text, QWidget* parent) {
+  layout->addWidget(new QLabel(text, parent));
+}
 
 }  // namespace
 
-TFrmQiming::TFrmQiming(QWidget* parent) : QDialog(parent), m_settings(std::make_shared<generator::LiveSettings>()) {
+TFrmQiming::TFrmQiming(QWidget* parent)
+    : QDialog(parent), m_settings(std::make_shared<generator::LiveSettings>()) {
   setObjectName("TFrmQiming");
   setWindowTitle(QStringLiteral("起名宝典"));
   resize(900, 580);
@@ -81,9 +84,11 @@ QWidget* TFrmQiming::buildBirthRow() {
   addLabel(layout, QStringLiteral("姓氏"), band);
   layout->addWidget(m_xing = lineEdit("Xing", {}, 60, band));
   addLabel(layout, QStringLiteral("性别"), band);
-  layout->addWidget(m_sex = comboBox("CBsex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), band));
+  layout->addWidget(
+      m_sex = comboBox("CBsex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), band));
   addLabel(layout, QStringLiteral("生日"), band);
-  layout->addWidget(m_comDate = comboBox("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")}, {}, band));
+  layout->addWidget(m_comDate =
+                        comboBox("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")}, {}, band));
   layout->addWidget(m_year = comboBox("SYear", numberItems(1900, 2040, 4), "2010", band));
   addLabel(layout, QStringLiteral("年"), band);
   layout->addWidget(m_month = comboBox("SMonth", numberItems(1, 12, 2), "01", band));
@@ -104,15 +109,17 @@ QWidget* TFrmQiming::buildOptionRow() {
   auto* band = new QWidget(this);
   auto* layout = row(band);
   addLabel(layout, QStringLiteral("名字形式"), band);
-  layout->addWidget(m_form = comboBox("CBXingshi", {QStringLiteral("双字名"), QStringLiteral("单字名")}, {}, band));
+  layout->addWidget(
+      m_form = comboBox("CBXingshi", {QStringLiteral("双字名"), QStringLiteral("单字名")}, {}, band));
   layout->addWidget(m_fixedBox = checkBox("CBzhishukongz", QStringLiteral("第"), false, band));
-  layout->addWidget(m_fixedPlace = comboBox("CBdijizi", {QStringLiteral("第二字"), QStringLiteral("第三字")}, {}, band));
+  layout->addWidget(m_fixedPlace =
+                        comboBox("CBdijizi", {QStringLiteral("第二字"), QStringLiteral("第三字")}, {}, band));
   addLabel(layout, QStringLiteral("固定为"), band);
   layout->addWidget(m_fixedChar = lineEdit("Gudingzi", {}, 36, band));
   addLabel(layout, QStringLiteral("五行包括"), band);
   for (std::size_t i = 0; i < m_elements.size(); ++i)
-    layout->addWidget(m_elements[i] =
-                          checkBox(kElementBoxes[i], QString::fromUtf8(generator::kElements[i]), false, band));
+    layout->addWidget(
+        m_elements[i] = checkBox(kElementBoxes[i], QString::fromUtf8(generator::kElements[i]), false, band));
   layout->addStretch();
   return band;
 }

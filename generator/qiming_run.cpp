@@ -68,18 +68,23 @@ QStringList listOf(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-TFrmQiming::~TFrmQiming() { endWorker(false); }
+TFrmQiming::~TFrmQiming() {
+  endWorker(false);
+}
 
-bool TFrmQiming::running() const { return m_worker != nullptr; }
+bool TFrmQiming::running() const {
+  return m_worker != nullptr;
+}
 
 // A run needs a surname of Chinese characters; without one it would find nothing.
 bool TFrmQiming::checkSurname() {
   QString surname = m_xing->text().trimmed();
   if (isChineseSurname(surname)) return true;
-  showNotice(this, surname.isEmpty()
-                       ? QStringLiteral("请先在“姓氏”框中输入姓氏：一到两个汉字，例如“李”或“欧阳”。")
-                       : QStringLiteral("“%1”不是汉字姓氏：请在“姓氏”框中输入一到两个汉字，例如“李”或“欧阳”。")
-                             .arg(surname));
+  showNotice(this,
+             surname.isEmpty()
+                 ? QStringLiteral("请先在“姓氏”框中输入姓氏：一到两个汉字，例如“李”或“欧阳”。")
+                 : QStringLiteral("“%1”不是汉字姓氏：请在“姓氏”框中输入一到两个汉字，例如“李”或“欧阳”。")
+                       .arg(surname));
   m_xing->setFocus();
   return false;
 }
@@ -182,7 +187,8 @@ void TFrmQiming::applyEvents(std::vector<generator::RunEvent> events) {
 void TFrmQiming::reportEnd(generator::RunEnd end) {
   switch (end) {
     case generator::RunEnd::Finished:
-      m_status->setText(QStringLiteral("共生成 %1 个名字，高分名字 %2 个").arg(m_namesShown).arg(m_list->count()));
+      m_status->setText(
+          QStringLiteral("共生成 %1 个名字，高分名字 %2 个").arg(m_namesShown).arg(m_list->count()));
       break;
     case generator::RunEnd::Stopped:
       m_status->setText(QStringLiteral("已停止：已生成 %1 个名字").arg(m_namesShown));

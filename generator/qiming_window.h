@@ -60,11 +60,11 @@ class TFrmQiming final : public QDialog {
   // Fills the surname, sex and birth moment; the birth moment then counts as known.
   void startWith(const NamingStart& start);
 
-  void fillStrokeSchemes();  // FillStrokeSchemes, when the surname is not empty
-  void startRun();           // "马上起名"
-  void stopRun();            // "停止起名"
-  void copyHighScores();     // "复制高分名字"
-  void openAnalysis();       // double-click on ListBox1
+  void fillStrokeSchemes();        // FillStrokeSchemes, when the surname is not empty
+  void startRun();                 // "马上起名"
+  void stopRun();                  // "停止起名"
+  void copyHighScores();           // "复制高分名字"
+  void openAnalysis();             // double-click on ListBox1
   void openRecommendedAnalysis();  // double-click on the recommended list
   void explainRecommended();       // the selected recommended name, under the list
   bool running() const;
@@ -139,7 +139,7 @@ class TFrmQiming final : public QDialog {
   QListWidget* m_recommendList = nullptr;
   QPlainTextEdit* m_explain = nullptr;
   QTimer m_drainTimer;
-  bool m_birthKnown = false;  // the birth fields were set from a subject or by the user
+  bool m_birthKnown = false;         // the birth fields were set from a subject or by the user
   generator::ElementNeed m_runNeed;  // the element need of the run whose names are listed
   std::vector<generator::RecommendedName> m_recommended;
 

@@ -34,7 +34,8 @@ std::vector<const naming::CharFacts*> factsOf(naming::CharacterTable& table, db:
 // one number: the pool's names need no string keys or copies.
 class FactsByCode {
  public:
-  FactsByCode(naming::CharacterTable& table, db::Connection& connection) : m_table(table), m_connection(connection) {}
+  FactsByCode(naming::CharacterTable& table, db::Connection& connection)
+      : m_table(table), m_connection(connection) {}
 
   // Fills `out` with the facts of each character of `text`.
   void factsOf(const std::string& text, std::vector<const naming::CharFacts*>& out) {
@@ -122,19 +123,22 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
     const std::string& given = pool.given(r.index);
     if (seen[given]) continue;  // the same name from two schemes
     auto chars = naming::charactersOf(given);
-    if (std::any_of(chars.begin(), chars.end(), [&](const auto& c) { return uses[c] >= kMaxNamesPerCharacter; }))
+    if (std::any_of(chars.begin(), chars.end(),
+                    [&](const auto& c) { return uses[c] >= kMaxNamesPerCharacter; }))
       continue;
     seen[given] = true;
     for (const auto& c : chars) ++uses[c];
     characters.given = factsOf(table, connection, given);
     characters.schemeScore = pool.schemeScore(r.index);
-    out.push_back(nameOf(pool.surname(), given, characters.schemeScore, characters, scoreName(characters, need)));
+    out.push_back(
+        nameOf(pool.surname(), given, characters.schemeScore, characters, scoreName(characters, need)));
   }
   return out;
 }
 
-RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection, const std::string& surname,
-                             const std::string& given, int schemeScore, const ElementNeed& need) {
+RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection,
+                             const std::string& surname, const std::string& given, int schemeScore,
+                             const ElementNeed& need) {
   NameCharacters characters;
   std::vector<naming::CharFacts> surnameChars = naming::surnameFacts(connection, surname);
   for (const auto& f : surnameChars) characters.surname.push_back(&f);

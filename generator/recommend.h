@@ -21,7 +21,8 @@ namespace lumo::generator {
 
 class CandidatePool {
  public:
-  explicit CandidatePool(std::string surname = {}, Sex sex = Sex::Male) : m_surname(std::move(surname)), m_sex(sex) {}
+  explicit CandidatePool(std::string surname = {}, Sex sex = Sex::Male)
+      : m_surname(std::move(surname)), m_sex(sex) {}
   // A generated name as the run writes it, "王浩然(85分)"; names that do not start with
   // the surname are ignored.
   void add(std::string_view name);
@@ -50,8 +51,9 @@ std::vector<RecommendedName> recommendNames(const CandidatePool& pool, naming::C
 
 // The facts and score of one name, as the list would show it; the sex is not known here,
 // so no character's lean counts.
-RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection, const std::string& surname,
-                             const std::string& given, int schemeScore, const ElementNeed& need);
+RecommendedName describeName(naming::CharacterTable& table, db::Connection& connection,
+                             const std::string& surname, const std::string& given, int schemeScore,
+                             const ElementNeed& need);
 
 // A run output that passes everything on and keeps every accepted name in a pool.
 class PoolingOutput final : public RunOutput {

@@ -26,10 +26,18 @@ void RunQueue::pushMarker(RunEvent event) {
     m_events.push_back(std::move(event));
 }
 
-void RunQueue::clearMemo() { pushMarker({RunEvent::Kind::ClearMemo, {}, 0, 0}); }
-void RunQueue::clearList() { pushMarker({RunEvent::Kind::ClearList, {}, 0, 0}); }
-void RunQueue::addMemoLine(std::string line) { push(RunEvent::Kind::MemoLines, std::move(line)); }
-void RunQueue::addListItem(std::string name) { push(RunEvent::Kind::ListItems, std::move(name)); }
+void RunQueue::clearMemo() {
+  pushMarker({RunEvent::Kind::ClearMemo, {}, 0, 0});
+}
+void RunQueue::clearList() {
+  pushMarker({RunEvent::Kind::ClearList, {}, 0, 0});
+}
+void RunQueue::addMemoLine(std::string line) {
+  push(RunEvent::Kind::MemoLines, std::move(line));
+}
+void RunQueue::addListItem(std::string name) {
+  push(RunEvent::Kind::ListItems, std::move(name));
+}
 void RunQueue::progress(std::size_t done, std::size_t total) {
   pushMarker({RunEvent::Kind::Progress, {}, done, total});
 }

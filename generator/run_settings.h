@@ -23,7 +23,7 @@ struct RunSettings {
   std::string schemeText = kAutomaticScheme;  // CBCode's current text
   std::vector<std::string> schemes;           // CBCode's items after "电脑全自动"
   HighScoreRule high;
-  ElementNeed need;  // the child's elements for the recommended list; empty when unknown
+  ElementNeed need;                // the child's elements for the recommended list; empty when unknown
   Classic classic = Classic::Any;  // the work the recommended names come from
 
   bool automatic() const;

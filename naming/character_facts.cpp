@@ -32,7 +32,8 @@ CharFacts factsOfRow(const db::ResultSet& rows, std::size_t row) {
 CharFacts readCharFacts(db::Connection& connection, const std::string& character) {
   try {
     // The same order as the stroke count: a `zi` row first, then a row of that full form.
-    const char* const keys[2] = {"where w.zi = ? order by w.id limit 1", "where w.ft = ? order by w.id limit 1"};
+    const char* const keys[2] = {"where w.zi = ? order by w.id limit 1",
+                                 "where w.ft = ? order by w.id limit 1"};
     for (int k = 0; k < 2; ++k) {
       db::ResultSet rows = connection.run(std::string(kColumns) + keys[k], {character});
       if (rows.empty()) continue;
@@ -106,9 +107,13 @@ void CharacterTable::loadNameSet(db::Connection& connection) {
       auto found = m_facts.find(marks.text(r, "zi"));
       if (found == m_facts.end()) continue;
       std::string era = marks.text(r, "era");
-      found->second.era = era == "旧" ? CharFacts::Era::Dated : era == "新" ? CharFacts::Era::Fresh : CharFacts::Era::Neutral;
+      found->second.era = era == "旧"   ? CharFacts::Era::Dated
+                          : era == "新" ? CharFacts::Era::Fresh
+                                        : CharFacts::Era::Neutral;
       std::string lean = marks.text(r, "lean");
-      found->second.lean = lean == "男" ? CharFacts::Lean::Masculine : lean == "女" ? CharFacts::Lean::Feminine : CharFacts::Lean::Neither;
+      found->second.lean = lean == "男"   ? CharFacts::Lean::Masculine
+                           : lean == "女" ? CharFacts::Lean::Feminine
+                                          : CharFacts::Lean::Neither;
     }
   } catch (const db::DbError&) {
   }

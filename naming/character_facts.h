@@ -18,18 +18,18 @@ namespace lumo::naming {
 
 struct CharFacts {
   std::string zi, ft;
-  int strokes = 0;          // bh: the count the grids use (Kangxi count of the full form)
-  std::string element;      // 金 木 水 火 土, or ""
-  int px = 0;               // popularity rank in given names, 1 the most popular; 0 unknown
-  bool flagged = false;     // Aflag set: not proposed in names
-  std::string reading;      // tone-marked ("hào"); the toneless reading when none is stored
-                            // (then the syllable's tone is 0, unknown)
+  int strokes = 0;       // bh: the count the grids use (Kangxi count of the full form)
+  std::string element;   // 金 木 水 火 土, or ""
+  int px = 0;            // popularity rank in given names, 1 the most popular; 0 unknown
+  bool flagged = false;  // Aflag set: not proposed in names
+  std::string reading;   // tone-marked ("hào"); the toneless reading when none is stored
+                         // (then the syllable's tone is 0, unknown)
   Syllable syllable;
   std::string gloss, note;  // ziyi.yi and ziyi.shuoming
   // How the character reads in the name of a child born now (table `shidai`, reviewed in
   // resources/names/era.tsv); only the name set carries these marks.
   enum class Era { Neutral, Dated, Fresh };
-  Era era = Era::Neutral;   // 旧: a parent's or grandparent's name (建 丽 秀); 新: current (宸 沐)
+  Era era = Era::Neutral;  // 旧: a parent's or grandparent's name (建 丽 秀); 新: current (宸 沐)
   // A both-sex character that reads masculine in a girl's name (睿 泽) or feminine in a
   // boy's (雪 舒).
   enum class Lean { Neither, Masculine, Feminine };

@@ -29,7 +29,8 @@ bool readRow(const char* sql, const std::string& character, CharacterInfo& info)
 void setInitial(CharacterInfo& info) {
   info.initial.clear();
   if (!info.pinyin.empty())
-    info.initial = std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(info.pinyin[0]))));
+    info.initial =
+        std::string(1, static_cast<char>(std::toupper(static_cast<unsigned char>(info.pinyin[0]))));
 }
 
 // The blank-separated word `index` of a text, or "".
@@ -49,8 +50,8 @@ struct SurnameReading {
 
 std::optional<SurnameReading> surnameReading(const std::string& xing) {
   try {
-    db::ResultSet rows =
-        db::runQuery(db::DbFile::Voduzid, "select pinyin, duyin, wuhang from xingdu where xing = ? LIMIT 1", {xing});
+    db::ResultSet rows = db::runQuery(
+        db::DbFile::Voduzid, "select pinyin, duyin, wuhang from xingdu where xing = ? LIMIT 1", {xing});
     if (rows.empty()) return std::nullopt;
     return SurnameReading{rows.text(0, "pinyin"), rows.text(0, "duyin"), rows.text(0, "wuhang")};
   } catch (const db::DbError&) {
@@ -102,11 +103,13 @@ std::vector<std::string> strokeLines(const std::string& text, ReadingOf reading)
   for (std::size_t i = 0; i < characters.size(); ++i) {
     CharacterInfo info = characterInfo(characters[i]);
     if (info.strokes != 0 && reading == ReadingOf::Surname) {
-      if (whole) applySurnameReading(*whole, i, info);
-      else if (auto own = surnameReading(characters[i])) applySurnameReading(*own, 0, info);
+      if (whole)
+        applySurnameReading(*whole, i, info);
+      else if (auto own = surnameReading(characters[i]))
+        applySurnameReading(*own, 0, info);
     }
-    lines.push_back(info.character + '\t' + std::to_string(info.strokes) + '\t' + info.ft + '\t' + info.wuhang +
-                    '\t' + info.pinyin + '\t' + info.initial + '\t' + info.duyin);
+    lines.push_back(info.character + '\t' + std::to_string(info.strokes) + '\t' + info.ft + '\t' +
+                    info.wuhang + '\t' + info.pinyin + '\t' + info.initial + '\t' + info.duyin);
   }
   return lines;
 }

@@ -13,12 +13,12 @@ namespace lumo::naming {
 
 struct CharacterInfo {
   std::string character;
-  int strokes = 0;       // StrokeCount: zi first, then ft
-  std::string ft;        // traditional form
-  std::string wuhang;    // 金 木 水 火 土
-  std::string pinyin;    // toneless
-  std::string initial;   // first letter of the reading, upper case
-  std::string duyin;     // the reading with its tone mark
+  int strokes = 0;      // StrokeCount: zi first, then ft
+  std::string ft;       // traditional form
+  std::string wuhang;   // 金 木 水 火 土
+  std::string pinyin;   // toneless
+  std::string initial;  // first letter of the reading, upper case
+  std::string duyin;    // the reading with its tone mark
 };
 
 enum class ReadingOf { Name, Surname };

@@ -10,8 +10,8 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 
 #include "app/form_items.h"
 #include "app/notice_box.h"
@@ -40,8 +40,10 @@ QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items,
   box->setObjectName(name);
   box->setEditable(editable);
   box->addItems(items);
-  if (editable) box->setEditText(text);
-  else box->setCurrentText(text);
+  if (editable)
+    box->setEditText(text);
+  else
+    box->setCurrentText(text);
   return box;
 }
 
@@ -50,12 +52,18 @@ SaveChoice chooseSavePath(QWidget* parent, const QString& proposed) {
   return chooseTextSave(parent, proposed);
 }
 
-std::string text(const QLineEdit* edit) { return edit->text().toStdString(); }
-std::string text(const QComboBox* box) { return box->currentText().toStdString(); }
+std::string text(const QLineEdit* edit) {
+  return edit->text().toStdString();
+}
+std::string text(const QComboBox* box) {
+  return box->currentText().toStdString();
+}
 
 }  // namespace
 
-void TFrmNameMain::setSaveChooser(SaveChooser chooser) { g_saveChooser = std::move(chooser); }
+void TFrmNameMain::setSaveChooser(SaveChooser chooser) {
+  g_saveChooser = std::move(chooser);
+}
 
 TFrmNameMain::TFrmNameMain(const NameAnalysisInput& in, QWidget* parent) : QDialog(parent) {
   setObjectName("TFrmNameMain");
@@ -173,7 +181,9 @@ void TFrmNameMain::analyse() {
   if (result.outcome == db::Outcome::Failed) showError(this, QString::fromStdString(result.message));
 }
 
-QStringList TFrmNameMain::paneLines() const { return m_pane->toPlainText().split('\n'); }
+QStringList TFrmNameMain::paneLines() const {
+  return m_pane->toPlainText().split('\n');
+}
 
 void TFrmNameMain::save() {
   if (!naming::hasReportText(m_pane->toPlainText().toStdString())) return;
@@ -188,7 +198,8 @@ void TFrmNameMain::save() {
 
 void TFrmNameMain::exportPdf() {
   if (!naming::hasReportText(m_pane->toPlainText().toStdString())) return;
-  exportReportPdf(this, QString::fromStdString(naming::proposedSaveName(text(m_nameA), text(m_nameB))), paneLines());
+  exportReportPdf(this, QString::fromStdString(naming::proposedSaveName(text(m_nameA), text(m_nameB))),
+                  paneLines());
 }
 
 void TFrmNameMain::showEvent(QShowEvent* event) {

@@ -13,7 +13,8 @@
 namespace lumo::naming {
 
 const char* const kNameSeparator = "<-----------------------名字分析内容分隔线----------------------------->";
-const char* const kWindowClosingLine = "<-----------------------以上分析内容只作参考----------------------------->";
+const char* const kWindowClosingLine =
+    "<-----------------------以上分析内容只作参考----------------------------->";
 const char* const kMainClosingLine =
     "<-----------------------姓名详解到此结束，名字好坏还须结合八字命理----------------------------->";
 
@@ -23,8 +24,8 @@ void BirthHeader(const Subject& s, const std::string& minuteText, db::Report& re
   std::string formatted = formatDate(*date);
   int age = today().year - date->year;
   report.add(s.surname + s.given + ",您今年:" + std::to_string(age) + "岁");
-  report.add("您出生公历: " + formatted.substr(0, 4) + "年" + formatted.substr(5, 2) + "月" + formatted.substr(8, 2) +
-             "日" + hourNumberText(s.hourText) + "点" + minuteText + "分");
+  report.add("您出生公历: " + formatted.substr(0, 4) + "年" + formatted.substr(5, 2) + "月" +
+             formatted.substr(8, 2) + "日" + hourNumberText(s.hourText) + "点" + minuteText + "分");
   report.add("农历:" + s.lunarText);
   report.add("生肖:" + s.zodiac);
   report.add("星座:" + s.starSign);
@@ -52,7 +53,8 @@ void sancaiSection(const std::string& sancai, db::Report& report) {
   if (rows.empty()) return;
   auto field = [&](const char* column) { return rows.text(0, column); };
   report.add(kNameSeparator);
-  report.add("【三才数理分析】：您的姓名三才配置为：" + sancai + "。它具有如下数理诱导力，据此会对人生产生一定的影响。");
+  report.add("【三才数理分析】：您的姓名三才配置为：" + sancai +
+             "。它具有如下数理诱导力，据此会对人生产生一定的影响。");
   report.add(field("yy"));
   report.add("【对基础运的影响】：" + field("jcy") + field("jx1"));
   report.add("【对成功运的影响】：" + field("cgy") + field("jx2"));
@@ -101,7 +103,8 @@ void NameReport(const std::string& surname, const std::string& given, const std:
   characterSection(surname, given, report);
 }
 
-void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine, db::Report& report) {
+void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
+                 db::Report& report) {
   captureSubject(input, record, true);
   BirthHeader(record, db::trimmed(input.minute), report);
   NameReport(record.surname, record.given, closingLine, report);

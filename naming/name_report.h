@@ -28,6 +28,7 @@ void NameReport(const std::string& surname, const std::string& given, const std:
 
 // Captures the input into `record` (throws db::Notice on a failing check), then writes the
 // header and the body.
-void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine, db::Report& report);
+void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
+                 db::Report& report);
 
 }  // namespace lumo::naming

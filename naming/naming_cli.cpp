@@ -20,10 +20,13 @@ void addNameCommand(CLI::App& app) {
   cli::addBirthOptions(*cmd, birth, false);
   cli::addPdfOption(*cmd, pdf);
   cmd->callback([] {
-    cli::setExitCode(cli::runPrintAndExport([](db::Report& report) {
-      Subject record;
-      naming::AnalyseName(cli::panelInputOf(surname, given, birth), record, naming::kMainClosingLine, report);
-    }, pdf));
+    cli::setExitCode(cli::runPrintAndExport(
+        [](db::Report& report) {
+          Subject record;
+          naming::AnalyseName(cli::panelInputOf(surname, given, birth), record, naming::kMainClosingLine,
+                              report);
+        },
+        pdf));
   });
 }
 
@@ -55,8 +58,8 @@ void addOriginCommand(CLI::App& app) {
 }
 
 void addStrokesCommand(CLI::App& app) {
-  auto* cmd =
-      app.add_subcommand("strokes", "character, strokes, ft, wuhang, pinyin, initial, tone-marked reading per character");
+  auto* cmd = app.add_subcommand(
+      "strokes", "character, strokes, ft, wuhang, pinyin, initial, tone-marked reading per character");
   static std::string text;
   static bool surname = false;
   cmd->fallthrough();

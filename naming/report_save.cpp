@@ -10,7 +10,9 @@ std::string proposedSaveName(const std::string& surname, const std::string& give
   return name.find_first_of("*/<>?\\|") == std::string::npos ? name : "*.txt";
 }
 
-bool hasReportText(const std::string& paneText) { return !db::trimmed(paneText).empty(); }
+bool hasReportText(const std::string& paneText) {
+  return !db::trimmed(paneText).empty();
+}
 
 std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
                        TextEncoding encoding) {
@@ -18,8 +20,8 @@ std::string saveReport(const std::string& chosenPath, const std::vector<std::str
   return saveReport(chosenPath, lines, reason, encoding);
 }
 
-std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason,
-                       TextEncoding encoding) {
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
+                       std::string& reason, TextEncoding encoding) {
   std::string path = withTxtExtension(chosenPath);
   WriteResult written = saveRecordFile(path, lines, encoding);
   reason = written.reason;

@@ -23,7 +23,7 @@ bool hasReportText(const std::string& paneText);
 std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
                        TextEncoding encoding = TextEncoding::Gbk);
 // The same; a failure puts its reason (for the error box) into `reason`.
-std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines, std::string& reason,
-                       TextEncoding encoding = TextEncoding::Gbk);
+std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,
+                       std::string& reason, TextEncoding encoding = TextEncoding::Gbk);
 
 }  // namespace lumo::naming

@@ -59,9 +59,13 @@ std::string CharacterAt(const std::string& part, int k) {
   return gbk::slice(part, static_cast<std::size_t>(2 * k - 2), 2);
 }
 
-std::string WideSecondKey(const std::string& part) { return gbk::slice(part, 2, 4); }
+std::string WideSecondKey(const std::string& part) {
+  return gbk::slice(part, 2, 4);
+}
 
-bool isTwoCharacterPart(const std::string& part) { return gbk::byteLength(part) >= 3; }
+bool isTwoCharacterPart(const std::string& part) {
+  return gbk::byteLength(part) >= 3;
+}
 
 namespace {
 
@@ -88,7 +92,9 @@ NameStrokes strokesOfName(const std::string& surname, const std::string& given) 
   return n;
 }
 
-void setStrokeCacheEnabled(bool enabled) { g_cacheEnabled.store(enabled); }
+void setStrokeCacheEnabled(bool enabled) {
+  g_cacheEnabled.store(enabled);
+}
 
 void clearStrokeCache() {
   std::lock_guard lock(g_cacheMutex);

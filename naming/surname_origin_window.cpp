@@ -74,7 +74,9 @@ void TFrmNameCome::search() {
       m_pane->clear();
       showNotice(this, QStringLiteral("请在框中输入一个姓氏，或从下拉列表中选择，再点“开始搜索”。"));
     } else if (found.action == naming::OriginSearch::Keep) {
-      showNotice(this, QStringLiteral("没有找到“%1”姓的起源：请从下拉列表中选择一个姓氏，例如“李”或“欧阳”。").arg(typed));
+      showNotice(
+          this,
+          QStringLiteral("没有找到“%1”姓的起源：请从下拉列表中选择一个姓氏，例如“李”或“欧阳”。").arg(typed));
     } else {
       m_pane->setPlainText(QString::fromStdString(found.text));
     }

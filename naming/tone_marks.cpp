@@ -12,15 +12,15 @@ struct MarkedVowel {
 };
 
 constexpr std::array<MarkedVowel, 24> kMarked = {{
-    {"ā", "a", 1}, {"á", "a", 2}, {"ǎ", "a", 3}, {"à", "a", 4},
-    {"ē", "e", 1}, {"é", "e", 2}, {"ě", "e", 3}, {"è", "e", 4},
-    {"ī", "i", 1}, {"í", "i", 2}, {"ǐ", "i", 3}, {"ì", "i", 4},
-    {"ō", "o", 1}, {"ó", "o", 2}, {"ǒ", "o", 3}, {"ò", "o", 4},
-    {"ū", "u", 1}, {"ú", "u", 2}, {"ǔ", "u", 3}, {"ù", "u", 4},
-    {"ǖ", "ü", 1}, {"ǘ", "ü", 2}, {"ǚ", "ü", 3}, {"ǜ", "ü", 4},
+    {"ā", "a", 1}, {"á", "a", 2}, {"ǎ", "a", 3}, {"à", "a", 4}, {"ē", "e", 1}, {"é", "e", 2},
+    {"ě", "e", 3}, {"è", "e", 4}, {"ī", "i", 1}, {"í", "i", 2}, {"ǐ", "i", 3}, {"ì", "i", 4},
+    {"ō", "o", 1}, {"ó", "o", 2}, {"ǒ", "o", 3}, {"ò", "o", 4}, {"ū", "u", 1}, {"ú", "u", 2},
+    {"ǔ", "u", 3}, {"ù", "u", 4}, {"ǖ", "ü", 1}, {"ǘ", "ü", 2}, {"ǚ", "ü", 3}, {"ǜ", "ü", 4},
 }};
 
-bool isBlank(char c) { return c == ' ' || c == '\t'; }
+bool isBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 }  // namespace
 
@@ -47,8 +47,10 @@ Syllable parseSyllable(std::string_view reading) {
     if (matched) continue;
     char c = word[i++];
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    if (c == 'v') s.plain += "ü";  // the toneless column writes ü as v
-    else s.plain += c;
+    if (c == 'v')
+      s.plain += "ü";  // the toneless column writes ü as v
+    else
+      s.plain += c;
   }
   // A tone digit at the end ("hao4") is read as well.
   if (!s.plain.empty() && s.plain.back() >= '1' && s.plain.back() <= '5') {
@@ -60,12 +62,18 @@ Syllable parseSyllable(std::string_view reading) {
 
 const char* toneName(int tone) {
   switch (tone) {
-    case 1: return "阴平";
-    case 2: return "阳平";
-    case 3: return "上声";
-    case 4: return "去声";
-    case 5: return "轻声";
-    default: return "";
+    case 1:
+      return "阴平";
+    case 2:
+      return "阳平";
+    case 3:
+      return "上声";
+    case 4:
+      return "去声";
+    case 5:
+      return "轻声";
+    default:
+      return "";
   }
 }
 

@@ -8,7 +8,8 @@
 
 namespace lumo {
 
-void showAlmanacEntry(QWidget* window, const almanac::DayChoice& choice, QLabel* dateLine, QPlainTextEdit* pane) {
+void showAlmanacEntry(QWidget* window, const almanac::DayChoice& choice, QLabel* dateLine,
+                      QPlainTextEdit* pane) {
   auto qs = [](const std::string& text) { return QString::fromStdString(text); };
   std::optional<almanac::AlmanacEntry> entry;
   try {

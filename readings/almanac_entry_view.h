@@ -12,6 +12,7 @@ namespace lumo {
 
 // Reads the chosen day and fills the label and the pane. A refused choice shows the
 // notice box, a failed read the error box; the label and pane are then left as they were.
-void showAlmanacEntry(QWidget* window, const almanac::DayChoice& choice, QLabel* dateLine, QPlainTextEdit* pane);
+void showAlmanacEntry(QWidget* window, const almanac::DayChoice& choice, QLabel* dateLine,
+                      QPlainTextEdit* pane);
 
 }  // namespace lumo

@@ -17,7 +17,9 @@
 namespace lumo {
 namespace {
 
-QString qs(const std::string& text) { return QString::fromStdString(text); }
+QString qs(const std::string& text) {
+  return QString::fromStdString(text);
+}
 
 // A drop-down of two-digit numbers first..last; nothing chosen at start.
 QComboBox* numberBox(QWidget* parent, const char* name, int first, int last, int digits) {

@@ -6,7 +6,6 @@
 // search (readings/almanac_search_window.h). "关闭" closes the window, which frees itself.
 
 #include <QWidget>
-
 #include <string>
 
 class QComboBox;

@@ -6,7 +6,9 @@
 namespace lumo::readings {
 namespace {
 
-bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
+bool isEnter(const QKeyEvent* key) {
+  return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter;
+}
 
 // Enter runs `onEnter` (if any) and is consumed; true when the event was Enter.
 bool handleEnter(QEvent* event, const std::function<void()>& onEnter) {

@@ -52,9 +52,11 @@ TFrm_SJcs::TFrm_SJcs(QWidget* parent) : QDialog(parent) {
   layout->addLayout(input);
   layout->addWidget(wrapped(QStringLiteral("请注意：手机号码是11位，请正确输入。"), this));
   layout->addWidget(m_results, 1);
-  layout->addWidget(wrapped(QStringLiteral(
-      "注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运势命运的意义是一样的。"
-      "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"), this));
+  layout->addWidget(
+      wrapped(QStringLiteral("注：有些人会问，手机号码为什么会影响一个人的运势？其实这就像风水、阳宅会影响运"
+                             "势命运的意义是一样的。"
+                             "虽然这只是一个号码，但是它与您的生活息息相关，也代表您与所有人的沟通桥梁！"),
+              this));
 }
 
 void TFrm_SJcs::runReading() {

@@ -6,7 +6,8 @@
 
 namespace lumo::readings {
 
-ResultGroup::ResultGroup(const std::vector<Row>& rows, QWidget* parent) : QGroupBox(qs(kResultGroup), parent) {
+ResultGroup::ResultGroup(const std::vector<Row>& rows, QWidget* parent)
+    : QGroupBox(qs(kResultGroup), parent) {
   auto* layout = new QFormLayout(this);
   for (const Row& row : rows) {
     auto* value = new QLabel(this);
@@ -25,7 +26,8 @@ void ResultGroup::clear() {
 
 void ResultGroup::showLines(const std::vector<ResultLine>& lines) {
   clear();
-  for (std::size_t i = 0; i < lines.size() && i < m_values.size(); ++i) m_values[i]->setText(qs(lines[i].value));
+  for (std::size_t i = 0; i < lines.size() && i < m_values.size(); ++i)
+    m_values[i]->setText(qs(lines[i].value));
   // Wrapped labels grow in height; the window grows with them instead of clipping.
   growToFit(window());
 }

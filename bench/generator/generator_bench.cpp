@@ -132,7 +132,8 @@ void BM_RunGuards(benchmark::State& state) {
     std::size_t perGroup = (candidates.size() + groups - 1) / std::max<std::size_t>(groups, 1);
     for (std::size_t i = 0; i < candidates.size(); i += perGroup) {
       NameGuard guard(data, s.options);
-      for (std::size_t k = i; k < std::min(candidates.size(), i + perGroup); ++k) admitted += guard.admits(candidates[k]);
+      for (std::size_t k = i; k < std::min(candidates.size(), i + perGroup); ++k)
+        admitted += guard.admits(candidates[k]);
     }
   }
   state.counters["candidates"] = static_cast<double>(candidates.size());

@@ -81,8 +81,9 @@ TEST(Grading, MonthlyHarmsWeighByTheOfficerDayTheyFallOn) {
   EXPECT_FALSE(suitsOn(bare, "嫁娶"));
   for (int i = 0; i < activityCount(); ++i)
     if (bare.suits & bit(i))
-      EXPECT_NE(std::string("祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木").find(activityName(i)),
-                std::string::npos)
+      EXPECT_NE(
+          std::string("祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木").find(activityName(i)),
+          std::string::npos)
           << bare.yi;
   DayAdvice virtuous = adviceOn(dayIn(2, {3, 1}));  // 丁丑
   EXPECT_FALSE(virtuous.allAvoided);
@@ -164,7 +165,9 @@ TEST(Combining, TheDaysThatPartTheSeasonsAllowOnlyTheSmallAffairs) {
     EXPECT_FALSE(avoidsOn(a, "沐浴"));
     for (int i = 0; i < activityCount(); ++i)
       if (a.suits & bit(i))
-        EXPECT_NE(std::string("祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木").find(activityName(i)), std::string::npos)
+        EXPECT_NE(
+            std::string("祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木").find(activityName(i)),
+            std::string::npos)
             << activityName(i);
   }
   EXPECT_FALSE(avoidsOn(adviceOn(dayIn(3, {0, 6}, 6)), "出行")) << "清明 is no such term";

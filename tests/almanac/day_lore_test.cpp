@@ -17,11 +17,11 @@ TEST(FetalGod, PlacesOfKnownDays) {
   EXPECT_EQ(fetalGodPlace(named(2, 2)), "厨灶炉外正南");   // 丙寅
   EXPECT_EQ(fetalGodPlace(named(6, 6)), "占碓磨外正南");   // 庚午: 碓 is already in 碓磨
   EXPECT_EQ(fetalGodPlace(named(0, 10)), "门鸡栖外西南");  // 甲戌
-  EXPECT_EQ(fetalGodPlace(named(5, 3)), "占大门外正西");     // 己卯
+  EXPECT_EQ(fetalGodPlace(named(5, 3)), "占大门外正西");   // 己卯
   EXPECT_EQ(fetalGodPlace(named(9, 5)), "占房床房内北");   // 癸巳, first day inside the room
   EXPECT_EQ(fetalGodPlace(named(9, 3)), "房床门房内西");   // 癸卯
   EXPECT_EQ(fetalGodPlace(named(4, 8)), "房床炉房内中");   // 戊申, last day inside
-  EXPECT_EQ(fetalGodPlace(named(5, 9)), "占大门外东北");     // 己酉
+  EXPECT_EQ(fetalGodPlace(named(5, 9)), "占大门外东北");   // 己酉
   EXPECT_EQ(fetalGodPlace(named(9, 11)), "占房床外东南");  // 癸亥
 }
 

@@ -165,7 +165,8 @@ TEST(MarriageSpirits, BuJiangPairsAStemBeforeTheYanWithABranchAfterIt) {
     EXPECT_LE(count, 15u) << m;
     for (int c = 0; c < 60; ++c) {
       DaySpirits d = spiritsOf(dayIn(m, pillarOfCycle(c)));
-      if (d.has(Spirit::YueYan) || d.has(Spirit::YanDui)) EXPECT_FALSE(d.has(Spirit::BuJiang)) << m << " " << c;
+      if (d.has(Spirit::YueYan) || d.has(Spirit::YanDui))
+        EXPECT_FALSE(d.has(Spirit::BuJiang)) << m << " " << c;
     }
   }
 }
@@ -192,7 +193,7 @@ TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
   EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);
-  EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));  // 乙酉 (2024-09-18)
+  EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));     // 乙酉 (2024-09-18)
   EXPECT_TRUE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFeiDui));  // 丙寅
   EXPECT_FALSE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFei));
   EXPECT_TRUE(isLucky(Spirit::MingFeiDui));

@@ -128,7 +128,7 @@ TEST_F(FullTable, SpiritsOfKnownDays) {
   for (const char* s : {"天罡", "死神", "月刑", "天吏", "致死", "天贼"})
     EXPECT_NE(hard.find(s), std::string::npos) << s << " in " << hard;
   EXPECT_EQ(row(2018, 10, 18).jsyq, "天恩 四相 母仓 玉宇 不将");  // no 岁德合
-  EXPECT_EQ(row(2025, 6, 30).jsyq, "官日 阳德 金堂 鸣吠 司命");    // no 岁德
+  EXPECT_EQ(row(2025, 6, 30).jsyq, "官日 阳德 金堂 鸣吠 司命");   // no 岁德
   EXPECT_EQ(row(2017, 12, 6).xsyq.find("岁破"), std::string::npos);
   // 2024-12-17 (子月 平日, 月刑 and 天吏) is one of the classic's days on which nothing is
   // done but worship and mending: 宜 祭祀 (sought by 四相) and 平治道涂 (a 平日; 月刑

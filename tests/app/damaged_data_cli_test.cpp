@@ -57,11 +57,16 @@ class DamagedDataCli : public ::testing::Test {
   // A subcommand that reads the file (and nothing it needs otherwise).
   static std::string commandFor(DbFile file) {
     switch (file) {
-      case DbFile::Voduzid: return "strokes 王";
-      case DbFile::KelFile: return "name 王 明";
-      case DbFile::KelBirth: return "origin 王";
-      case DbFile::Dream: return "phone 13800138000";
-      case DbFile::Tgcode: return "bazi 王 --date 1980-1-1";
+      case DbFile::Voduzid:
+        return "strokes 王";
+      case DbFile::KelFile:
+        return "name 王 明";
+      case DbFile::KelBirth:
+        return "origin 王";
+      case DbFile::Dream:
+        return "phone 13800138000";
+      case DbFile::Tgcode:
+        return "bazi 王 --date 1980-1-1";
     }
     return "";
   }
@@ -116,7 +121,12 @@ TEST_F(DamagedDataCli, EachDamageOfEachFileIsRefusedWithExitThree) {
         {"dropped table", [&] { execOn(file, "DROP TABLE \"" + db::expectedTables(file).front() + "\""); },
          "缺少表 "},
         {"old schema", [&] { execOn(file, "UPDATE meta SET value = '1'"); }, "本程序需要版本"},
-        {"FIFO", [&] { fs::remove(path); ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0); }, "不是普通文件"},
+        {"FIFO",
+         [&] {
+           fs::remove(path);
+           ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+         },
+         "不是普通文件"},
     };
     for (const Damage& damage : damages) {
       damage.apply();

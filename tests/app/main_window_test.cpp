@@ -1,4 +1,6 @@
 // The main window offscreen: its input rules, capture messages, commands and close.
+#include "app/main_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -18,7 +20,6 @@
 #include "app/commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
-#include "app/main_window.h"
 #include "app/notice_box.h"
 #include "app/report_output_window.h"
 #include "data/database_check.h"
@@ -69,7 +70,8 @@ TEST_F(MainWindowTest, LayoutAndDefaults) {
   EXPECT_FALSE(m_window->reportPane()->isVisible());
   QStringList menus;
   for (QAction* a : m_window->menuBar()->actions()) menus << a->text();
-  EXPECT_EQ(menus, (QStringList{"系统(&S)", "取名(&Q)", "缘分(&P)", "黄道(&D)", "民俗(&B)", "工具(&G)", "帮助(&H)"}));
+  EXPECT_EQ(menus, (QStringList{"系统(&S)", "取名(&Q)", "缘分(&P)", "黄道(&D)", "民俗(&B)", "工具(&G)",
+                                "帮助(&H)"}));
 }
 
 TEST_F(MainWindowTest, NameFieldsTakeOnlyChineseCharacters) {
@@ -143,7 +145,8 @@ TEST_F(MainWindowTest, DamagedDatabaseIsNamedAndItsCommandsRefused) {
   edit("NameB")->setText("明");
   m_window->runCommand("八字分析");
   ASSERT_EQ(m_boxes.size(), 1);
-  EXPECT_TRUE(m_boxes[0].startsWith("error:数据库文件 Tgcode.dll 缺失或已损坏：不是数据库文件")) << m_boxes[0].toStdString();
+  EXPECT_TRUE(m_boxes[0].startsWith("error:数据库文件 Tgcode.dll 缺失或已损坏：不是数据库文件"))
+      << m_boxes[0].toStdString();
   auto* pane = m_window->findChild<QPlainTextEdit*>("ReportPane");
   EXPECT_FALSE(pane->isVisible());
   m_window->runCommand("姓名详解");
@@ -221,7 +224,8 @@ TEST_F(MainWindowTest, ReportPaneGoesToPrintPdfAndEitherTextEncoding) {
     std::ifstream in(dir / (name + ".txt"), std::ios::binary);
     std::stringstream bytes;
     bytes << in.rdbuf();
-    EXPECT_EQ(bytes.str().substr(0, 4), encoding == TextEncoding::Utf8 ? "王\xE6" : "\xCD\xF5\xC3\xF7") << name;
+    EXPECT_EQ(bytes.str().substr(0, 4), encoding == TextEncoding::Utf8 ? "王\xE6" : "\xCD\xF5\xC3\xF7")
+        << name;
   }
   setTextSaveChooser(nullptr);
   setPdfPathChooser(nullptr);

@@ -1,3 +1,5 @@
+#include "app/record_file.h"
+
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
@@ -7,8 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "app/record_file.h"
 
 namespace lumo {
 namespace {
@@ -39,7 +39,7 @@ TEST(RecordFile, Utf8ChoiceWritesUtf8WithLineFeeds) {
   std::stringstream bytes;
   bytes << in.rdbuf();
   EXPECT_EQ(bytes.str(), "姓名\n\n综合评分: 85分\n");  // no byte-order mark, no CR
-  auto lines = readRecordFile(path);  // 打开记录 reads it back as it was
+  auto lines = readRecordFile(path);                   // 打开记录 reads it back as it was
   ASSERT_TRUE(lines);
   EXPECT_EQ(*lines, (std::vector<std::string>{"姓名", "", "综合评分: 85分"}));
   EXPECT_FALSE(fs::exists(path + ".part"));
@@ -57,9 +57,8 @@ TEST(RecordFile, FailedWriteLeavesNoFile) {
 class RecordSave : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = fs::temp_directory_path() /
-            ("lumo-record-" + std::to_string(::getpid()) + "-" +
-             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    m_dir = fs::temp_directory_path() / ("lumo-record-" + std::to_string(::getpid()) + "-" +
+                                         ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
   }

@@ -1,6 +1,7 @@
+#include "app/subject.h"
+
 #include <gtest/gtest.h>
 
-#include "app/subject.h"
 #include "data/read_failure.h"
 
 namespace lumo {
@@ -86,7 +87,8 @@ TEST(CaptureSubject, DateRefusals) {
     const char *year, *month, *day, *hour, *minute, *notice;
   };
   const char* range = "公历日期只能在1900年1月31日至2100年12月31日之间!";
-#define HOUR_FORM(item) "“" item "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。"
+#define HOUR_FORM(item) \
+  "“" item "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。"
   const Case cases[] = {
       {1, "1980", "1", "31", "子 0", "0", "农历1980年一月只有30天，日期应为1到30!"},
       {1, "1980", "2", "30", "子 0", "0", "农历1980年二月只有29天，日期应为1到29!"},
@@ -123,7 +125,8 @@ TEST(CaptureSubject, DateRefusals) {
     PanelInput in = panel("王", "明");
     in.calendarIndex = c.calendar;
     in.year = c.year, in.month = c.month, in.day = c.day, in.hour = c.hour, in.minute = c.minute;
-    EXPECT_EQ(noticeOf(in), c.notice) << c.year << "-" << c.month << "-" << c.day << " " << c.hour << " " << c.minute;
+    EXPECT_EQ(noticeOf(in), c.notice)
+        << c.year << "-" << c.month << "-" << c.day << " " << c.hour << " " << c.minute;
     Subject s;
     captureSubject(panel("王", "明"), s, true);
     EXPECT_THROW(captureSubject(in, s, true), db::Notice);

@@ -66,7 +66,8 @@ class WindowLook : public ::testing::Test {
     read(window);
     QApplication::processEvents();
     QStringList clipped = clippedLabels(&window);
-    EXPECT_TRUE(clipped.isEmpty()) << window.objectName().toStdString() << ": " << clipped.join('\n').toStdString();
+    EXPECT_TRUE(clipped.isEmpty()) << window.objectName().toStdString() << ": "
+                                   << clipped.join('\n').toStdString();
     EXPECT_GE(window.width(), captionWidth(&window)) << "caption cut";
     EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join('\n').toStdString();
   }
@@ -204,7 +205,8 @@ TEST_F(WindowLook, AboutBoxNamesTheProgramItsVersionAndLicences) {
   EXPECT_TRUE(about.findChild<QLabel*>("lblTitle")->text().contains("Lumo生辰八字取名软件"));
   EXPECT_TRUE(about.findChild<QLabel*>("lblTitle")->text().contains("1.0"));
   QString licences = about.findChild<QLabel*>("lblLicences")->text();
-  for (const char* part : {"Qt", "LGPL-3.0", "SQLite", "Unicode", "libnova", "Noto", "OFL", "chinese-poetry", "MIT"})
+  for (const char* part :
+       {"Qt", "LGPL-3.0", "SQLite", "Unicode", "libnova", "Noto", "OFL", "chinese-poetry", "MIT"})
     EXPECT_TRUE(licences.contains(QString::fromUtf8(part))) << part;
   auto* ok = about.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
   ASSERT_NE(ok, nullptr);

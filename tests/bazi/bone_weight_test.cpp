@@ -1,8 +1,9 @@
 // The bone-weight reading over a fixture dream.dll: exact sums in 钱, keys, lines, and the
 // silent stop when a weight table cannot be read.
+#include "bazi/bone_weight.h"
+
 #include <gtest/gtest.h>
 
-#include "bazi/bone_weight.h"
 #include "bazi_fixture.h"
 #include "data/read_failure.h"
 
@@ -68,17 +69,18 @@ TEST_F(BoneWeightTest, QuotedKeysAreValues) {
 TEST(BoneWeightFailure, AStatementFaultStopsSilentlyAndMissingDataIsReported) {
   FixtureFolder folder;
   EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no dream.dll";
-  folder.addFile(db::DbFile::Dream,
-                 "CREATE TABLE chenggu1 (year TEXT, weight REAL); CREATE TABLE chenggu2 (month2 TEXT, weight REAL);"
-                 "CREATE TABLE chenggu3 (day2 TEXT, weight REAL); CREATE TABLE chenggu4 (time TEXT, weight REAL);");
+  folder.addFile(
+      db::DbFile::Dream,
+      "CREATE TABLE chenggu1 (year TEXT, weight REAL); CREATE TABLE chenggu2 (month2 TEXT, weight REAL);"
+      "CREATE TABLE chenggu3 (day2 TEXT, weight REAL); CREATE TABLE chenggu4 (time TEXT, weight REAL);");
   EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no chenggu table";
   folder.addFile(db::DbFile::Dream, "CREATE TABLE chenggu (weight TEXT);");
   EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::CommandStopped) << "chenggu without its texts";
 }
 
 TEST(BoneWeightKey, LiangDigitsThenQianDigit) {
-  const std::pair<int, const char*> cases[] = {{43, "43"}, {50, "50"}, {32, "32"}, {21, "21"}, {71, "71"},
-                                               {9, "09"},  {105, "105"}};
+  const std::pair<int, const char*> cases[] = {{43, "43"}, {50, "50"}, {32, "32"},  {21, "21"},
+                                               {71, "71"}, {9, "09"},  {105, "105"}};
   for (auto [tenths, key] : cases) EXPECT_EQ(boneWeightKey(tenths), key) << tenths;
 }
 

@@ -1,10 +1,11 @@
 // The boundary notes on both sides of a 节 and of 23:00 and midnight, and the report with
 // options: its header lines, the notes after the chart lines, and its notices.
+#include "bazi/boundary_notes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "bazi/boundary_notes.h"
 #include "bazi/chart_setup.h"
 #include "calendar/date_serial.h"
 #include "report_fixture.h"
@@ -87,7 +88,8 @@ TEST(BoundaryNotes, AMomentNearTwoPointsGetsANoteForEach) {
 ReportRun runWith(const PanelInput& in, const ChartOptions& options) {
   ReportRun r;
   db::Report report;
-  r.result = db::runCommand(report, [&](db::Report& lines) { showBaziReport(in, r.subject, lines, options); });
+  r.result =
+      db::runCommand(report, [&](db::Report& lines) { showBaziReport(in, r.subject, lines, options); });
   r.lines = report.lines;
   return r;
 }
@@ -103,7 +105,8 @@ TEST_F(ReportTest, OptionsAddTheirHeaderLinesAndTheNotesAfterTheChart) {
   EXPECT_EQ(r.lines[8], "排盘规则：节气按天文交节时刻，23点至0点按当日子时");
   EXPECT_EQ(r.lines[9], plain.lines[6]);
   EXPECT_EQ(r.lines[13], "八字：甲辰   戊辰   戊申   癸亥");
-  EXPECT_EQ(r.lines[19], "边界提示：出生时刻在亥时之始（21点）前后30分钟之内，时柱未定；在此之前出生的八字为：");
+  EXPECT_EQ(r.lines[19],
+            "边界提示：出生时刻在亥时之始（21点）前后30分钟之内，时柱未定；在此之前出生的八字为：");
   EXPECT_EQ(r.lines[20], "八字：甲辰   戊辰   戊申   壬戌");
   EXPECT_EQ(r.lines[23].rfind("大运：", 0), 0u);
   EXPECT_EQ(r.lines.size(), plain.lines.size() + 3 + 2);
@@ -116,7 +119,9 @@ TEST_F(ReportTest, OptionsWithoutNearBoundariesAddOnlyTheHeader) {
   ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
   EXPECT_EQ(r.lines[6], "排盘时间：北京时间1984年06月20日12点05分");
   EXPECT_EQ(r.lines[7], "排盘规则：节气按固定日期，0点换日，23点为夜子时（时干从次日）");
-  EXPECT_EQ(std::count_if(r.lines.begin(), r.lines.end(), [](const std::string& l) { return l.starts_with("边界提示"); }), 0);
+  EXPECT_EQ(std::count_if(r.lines.begin(), r.lines.end(),
+                          [](const std::string& l) { return l.starts_with("边界提示"); }),
+            0);
 }
 
 TEST_F(ReportTest, PlaceAndMinuteProblemsStopBeforeAnyLine) {

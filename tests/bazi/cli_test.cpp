@@ -30,8 +30,8 @@ Output runCli(const std::string& arguments) {
   auto dir = std::filesystem::temp_directory_path();
   auto out = dir / ("lumo_bazi_cli_out_" + std::to_string(::getpid()));
   auto err = dir / ("lumo_bazi_cli_err_" + std::to_string(::getpid()));
-  std::string command = std::string("'") + LUMO_CLI + "' " + arguments + " >'" + out.string() + "' 2>'" +
-                        err.string() + "'";
+  std::string command =
+      std::string("'") + LUMO_CLI + "' " + arguments + " >'" + out.string() + "' 2>'" + err.string() + "'";
   int raw = std::system(command.c_str());
   Output o{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, slurp(out), slurp(err)};
   std::filesystem::remove(out);

@@ -1,8 +1,9 @@
 // The element tally, the favourable element and the section's four lines.
+#include "bazi/five_elements.h"
+
 #include <gtest/gtest.h>
 
 #include "bazi/bazi_chart.h"
-#include "bazi/five_elements.h"
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
 #include "data/read_failure.h"
@@ -18,11 +19,14 @@ TEST(Tally, CountsSharesAndFavourableElement) {
     const char* text;
     const char* favourable;
   } cases[] = {
-      {"金金   木木   水水   火土",
-       "金:占2个 25, 木:占2个 25, 水:占2个 25, 火:占1个 12.5, 土:占1个 12.5.", "火土"},
-      {"金金   木木   土土   金木", "金:占3个 37.5, 木:占3个 37.5, 水:占0个 0, 火:占0个 0, 土:占2个 25.", "水火"},
-      {"土土   土土   土土   土土", "金:占0个 0, 木:占0个 0, 水:占0个 0, 火:占0个 0, 土:占8个 100.", "金木水火"},
-      {"金木   水火   土金   木水", "金:占2个 25, 木:占2个 25, 水:占2个 25, 火:占1个 12.5, 土:占1个 12.5.", "火土"},
+      {"金金   木木   水水   火土", "金:占2个 25, 木:占2个 25, 水:占2个 25, 火:占1个 12.5, 土:占1个 12.5.",
+       "火土"},
+      {"金金   木木   土土   金木", "金:占3个 37.5, 木:占3个 37.5, 水:占0个 0, 火:占0个 0, 土:占2个 25.",
+       "水火"},
+      {"土土   土土   土土   土土", "金:占0个 0, 木:占0个 0, 水:占0个 0, 火:占0个 0, 土:占8个 100.",
+       "金木水火"},
+      {"金木   水火   土金   木水", "金:占2个 25, 木:占2个 25, 水:占2个 25, 火:占1个 12.5, 土:占1个 12.5.",
+       "火土"},
       {"木   火火   土土   金水", "金:占1个 12.5, 木:占1个 12.5, 水:占1个 12.5, 火:占2个 25, 土:占2个 25.",
        "金木水"},
       {"", "金:占0个 0, 木:占0个 0, 水:占0个 0, 火:占0个 0, 土:占0个 0.", "金木水火土"},
@@ -40,8 +44,9 @@ TEST(Tally, ShareOfEveryCount) {
   for (int n = 0; n <= 8; ++n) {
     std::string text;
     for (int i = 0; i < n; ++i) text += "水";
-    EXPECT_NE(tallyElements(text).text.find(std::string("水:占") + std::to_string(n) + "个 " + shares[n] + ","),
-              std::string::npos)
+    EXPECT_NE(
+        tallyElements(text).text.find(std::string("水:占") + std::to_string(n) + "个 " + shares[n] + ","),
+        std::string::npos)
         << n;
   }
 }
@@ -62,15 +67,16 @@ TEST(Season, FollowsTheGregorianMonth) {
 class SectionTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_folder.addFile(db::DbFile::Tgcode,
-                     "CREATE TABLE hzwh (hz TEXT, wh TEXT);"
-                     "INSERT INTO hzwh VALUES ('甲乙寅卯', '木'), ('丙丁巳午', '火'), ('戊己辰戌丑未', '土'),"
-                     " ('庚辛申酉', '金'), ('壬癸亥子', '水');"
-                     "CREATE TABLE sjrs (wh TEXT, sj TEXT, sjrs TEXT);"
-                     "INSERT INTO sjrs VALUES ('火', '春', ' 春火有母 '), ('火', '夏', '夏火炎上');"
-                     "CREATE TABLE jiazi (jiazi TEXT, layin TEXT); CREATE TABLE Shishen (jiazi TEXT, ShiShen TEXT);"
-                     "CREATE TABLE qtbj (tg TEXT, dz TEXT, content TEXT);"
-                     "INSERT INTO qtbj VALUES ('丙', '卯', '卯月丙火，取壬为用。 ');");
+    m_folder.addFile(
+        db::DbFile::Tgcode,
+        "CREATE TABLE hzwh (hz TEXT, wh TEXT);"
+        "INSERT INTO hzwh VALUES ('甲乙寅卯', '木'), ('丙丁巳午', '火'), ('戊己辰戌丑未', '土'),"
+        " ('庚辛申酉', '金'), ('壬癸亥子', '水');"
+        "CREATE TABLE sjrs (wh TEXT, sj TEXT, sjrs TEXT);"
+        "INSERT INTO sjrs VALUES ('火', '春', ' 春火有母 '), ('火', '夏', '夏火炎上');"
+        "CREATE TABLE jiazi (jiazi TEXT, layin TEXT); CREATE TABLE Shishen (jiazi TEXT, ShiShen TEXT);"
+        "CREATE TABLE qtbj (tg TEXT, dz TEXT, content TEXT);"
+        "INSERT INTO qtbj VALUES ('丙', '卯', '卯月丙火，取壬为用。 ');");
   }
   std::vector<std::string> section(int y, int m, int d) {
     auto chart = computeBaziChart(y, m, d, "男", 0, testing::noTerms);
@@ -93,7 +99,8 @@ TEST_F(SectionTest, SeasonByGregorianMonthNotByMonthPillar) {
   ASSERT_EQ(april.size(), 4u);
   EXPECT_EQ(april[0], "四季用神：日主天干火生于夏季，夏火炎上。");
   EXPECT_EQ(april[1], "穷通宝鉴调候用神：丙火生于卯月，卯月丙火，取壬为用。");
-  EXPECT_EQ(april[2], "八字五行个数：金:占1个 12.5, 木:占2个 25, 水:占1个 12.5, 火:占3个 37.5, 土:占1个 12.5.");
+  EXPECT_EQ(april[2],
+            "八字五行个数：金:占1个 12.5, 木:占2个 25, 水:占1个 12.5, 火:占3个 37.5, 土:占1个 12.5.");
   EXPECT_EQ(april[3], "喜用神：金水土，建议你名字五行带：金水土最佳。");
 }
 

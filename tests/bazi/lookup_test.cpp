@@ -4,8 +4,8 @@
 
 #include "bazi/stem_branch.h"
 #include "bazi/stem_lookup.h"
-#include "data/read_failure.h"
 #include "bazi_fixture.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {
@@ -36,7 +36,8 @@ TEST(Lookups, FindTrimmedValuesByBoundKeys) {
 TEST(Lookups, FetalOriginFindsItsNayinWhateverBlanksFollow) {
   FixtureFolder folder;
   folder.addFile(db::DbFile::Tgcode, kTgcode);
-  for (const char* pillar : {"丙寅", "丙寅 ", "丙寅   ", " 丙寅"}) EXPECT_EQ(lookupNayin(pillar), "炉中火") << pillar;
+  for (const char* pillar : {"丙寅", "丙寅 ", "丙寅   ", " 丙寅"})
+    EXPECT_EQ(lookupNayin(pillar), "炉中火") << pillar;
 }
 
 TEST(Lookups, QuotesAndWildcardsInAKeyFindNothing) {
@@ -62,10 +63,11 @@ TEST(Lookups, AMissingDatabaseOrTableIsReported) {
 }
 
 TEST(JieTerms, TheTwelveJieAndNothingElse) {
-  for (const char* jie : {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露", "立冬", "大雪", "小寒"})
+  for (const char* jie :
+       {"立春", "惊蛰", "清明", "立夏", "芒种", "小暑", "立秋", "白露", "寒露", "立冬", "大雪", "小寒"})
     EXPECT_TRUE(isJieTerm(jie)) << jie;
-  for (const char* other : {"雨水", "春分", "谷雨", "小满", "夏至", "大暑", "处暑", "秋分", "霜降", "小雪", "冬至",
-                            "大寒", "", " ", "立春节", "春"})
+  for (const char* other : {"雨水", "春分", "谷雨", "小满", "夏至", "大暑", "处暑", "秋分", "霜降", "小雪",
+                            "冬至", "大寒", "", " ", "立春节", "春"})
     EXPECT_FALSE(isJieTerm(other)) << other;
   EXPECT_TRUE(isJieTerm(" 立春 ")) << "blanks are trimmed";
 }

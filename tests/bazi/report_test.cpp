@@ -98,7 +98,8 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
   // An hour typed without its branch is quoted as typed, with what to choose instead.
   ReportRun bare = run(panel("1984-2-4", "13"));
   EXPECT_EQ(bare.result.outcome, db::Outcome::Notice);
-  EXPECT_EQ(bare.result.message.rfind("“13”不是有效的小时：请在“时”框中选择一项", 0), 0u) << bare.result.message;
+  EXPECT_EQ(bare.result.message.rfind("“13”不是有效的小时：请在“时”框中选择一项", 0), 0u)
+      << bare.result.message;
   EXPECT_TRUE(bare.lines.empty());
   PanelInput badDay = panel("2023-2-29", "午 12");
   EXPECT_EQ(run(badDay).result.message, "公历2023年2月只有28天!");
@@ -123,7 +124,7 @@ TEST_F(ReportTest, DatesOutsideTheLunarCalendarAreRefused) {
     ReportRun r = run(in);
     EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
     EXPECT_EQ(r.result.message, in.calendarIndex == 1 ? "农历年份只能在1901年至2099年之间!"
-                                                       : "公历日期只能在1900年1月31日至2100年12月31日之间!");
+                                                      : "公历日期只能在1900年1月31日至2100年12月31日之间!");
     EXPECT_TRUE(r.lines.empty());
     EXPECT_EQ(r.subject.lunarYearNumber, "");
   }

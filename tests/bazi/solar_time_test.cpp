@@ -1,17 +1,20 @@
 // True solar time: the equation of time against published values, the longitude part for
 // known birthplaces, and the list of birthplaces that the correction reads.
+#include "bazi/solar_time.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "bazi/places.h"
-#include "bazi/solar_time.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::bazi {
 namespace {
 
-double beijing(int y, int m, int d, int hour, int minute) { return serialOf(y, m, d) + (hour * 60 + minute) / 1440.0; }
+double beijing(int y, int m, int d, int hour, int minute) {
+  return serialOf(y, m, d) + (hour * 60 + minute) / 1440.0;
+}
 
 TEST(EquationOfTime, MatchesPublishedValues) {
   // Meeus, Astronomical Algorithms, example 28.b: 1992-10-13 0h dynamical time, +13m42.6s.
@@ -75,7 +78,8 @@ TEST(Places, CoverTheCitiesOfChinaWithinItsBounds) {
 }
 
 TEST(Places, FindByCityWithOrWithoutItsProvince) {
-  for (const char* text : {"乌鲁木齐", "乌鲁木齐市", "新疆 乌鲁木齐", "新疆/乌鲁木齐市", "新疆乌鲁木齐", " 乌鲁木齐 "}) {
+  for (const char* text :
+       {"乌鲁木齐", "乌鲁木齐市", "新疆 乌鲁木齐", "新疆/乌鲁木齐市", "新疆乌鲁木齐", " 乌鲁木齐 "}) {
     auto p = findPlace(text);
     ASSERT_TRUE(p.has_value()) << text;
     EXPECT_EQ(p->city, "乌鲁木齐市");

@@ -35,7 +35,8 @@ class BaziWindowTest : public ::testing::Test {
   QLineEdit* edit(const char* name) { return m_window->findChild<QLineEdit*>(name); }
   QAction* option(const char* name) { return m_window->findChild<QAction*>(name); }
   QStringList paneLines() { return m_window->reportPane()->toPlainText().split("\n"); }
-  void enterBirth(const char* year, const char* month, const char* day, const char* hour, const char* minute) {
+  void enterBirth(const char* year, const char* month, const char* day, const char* hour,
+                  const char* minute) {
     edit("NameA")->setText("赵");
     box("SYear")->setCurrentText(year);
     box("SMonth")->setCurrentText(month);
@@ -100,7 +101,8 @@ TEST_F(BaziWindowTest, ChosenCityAndSolarTimeChartTheLocalHour) {
   EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join("|").toStdString();
   QStringList lines = paneLines();
   EXPECT_EQ(lines.at(6), "出生地：新疆 乌鲁木齐市（东经87.62度，北纬43.79度）");
-  EXPECT_TRUE(lines.at(7).startsWith("排盘时间：真太阳时2024年04月14日21点20分")) << lines.at(7).toStdString();
+  EXPECT_TRUE(lines.at(7).startsWith("排盘时间：真太阳时2024年04月14日21点20分"))
+      << lines.at(7).toStdString();
   EXPECT_TRUE(lines.contains("八字：甲辰   戊辰   戊申   癸亥"));
 }
 

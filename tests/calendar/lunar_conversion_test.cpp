@@ -8,8 +8,12 @@
 namespace lumo {
 namespace {
 
-LunarDate lunarOf(int y, int m, int d) { return SolarToLunar(serialOf(y, m, d)); }
-std::string solarOf(LunarDate l) { return formatDate(dateOf(LunarToSolar(l))); }
+LunarDate lunarOf(int y, int m, int d) {
+  return SolarToLunar(serialOf(y, m, d));
+}
+std::string solarOf(LunarDate l) {
+  return formatDate(dateOf(LunarToSolar(l)));
+}
 
 TEST(LunarTable, TellingRows) {
   EXPECT_EQ(LunarLeapMonth(1900), 8);
@@ -83,7 +87,8 @@ TEST(LunarToSolar, ExtremeNumbersNeverOverflow) {
 
 TEST(LunarRoundTrip, EveryDayFrom1901ToTheEndOf2099) {
   int failures = 0, days = 0;
-  for (int s = static_cast<int>(LunarToSolar({1901, 1, 1, false})); SolarToLunar(s).year <= 2099; ++s, ++days) {
+  for (int s = static_cast<int>(LunarToSolar({1901, 1, 1, false})); SolarToLunar(s).year <= 2099;
+       ++s, ++days) {
     LunarDate l = SolarToLunar(s);
     if (LunarToSolar(l) != s && ++failures < 5) ADD_FAILURE() << formatDate(dateOf(s));
   }

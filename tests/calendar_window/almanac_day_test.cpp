@@ -1,11 +1,12 @@
 // The almanac day: the checks of the date choice, the 17 result lines, a missing day,
 // a failing table, and the glossary held in the program.
+#include "readings/almanac_day.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "almanac_fixture.h"
-#include "readings/almanac_day.h"
 #include "readings/almanac_glossary.h"
 
 namespace lumo::almanac {
@@ -21,7 +22,10 @@ std::string noticeOf(const DayChoice& choice) {
 }
 
 TEST(AlmanacChoice, ChecksInOrder) {
-  struct Case { DayChoice choice; const char* notice; };
+  struct Case {
+    DayChoice choice;
+    const char* notice;
+  };
   const Case cases[] = {
       {{"", "", ""}, kNoYear},
       {{"  ", "01", "05"}, kNoYear},
@@ -48,9 +52,12 @@ TEST(AlmanacChoice, DateTextIsBuiltFromTheTrimmedFields) {
 }
 
 TEST(AlmanacChoice, ChoiceOfText) {
-  struct Case { const char* text; DayChoice choice; };
+  struct Case {
+    const char* text;
+    DayChoice choice;
+  };
   const Case cases[] = {{"2010-01-05", {"2010", "01", "05"}}, {"2010-01", {"2010", "01", ""}},
-                        {"2010", {"2010", "", ""}},          {"-01-05", {"", "01", "05"}},
+                        {"2010", {"2010", "", ""}},           {"-01-05", {"", "01", "05"}},
                         {"2010-1-5-7", {"2010", "1", "5-7"}}, {"", {"", "", ""}}};
   for (const Case& c : cases) {
     DayChoice got = choiceOfText(c.text);
@@ -100,7 +107,9 @@ TEST(AlmanacEntryTest, MissingDayIsNoEntry) {
   testing::AlmanacDatabase db;
   EXPECT_FALSE(readAlmanacEntry(checkChoice({"2010", "01", "06"})));
   db::Report report;
-  db::CommandResult result = db::runCommand(report, [](db::Report& r) { writeAlmanacDay(r, {"2010", "01", "06"}); });
+  db::CommandResult result = db::runCommand(report, [](db::Report& r) {
+    writeAlmanacDay(r, {"2010", "01", "06"});
+  });
   EXPECT_EQ(result.outcome, db::Outcome::Stopped);
   EXPECT_TRUE(report.lines.empty());
 }
@@ -119,9 +128,10 @@ TEST(AlmanacEntryTest, FailingTableIsReported) {
 }
 
 TEST(AlmanacEntryTest, TableWithoutAColumnIsReported) {
-  testing::AlmanacDatabase thin("CREATE TABLE huangdao (gn TEXT, nn TEXT);"
-                                "INSERT INTO huangdao VALUES ('2010-01-05', 'x');",
-                                false);
+  testing::AlmanacDatabase thin(
+      "CREATE TABLE huangdao (gn TEXT, nn TEXT);"
+      "INSERT INTO huangdao VALUES ('2010-01-05', 'x');",
+      false);
   EXPECT_THROW(readAlmanacEntry(checkChoice({"2010", "01", "05"})), db::ReportedFailure);
 }
 
@@ -169,12 +179,12 @@ TEST(AlmanacBuiltDatabase, EveryDayOfAYearHasAFullEntry) {
   if (count.empty() || count.integer(0, std::size_t{0}) == 0) GTEST_SKIP() << "huangdao is not built yet";
   for (int serial = serialOf(2010, 1, 1); serial <= serialOf(2010, 12, 31); ++serial) {
     Date date = dateOf(serial);
-    auto entry = readAlmanacEntry(checkChoice({std::to_string(date.year), std::to_string(date.month),
-                                               std::to_string(date.day)}));
+    auto entry = readAlmanacEntry(
+        checkChoice({std::to_string(date.year), std::to_string(date.month), std::to_string(date.day)}));
     ASSERT_TRUE(entry) << formatDate(date);
     ASSERT_EQ(entry->result.size(), kResultLineCount);
-    const std::string prefix = std::to_string(date.year) + "-" + std::to_string(date.month) + "-" +
-                               std::to_string(date.day) + "  ";
+    const std::string prefix =
+        std::to_string(date.year) + "-" + std::to_string(date.month) + "-" + std::to_string(date.day) + "  ";
     ASSERT_EQ(entry->dateLine.rfind(prefix, 0), 0u) << entry->dateLine;
     ASSERT_GT(entry->dateLine.size(), prefix.size()) << "a lunar date text follows";
     for (std::size_t i = 0; i < entry->result.size(); i += 2)

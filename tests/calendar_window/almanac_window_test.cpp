@@ -1,5 +1,7 @@
 // The almanac window offscreen: its empty start, the checks and their notices, the
 // date line and the 17 result lines of a found day, a missing day, and its commands.
+#include "readings/almanac_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,9 +15,8 @@
 
 #include "almanac_fixture.h"
 #include "app/commands.h"
-#include "fake_host.h"
 #include "app/notice_box.h"
-#include "readings/almanac_window.h"
+#include "fake_host.h"
 
 namespace lumo {
 namespace {
@@ -69,10 +70,17 @@ TEST_F(AlmanacWindow, StartsEmpty) {
 
 TEST_F(AlmanacWindow, ChecksShowTheirNotices) {
   testing::AlmanacDatabase db;
-  struct Case { QString year; int month, day; const char* notice; };
-  const Case cases[] = {{"", 0, 0, "请选择年!"},      {"2010", -1, 4, "请选择月!"},
-                        {"2010", 0, -1, "请选择日!"}, {"2010", 3, 30, "请选择有效的日期!"},
-                        {"2010", 1, 29, "请选择有效的日期!"}, {"20x0", 0, 4, "请选择有效的日期!"}};
+  struct Case {
+    QString year;
+    int month, day;
+    const char* notice;
+  };
+  const Case cases[] = {{"", 0, 0, "请选择年!"},
+                        {"2010", -1, 4, "请选择月!"},
+                        {"2010", 0, -1, "请选择日!"},
+                        {"2010", 3, 30, "请选择有效的日期!"},
+                        {"2010", 1, 29, "请选择有效的日期!"},
+                        {"20x0", 0, 4, "请选择有效的日期!"}};
   for (const Case& c : cases) {
     m_boxes.clear();
     choose(c.year, c.month, c.day);

@@ -1,5 +1,7 @@
 // The date picker offscreen: the grid it draws, the spinners, the selection, "今天",
 // the captions and closing when the window is deactivated.
+#include "calendar/date_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -9,9 +11,8 @@
 #include <QTimer>
 
 #include "app/commands.h"
-#include "fake_host.h"
 #include "calendar/clock.h"
-#include "calendar/date_window.h"
+#include "fake_host.h"
 
 namespace lumo {
 namespace {
@@ -64,7 +65,11 @@ TEST_F(DatePicker, WindowAndCaptions) {
 TEST_F(DatePicker, January2023Labels) {
   TFRM_Date w;
   open(w);
-  struct Case { int cell; const char* text; QColor colour; };
+  struct Case {
+    int cell;
+    const char* text;
+    QColor colour;
+  };
   const Case cases[] = {{1, "元旦节", QColor(255, 128, 0)}, {5, "小寒", QColor(83, 83, 255)},
                         {20, "大寒", QColor(83, 83, 255)},  {21, "除夕", QColor(255, 128, 0)},
                         {22, "春节", QColor(255, 128, 0)},  {2, "十一", QColor(0, 64, 0)}};

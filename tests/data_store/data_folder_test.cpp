@@ -27,7 +27,8 @@ class DataFolderTest : public ::testing::Test {
   fs::path share() const { return m_root / "share" / "lumo"; }
 
   static void fill(const fs::path& folder, int count = 5) {
-    const DbFile files[] = {DbFile::Voduzid, DbFile::KelFile, DbFile::KelBirth, DbFile::Dream, DbFile::Tgcode};
+    const DbFile files[] = {DbFile::Voduzid, DbFile::KelFile, DbFile::KelBirth, DbFile::Dream,
+                            DbFile::Tgcode};
     for (int i = 0; i < count; ++i) std::ofstream(folder / fileName(files[i])) << "x";
   }
 

@@ -2,7 +2,6 @@
 // of the four failure modes.
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-
 #include <sys/stat.h>
 
 #include <filesystem>
@@ -38,7 +37,8 @@ class QueryFailure : public ::testing::Test {
 };
 
 TEST_F(QueryFailure, ReadsRowsByNameAndPosition) {
-  ResultSet rows = readRows(Failure::Reported, DbFile::Voduzid, "select bh, zi from word where ft = ?", {std::string("劉")});
+  ResultSet rows = readRows(Failure::Reported, DbFile::Voduzid, "select bh, zi from word where ft = ?",
+                            {std::string("劉")});
   ASSERT_EQ(rows.size(), 1u);
   EXPECT_EQ(rows.integer(0, "bh"), 15);
   EXPECT_EQ(rows.text(0, std::size_t{1}), "刘");
@@ -46,10 +46,12 @@ TEST_F(QueryFailure, ReadsRowsByNameAndPosition) {
 
 TEST_F(QueryFailure, HostileKeysAreValues) {
   for (const char* key : {"'", "' or '1'='1", "%", "_", "\\", "o'k"}) {
-    ResultSet rows = readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string(key)});
+    ResultSet rows =
+        readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string(key)});
     EXPECT_EQ(rows.size(), std::string(key) == "o'k" ? 1u : 0u) << key;
   }
-  ResultSet like = readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi like ?", {std::string("%")});
+  ResultSet like =
+      readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi like ?", {std::string("%")});
   EXPECT_EQ(like.size(), 3u);  // a pattern is a pattern only where the statement says like
 }
 
@@ -59,8 +61,10 @@ TEST_F(QueryFailure, NoRowAndBadStatementInEachMode) {
     EXPECT_TRUE(readRows(Failure::Zero, DbFile::Voduzid, sql).empty()) << sql;
     EXPECT_TRUE(readRows(Failure::Empty, DbFile::Voduzid, sql).empty()) << sql;
   }
-  EXPECT_TRUE(readRows(Failure::SilentStop, DbFile::Voduzid, "select bh from word where zi = 'none'").empty());
-  EXPECT_THROW(readRows(Failure::SilentStop, DbFile::Voduzid, "select nosuchcolumn from word"), CommandStopped);
+  EXPECT_TRUE(
+      readRows(Failure::SilentStop, DbFile::Voduzid, "select bh from word where zi = 'none'").empty());
+  EXPECT_THROW(readRows(Failure::SilentStop, DbFile::Voduzid, "select nosuchcolumn from word"),
+               CommandStopped);
   try {
     readRows(Failure::Reported, DbFile::Voduzid, "select nosuchcolumn from word");
     FAIL();
@@ -116,15 +120,18 @@ TEST_F(QueryFailure, SilentStopKeepsTheLinesWritten) {
 TEST_F(QueryFailure, CommandOutcomes) {
   Report report;
   EXPECT_EQ(runCommand(report, [](Report&) { throw Notice("姓不能为空!"); }).message, "姓不能为空!");
-  EXPECT_EQ(runCommand(report, [](Report&) { readRows(Failure::Reported, DbFile::KelFile, "select 1"); }).outcome,
-            Outcome::Failed);
+  EXPECT_EQ(
+      runCommand(report, [](Report&) { readRows(Failure::Reported, DbFile::KelFile, "select 1"); }).outcome,
+      Outcome::Failed);
 }
 
 TEST_F(QueryFailure, FreshConnectionsGiveTheSameResults) {
   setFreshConnectionPerQuery(true);
-  auto fresh = readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string("王")});
+  auto fresh =
+      readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string("王")});
   setFreshConnectionPerQuery(false);
-  auto cached = readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string("王")});
+  auto cached =
+      readRows(Failure::Reported, DbFile::Voduzid, "select bh from word where zi = ?", {std::string("王")});
   EXPECT_EQ(fresh.integer(0, "bh"), cached.integer(0, "bh"));
 }
 

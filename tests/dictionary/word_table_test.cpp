@@ -54,7 +54,8 @@ TEST(WordTable, EveryGb2312CharacterHasAValidRow) {
 }
 
 TEST(WordTable, NameSetFlagsAgreeWithTheSexClasses) {
-  auto rows = db::readRows(Failure::Reported, DbFile::Voduzid, "select zi, nan, nv, xb from word where Aflag is null");
+  auto rows = db::readRows(Failure::Reported, DbFile::Voduzid,
+                           "select zi, nan, nv, xb from word where Aflag is null");
   ASSERT_GE(rows.size(), 1200u);
   for (std::size_t i = 0; i < rows.size(); ++i) {
     std::string xb = rows.text(i, "xb");
@@ -66,8 +67,9 @@ TEST(WordTable, NameSetFlagsAgreeWithTheSexClasses) {
     if (xb == "女") EXPECT_EQ(nv, 1) << rows.text(i, "zi");
     if (xb == "1") EXPECT_TRUE(nan == 1 && nv == 1) << rows.text(i, "zi");
   }
-  auto bad = db::readRows(Failure::Reported, DbFile::Voduzid,
-                          "select zi from word where Aflag is null and zi in ('死','病','尸','鬼','毒','贼','屎')");
+  auto bad =
+      db::readRows(Failure::Reported, DbFile::Voduzid,
+                   "select zi from word where Aflag is null and zi in ('死','病','尸','鬼','毒','贼','屎')");
   EXPECT_TRUE(bad.empty());
 }
 
@@ -84,22 +86,24 @@ TEST(WordTable, FullFormRadicalsAndNumerals) {
 // Counts where the Kangxi residual of Unihan is short of the glyph, decided by review.
 TEST(WordTable, GlyphStrokeDecisions) {
   naming::clearStrokeCache();
-  const std::pair<const char*, int> cases[] = {{"兴", 16}, {"露", 21}, {"璐", 18}, {"政", 9}, {"整", 16}, {"斌", 12}};
+  const std::pair<const char*, int> cases[] = {{"兴", 16}, {"露", 21}, {"璐", 18},
+                                               {"政", 9},  {"整", 16}, {"斌", 12}};
   for (auto [character, strokes] : cases) EXPECT_EQ(naming::StrokeCount(character), strokes) << character;
 }
 
 TEST(WordTable, NameAndSurnameReadings) {
-  const std::pair<const char*, const char*> names[] = {{"晟", "shèng"}, {"朝", "zhāo"}, {"乐", "lè"}, {"长", "cháng"}};
+  const std::pair<const char*, const char*> names[] = {
+      {"晟", "shèng"}, {"朝", "zhāo"}, {"乐", "lè"}, {"长", "cháng"}};
   for (auto [zi, duyin] : names) {
-    auto rows = db::readRows(Failure::Reported, DbFile::Voduzid, "select duyin, pinyin from word where zi = ?",
-                             {std::string(zi)});
+    auto rows = db::readRows(Failure::Reported, DbFile::Voduzid,
+                             "select duyin, pinyin from word where zi = ?", {std::string(zi)});
     ASSERT_EQ(rows.size(), 1u) << zi;
     EXPECT_EQ(rows.text(0, "duyin"), duyin) << zi;
   }
   const std::pair<const char*, const char*> surnames[] = {
-      {"曾", "zēng"}, {"单", "shàn"}, {"解", "xiè"}, {"查", "zhā"}, {"仇", "qiú"},      {"区", "ōu"},
-      {"朴", "piáo"}, {"盖", "gě"},   {"翟", "zhái"}, {"缪", "miào"}, {"阚", "kàn"},    {"召", "shào"},
-      {"覃", "qín"},  {"尉迟", "yù chí"}, {"万俟", "mò qí"}};
+      {"曾", "zēng"}, {"单", "shàn"}, {"解", "xiè"}, {"查", "zhā"},      {"仇", "qiú"},
+      {"区", "ōu"},   {"朴", "piáo"}, {"盖", "gě"},  {"翟", "zhái"},     {"缪", "miào"},
+      {"阚", "kàn"},  {"召", "shào"}, {"覃", "qín"}, {"尉迟", "yù chí"}, {"万俟", "mò qí"}};
   for (auto [xing, duyin] : surnames) {
     auto rows = db::readRows(Failure::Reported, DbFile::Voduzid, "select duyin from xingdu where xing = ?",
                              {std::string(xing)});
@@ -114,10 +118,12 @@ TEST(WordTable, NameAndSurnameReadings) {
 // Every common surname a name may hold is kept by the review as a name character, and
 // the doubled characters are name characters.
 TEST(WordTable, GuardTablesAgreeWithTheNameSet) {
-  auto common = db::readRows(Failure::Reported, DbFile::Voduzid, "select count(*) from xingdu where changjian = 1");
+  auto common =
+      db::readRows(Failure::Reported, DbFile::Voduzid, "select count(*) from xingdu where changjian = 1");
   EXPECT_GE(common.integer(0, std::size_t{0}), 100);
-  auto doubled = db::readRows(Failure::Reported, DbFile::Voduzid,
-                              "select d.zi from diezi d left join word w on w.zi = d.zi where w.Aflag is not null");
+  auto doubled =
+      db::readRows(Failure::Reported, DbFile::Voduzid,
+                   "select d.zi from diezi d left join word w on w.zi = d.zi where w.Aflag is not null");
   EXPECT_TRUE(doubled.empty());
   auto words = db::readRows(Failure::Reported, DbFile::Voduzid, "select count(*) from xieyin");
   EXPECT_GE(words.integer(0, std::size_t{0}), 300);
@@ -125,11 +131,12 @@ TEST(WordTable, GuardTablesAgreeWithTheNameSet) {
 
 TEST(WordTable, TraditionalFormsOfNames) {
   const std::pair<const char*, const char*> cases[] = {
-      {"刘", "劉"}, {"叶", "葉"}, {"黄", "黃"}, {"孙", "孫"}, {"万", "萬"}, {"胡", "胡"}, {"于", "于"},
-      {"余", "余"}, {"范", "范"}, {"朱", "朱"}, {"沈", "沈"}, {"姜", "姜"}, {"向", "向"}, {"志", "志"},
-      {"干", "干"}, {"后", "后"}, {"发", "發"}};
+      {"刘", "劉"}, {"叶", "葉"}, {"黄", "黃"}, {"孙", "孫"}, {"万", "萬"}, {"胡", "胡"},
+      {"于", "于"}, {"余", "余"}, {"范", "范"}, {"朱", "朱"}, {"沈", "沈"}, {"姜", "姜"},
+      {"向", "向"}, {"志", "志"}, {"干", "干"}, {"后", "后"}, {"发", "發"}};
   for (auto [zi, ft] : cases) {
-    auto rows = db::readRows(Failure::Reported, DbFile::Voduzid, "select ft from word where zi = ?", {std::string(zi)});
+    auto rows = db::readRows(Failure::Reported, DbFile::Voduzid, "select ft from word where zi = ?",
+                             {std::string(zi)});
     ASSERT_EQ(rows.size(), 1u) << zi;
     EXPECT_EQ(rows.text(0, "ft"), ft) << zi;
   }

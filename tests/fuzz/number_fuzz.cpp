@@ -13,8 +13,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::string_view field = fuzz::textOf(data + 1, size - 1);
   try {
     switch (data[0] % 4) {
-      case 0: readings::readNumberForm(readings::NumberForm::QQ, field); break;
-      case 1: readings::readNumberForm(readings::NumberForm::Any, field); break;
+      case 0:
+        readings::readNumberForm(readings::NumberForm::QQ, field);
+        break;
+      case 1:
+        readings::readNumberForm(readings::NumberForm::Any, field);
+        break;
       case 2: {
         std::string key = readings::shoujiinfostr(field);
         int value = std::stoi(key);

@@ -1,12 +1,13 @@
 // Names from the classics over the fixture dictionary: the pairs of a known line, the
 // run's character filter, the source kept for a name found twice, and the recommended
 // list of a run restricted to a classic.
+#include "generator/classic_names.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
 #include "fixture_db.h"
-#include "generator/classic_names.h"
 #include "generator/classic_recommend.h"
 #include "generator/generate_command.h"
 
@@ -37,7 +38,8 @@ class ClassicNames : public ::testing::Test {
     return out;
   }
   static const ClassicName& find(const std::vector<ClassicName>& names, const std::string& given) {
-    auto it = std::find_if(names.begin(), names.end(), [&](const ClassicName& n) { return n.given == given; });
+    auto it =
+        std::find_if(names.begin(), names.end(), [&](const ClassicName& n) { return n.given == given; });
     if (it == names.end()) throw std::runtime_error("no " + given);
     return *it;
   }
@@ -50,8 +52,8 @@ TEST_F(ClassicNames, PairsOfOneLineInTheirOrderThroughTheRunsFilter) {
   auto names = candidates(Classic::Shijing, boy);
   // Line 1: first characters 林 明 浩 润 森 桐, second ones flagged for a boy; 雨 is a
   // girl's character, 森 unflagged, so it only leads. Line 2 adds 明林 (closer in line 3).
-  EXPECT_EQ(givens(names), (std::vector<std::string>{"林明", "林浩", "林润", "林桐", "明浩", "明润", "明桐", "浩润",
-                                                     "浩桐", "润桐", "森桐", "明林"}));
+  EXPECT_EQ(givens(names), (std::vector<std::string>{"林明", "林浩", "林润", "林桐", "明浩", "明润", "明桐",
+                                                     "浩润", "浩桐", "润桐", "森桐", "明林"}));
   EXPECT_EQ(find(names, "浩润").strokes, (std::array<int, 2>{10, 10}));
   EXPECT_EQ(find(names, "林明").strokes, (std::array<int, 2>{8, 8}));
   EXPECT_EQ(find(names, "浩润").apart, 0);
@@ -70,9 +72,10 @@ TEST_F(ClassicNames, NameFoundTwiceKeepsTheLineWhereItsCharactersStandClosest) {
 }
 
 TEST_F(ClassicNames, ParticlesOfTheClassicsMakeNoName) {
-  m_db.exec("INSERT INTO word (id, zi, ft, bh, px, nan, nv, xb, wuhang, Aflag) VALUES"
-            " (30, '之', '之', 4, 7, 1, 1, '1', '金', NULL), (31, '兮', '兮', 4, 8, 1, 1, '1', '金', NULL);"
-            "INSERT INTO jingdian VALUES (5, '诗经', 3, '卫风', '丁篇', '执明之手，浩兮');");
+  m_db.exec(
+      "INSERT INTO word (id, zi, ft, bh, px, nan, nv, xb, wuhang, Aflag) VALUES"
+      " (30, '之', '之', 4, 7, 1, 1, '1', '金', NULL), (31, '兮', '兮', 4, 8, 1, 1, '1', '金', NULL);"
+      "INSERT INTO jingdian VALUES (5, '诗经', 3, '卫风', '丁篇', '执明之手，浩兮');");
   auto names = givens(candidates(Classic::Shijing, NamingOptions{}));
   EXPECT_NE(std::find(names.begin(), names.end(), "明浩"), names.end());
   for (const auto& given : names)
@@ -98,17 +101,20 @@ TEST_F(ClassicNames, SingleNamesAndAFixedCharacter) {
   NamingOptions single;
   single.form = NameForm::Single;
   auto names = candidates(Classic::Shijing, single);
-  EXPECT_EQ(givens(names), (std::vector<std::string>{"林", "明", "浩", "润", "森", "桐", "钰"}));  // a single name also takes the neutral 钰
+  EXPECT_EQ(givens(names), (std::vector<std::string>{"林", "明", "浩", "润", "森", "桐",
+                                                     "钰"}));  // a single name also takes the neutral 钰
   EXPECT_EQ(names[1].strokes, (std::array<int, 2>{8, 0}));
   EXPECT_EQ(names[1].source.line, "林间明雨，浩润森桐");
 
   NamingOptions fixed;
   fixed.fixedTicked = true;
   fixed.fixedChar = "明";
-  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)), (std::vector<std::string>{"明浩", "明润", "明桐", "明林"}));
+  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)),
+            (std::vector<std::string>{"明浩", "明润", "明桐", "明林"}));
   fixed.fixedPlace = FixedPlace::Third;
   fixed.fixedChar = "桐";
-  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)), (std::vector<std::string>{"林桐", "明桐", "浩桐", "润桐"}));
+  EXPECT_EQ(givens(candidates(Classic::Shijing, fixed)),
+            (std::vector<std::string>{"林桐", "明桐", "浩桐", "润桐"}));
 }
 
 TEST_F(ClassicNames, ElementBoxesNarrowBothCharacters) {
@@ -162,8 +168,9 @@ TEST_F(ClassicNames, NamesOfOneClauseComeFirst) {
 // A line of death or grief gives a name only when no other line does, and such a name
 // follows the others in the recommended list.
 TEST_F(ClassicNames, SomberLinesComeLast) {
-  m_db.exec("INSERT INTO jingdian VALUES (6, '诗经', 4, '邶风', '戊篇', '浩润哀桐'),"
-            " (7, '诗经', 4, '邶风', '戊篇', '森浩泣桐');");
+  m_db.exec(
+      "INSERT INTO jingdian VALUES (6, '诗经', 4, '邶风', '戊篇', '浩润哀桐'),"
+      " (7, '诗经', 4, '邶风', '戊篇', '森浩泣桐');");
   auto names = candidates(Classic::Shijing, NamingOptions{});
   EXPECT_FALSE(find(names, "浩润").somber) << "line 1 gives it without grief";
   EXPECT_EQ(find(names, "浩润").source.line, "林间明雨，浩润森桐");

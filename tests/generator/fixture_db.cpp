@@ -49,7 +49,8 @@ const char* const kWordRows =
 
 const char* const kMeaningRows =
     "UPDATE word SET duyin = CASE zi WHEN '王' THEN 'wáng' WHEN '明' THEN 'míng' WHEN '林' THEN 'lín'"
-    " WHEN '雨' THEN 'yǔ' WHEN '金' THEN 'jīn' WHEN '岩' THEN 'yán' WHEN '浩' THEN 'hào' WHEN '桐' THEN 'tóng'"
+    " WHEN '雨' THEN 'yǔ' WHEN '金' THEN 'jīn' WHEN '岩' THEN 'yán' WHEN '浩' THEN 'hào' WHEN '桐' THEN "
+    "'tóng'"
     " WHEN '娟' THEN 'juān' WHEN '钰' THEN 'yù' WHEN '润' THEN 'rùn' WHEN '森' THEN 'sēn' END;"
     "INSERT INTO ziyi VALUES ('明', '光亮，看得清楚', '日月同辉为明，常用于“明亮”“聪明”。'),"
     " ('林', '成片的树木', NULL), ('雨', '天上落下的水', NULL), ('金', '金子，比喻珍贵', NULL),"

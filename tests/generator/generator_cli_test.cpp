@@ -26,11 +26,13 @@ std::string quoted(const std::string& s) {
 class GeneratorCli : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_db.exec("INSERT INTO zh VALUES (12,4,0,8,10,85,'男',0),(12,4,0,8,10,60,'男',1),(11,4,0,8,0,75,'男',1);");
+    m_db.exec(
+        "INSERT INTO zh VALUES (12,4,0,8,10,85,'男',0),(12,4,0,8,10,60,'男',1),(11,4,0,8,0,75,'男',1);");
   }
   Output run(const std::vector<std::string>& args) {
-    std::string command = "LUMO_DATA_DIR=" + quoted(std::filesystem::path(m_db.path()).parent_path().string()) +
-                          " " + quoted(LUMO_CLI);
+    std::string command =
+        "LUMO_DATA_DIR=" + quoted(std::filesystem::path(m_db.path()).parent_path().string()) + " " +
+        quoted(LUMO_CLI);
     for (const auto& a : args) command += " " + quoted(a);
     command += " 2>/dev/null";
     Output out;
@@ -51,8 +53,9 @@ class GeneratorCli : public ::testing::Test {
 
 TEST_F(GeneratorCli, ChosenSchemePrintsListPaneAndHighScores) {
   Output out = run({"generate", "王", "--scheme", "4|8-10(85分)", "--fixed", "3:华"});
-  std::vector<std::string> expected = {"电脑全自动", "4|8-10(85分)", "", "王明华(85分)    王林华(85分)    ", "",
-                                       "王明华(85分)", "王林华(85分)"};
+  std::vector<std::string> expected = {
+      "电脑全自动",   "4|8-10(85分)", "", "王明华(85分)    王林华(85分)    ", "",
+      "王明华(85分)", "王林华(85分)"};
   EXPECT_EQ(out.lines, expected);
   EXPECT_EQ(out.status, 0);
 }
@@ -77,9 +80,10 @@ TEST_F(GeneratorCli, EmptySurnameAndRefusedOptions) {
 }
 
 TEST_F(GeneratorCli, RecommendedNamesFromAClassicWithTheirSource) {
-  m_db.exec("CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
-            "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐'),"
-            " (2, '楚辞', 1, '', '乙篇', '明月岩中');");
+  m_db.exec(
+      "CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+      "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐'),"
+      " (2, '楚辞', 1, '', '乙篇', '明月岩中');");
   Output out = run({"generate", "王", "--scheme", "4|8-10(85分)", "--recommend", "3", "--source", "诗经"});
   ASSERT_EQ(out.status, 0);
   std::vector<std::string> rows(out.lines.end() - 3, out.lines.end());
@@ -116,17 +120,19 @@ TEST_F(GeneratorCli, RecommendPrintsTheBestNamesAfterTheSections) {
     EXPECT_NE(row.find("\t85\twáng "), std::string::npos) << row;
     EXPECT_EQ(row.back(), '\t') << "the source column is empty";
   }
-  std::vector<std::string> bornArgs = {"generate", "王",      "--scheme", "4|8-10(85分)", "--recommend", "3", "--date",
-                                       "2024-5-1", "--hour", "午 11",    "--minute",     "30"};
+  std::vector<std::string> bornArgs = {"generate",    "王",    "--scheme", "4|8-10(85分)",
+                                       "--recommend", "3",     "--date",   "2024-5-1",
+                                       "--hour",      "午 11", "--minute", "30"};
   EXPECT_NE(run(bornArgs).status, 0) << "the element fit needs the BaZi tables: without them it is a failure";
   // With the real BaZi tables beside the fixture dictionary.
   namespace fs = std::filesystem;
-  fs::copy_file(fs::path(LUMO_CLI).parent_path() / "Tgcode.dll", fs::path(m_db.path()).parent_path() / "Tgcode.dll",
-                fs::copy_options::overwrite_existing);
+  fs::copy_file(fs::path(LUMO_CLI).parent_path() / "Tgcode.dll",
+                fs::path(m_db.path()).parent_path() / "Tgcode.dll", fs::copy_options::overwrite_existing);
   Output born = run(bornArgs);
   EXPECT_EQ(born.status, 0);
   EXPECT_EQ(born.lines.size(), out.lines.size());
-  Output lunar = run({"generate", "王", "--recommend", "3", "--date", "2023-2-30", "--hour", "午 11", "--lunar"});
+  Output lunar =
+      run({"generate", "王", "--recommend", "3", "--date", "2023-2-30", "--hour", "午 11", "--lunar"});
   EXPECT_EQ(lunar.status, 0) << "a lunar date that the calendar converts";
   Output bad = run({"generate", "王", "--recommend", "3", "--date", "2024-2-30", "--hour", "午 11"});
   EXPECT_NE(bad.status, 0) << "a day that does not exist is refused";

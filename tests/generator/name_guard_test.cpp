@@ -1,8 +1,9 @@
 // The guards of the naming run on hand-made data: repeated surnames, other common
 // surnames, doubled characters, and unlucky homophones with and without tones.
+#include "generator/name_guard.h"
+
 #include <gtest/gtest.h>
 
-#include "generator/name_guard.h"
 #include "generator/pinyin.h"
 
 namespace lumo::generator {
@@ -14,21 +15,23 @@ GuardData sampleData() {
     d.characters[codePointsOf(zi).front()] = {reading, true, doubled};
   };
   for (auto [zi, reading] : std::initializer_list<std::pair<const char*, const char*>>{
-           {"伟", "wěi"}, {"梓", "zǐ"}, {"芒", "máng"}, {"施", "shī"}, {"拔", "bá"}, {"京", "jīng"},
-           {"丽", "lì"}, {"统", "tǒng"}, {"用", "yòng"}, {"子", "zǐ"}, {"腾", "téng"}, {"珍", "zhēn"},
-           {"香", "xiāng"}, {"明", "míng"}, {"华", "huá"}, {"文", "wén"}, {"琪", "qí"}, {"雨", "yǔ"},
-           {"刚", "gāng"}, {"阳", "yáng"}, {"金", "jīn"}})
+           {"伟", "wěi"},   {"梓", "zǐ"},   {"芒", "máng"}, {"施", "shī"}, {"拔", "bá"},   {"京", "jīng"},
+           {"丽", "lì"},    {"统", "tǒng"}, {"用", "yòng"}, {"子", "zǐ"},  {"腾", "téng"}, {"珍", "zhēn"},
+           {"香", "xiāng"}, {"明", "míng"}, {"华", "huá"},  {"文", "wén"}, {"琪", "qí"},   {"雨", "yǔ"},
+           {"刚", "gāng"},  {"阳", "yáng"}, {"金", "jīn"}})
     name(zi, reading);
   name("婷", "tíng", true);
   name("丹", "dān", true);
   d.characters[codePointsOf("郑").front()] = {"zhèng", false, false};
   d.characters[codePointsOf("姞").front()] = {"jí", false, false};
-  d.surnameReadings = {{"王", "wáng"}, {"杨", "yáng"}, {"吴", "wú"}, {"刘", "liú"}, {"陈", "chén"},
-                       {"杜", "dù"},   {"范", "fàn"},   {"沈", "shěn"}, {"胡", "hú"}, {"史", "shǐ"},
+  d.surnameReadings = {{"王", "wáng"}, {"杨", "yáng"},      {"吴", "wú"},    {"刘", "liú"}, {"陈", "chén"},
+                       {"杜", "dù"},   {"范", "fàn"},       {"沈", "shěn"},  {"胡", "hú"},  {"史", "shǐ"},
                        {"解", "xiè"},  {"欧阳", "ōu yáng"}, {"郑", "zhèng"}, {"文", "wén"}};
-  for (const char* s : {"王", "杨", "吴", "刘", "陈", "郑", "文", "金"}) d.commonSurnames.insert(codePointsOf(s).front());
-  d.unluckyReadings = {"yáng wěi", "wú yòng", "liú máng", "chén shī", "wú zǐ", "wáng bā", "dù zi téng",
-                       "fàn tǒng", "shén jīng", "hú li", "shǐ zhēn xiāng", "xiè qì", "sǐ wáng"};
+  for (const char* s : {"王", "杨", "吴", "刘", "陈", "郑", "文", "金"})
+    d.commonSurnames.insert(codePointsOf(s).front());
+  d.unluckyReadings = {"yáng wěi",       "wú yòng",    "liú máng", "chén shī",  "wú zǐ",
+                       "wáng bā",        "dù zi téng", "fàn tǒng", "shén jīng", "hú li",
+                       "shǐ zhēn xiāng", "xiè qì",     "sǐ wáng"};
   return d;
 }
 
@@ -54,7 +57,7 @@ TEST(NameGuard, GivenCharacterRepeatingTheSurname) {
 TEST(NameGuard, OtherCommonSurnamesUnlessKeptAsNameCharacters) {
   GuardData d = sampleData();
   EXPECT_FALSE(admits(d, options("王"), "王郑明(85分)"));
-  EXPECT_TRUE(admits(d, options("王"), "王文明(85分)"));   // 文 kept: also a surname
+  EXPECT_TRUE(admits(d, options("王"), "王文明(85分)"));  // 文 kept: also a surname
   EXPECT_TRUE(admits(d, options("王"), "王金华(85分)"));
   NamingOptions fixed = options("王");
   fixed.fixedTicked = true;
@@ -75,28 +78,28 @@ TEST(NameGuard, DoubledCharactersOnlyInGirlsNamesThatTakeThem) {
 
 TEST(NameGuard, HomophonesWithTheSameTones) {
   GuardData d = sampleData();
-  EXPECT_FALSE(admits(d, options("杨"), "杨伟明(85分)"));   // 阳痿, surname + first character
-  EXPECT_FALSE(admits(d, options("杨"), "杨伟(85分)"));     // single given name
+  EXPECT_FALSE(admits(d, options("杨"), "杨伟明(85分)"));  // 阳痿, surname + first character
+  EXPECT_FALSE(admits(d, options("杨"), "杨伟(85分)"));    // single given name
   EXPECT_FALSE(admits(d, options("吴"), "吴用(85分)"));
   EXPECT_FALSE(admits(d, options("刘"), "刘芒雨(85分)"));
   EXPECT_FALSE(admits(d, options("陈"), "陈施(85分)"));
   EXPECT_FALSE(admits(d, options("吴"), "吴梓明(85分)"));
   EXPECT_FALSE(admits(d, options("范"), "范统(85分)"));
-  EXPECT_FALSE(admits(d, options("史"), "史珍香(85分)"));   // the whole name
+  EXPECT_FALSE(admits(d, options("史"), "史珍香(85分)"));  // the whole name
   EXPECT_TRUE(admits(d, options("杨"), "杨明伟(85分)"));
 }
 
 TEST(NameGuard, HomophonesWithOtherTones) {
   GuardData d = sampleData();
-  EXPECT_FALSE(admits(d, options("王"), "王拔明(85分)"));   // wáng bá ~ 王八 wáng bā
-  EXPECT_FALSE(admits(d, options("沈"), "沈京(85分)"));     // shěn jīng ~ 神经 shén jīng
-  EXPECT_FALSE(admits(d, options("胡"), "胡丽(85分)"));     // hú lì ~ 狐狸 hú li
-  EXPECT_FALSE(admits(d, options("杜"), "杜子腾(85分)"));   // dù zǐ téng ~ 肚子疼
+  EXPECT_FALSE(admits(d, options("王"), "王拔明(85分)"));  // wáng bá ~ 王八 wáng bā
+  EXPECT_FALSE(admits(d, options("沈"), "沈京(85分)"));    // shěn jīng ~ 神经 shén jīng
+  EXPECT_FALSE(admits(d, options("胡"), "胡丽(85分)"));    // hú lì ~ 狐狸 hú li
+  EXPECT_FALSE(admits(d, options("杜"), "杜子腾(85分)"));  // dù zǐ téng ~ 肚子疼
   // Two tones changed: no longer heard as the word.
   d.unluckyReadings.push_back("lí yì");
   d.characters[U'一'] = {"yī", true, false};
   d.surnameReadings["李"] = "lǐ";
-  EXPECT_TRUE(admits(d, options("李"), "李一明(85分)"));     // lǐ yī is not 离异 lí yì
+  EXPECT_TRUE(admits(d, options("李"), "李一明(85分)"));  // lǐ yī is not 离异 lí yì
   d.unluckyReadings.push_back("lǐ yì");
   EXPECT_FALSE(admits(d, options("李"), "李一明(85分)"));
 }
@@ -113,9 +116,9 @@ TEST(NameGuard, TheGivenCharactersAloneAndTheSurnameReading) {
 
 TEST(NameGuard, CharactersWithoutReadingsAndOddInput) {
   GuardData d = sampleData();
-  EXPECT_TRUE(admits(d, options("李"), "李龢明(85分)"));     // 龢 has no reading here
-  EXPECT_TRUE(admits(d, options(""), "明华(85分)"));         // empty surname
-  EXPECT_TRUE(admits(d, options("欧阳"), "欧阳(85分)"));     // nothing given
+  EXPECT_TRUE(admits(d, options("李"), "李龢明(85分)"));  // 龢 has no reading here
+  EXPECT_TRUE(admits(d, options(""), "明华(85分)"));      // empty surname
+  EXPECT_TRUE(admits(d, options("欧阳"), "欧阳(85分)"));  // nothing given
   EXPECT_FALSE(admits(d, options(""), "伟伟(85分)"));
 }
 

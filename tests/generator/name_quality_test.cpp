@@ -1,8 +1,8 @@
 // The name-quality score as a table of cases: the tone rules, each part's points and the
 // element fit with and without a birth moment.
-#include <gtest/gtest.h>
-
 #include "generator/name_quality.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo::generator {
 namespace {
@@ -37,8 +37,9 @@ TEST(ToneMarks, SyllablesAndTones) {
     const char* reading;
     const char* plain;
     int tone;
-  } cases[] = {{"hào", "hao", 4}, {"wáng", "wang", 2}, {"lǚ", "lü", 3}, {"lü", "lü", 5},  {"lv", "lü", 5},
-               {"de", "de", 5},   {"jīn", "jin", 1}, {"hao3", "hao", 3}, {"", "", 0}, {"hào hǎo", "hao", 4}};
+  } cases[] = {{"hào", "hao", 4}, {"wáng", "wang", 2},  {"lǚ", "lü", 3},   {"lü", "lü", 5},
+               {"lv", "lü", 5},   {"de", "de", 5},      {"jīn", "jin", 1}, {"hao3", "hao", 3},
+               {"", "", 0},       {"hào hǎo", "hao", 4}};
   for (const auto& c : cases) {
     auto s = naming::parseSyllable(c.reading);
     EXPECT_EQ(s.plain, c.plain) << c.reading;
@@ -63,7 +64,7 @@ TEST(NameQuality, ToneRules) {
       {syllables({"wáng", "míng", "de"}), "末字轻声"},
       {syllables({"wáng", "xiǎo", "yǔ"}), "末两字都是上声"},
       {syllables({"lǐ", "jiā", "yǔ"}), nullptr},
-      {syllables({"lǐ", "yǔ", "fēi"}), nullptr},  // two third tones, but not at the end
+      {syllables({"lǐ", "yǔ", "fēi"}), nullptr},    // two third tones, but not at the end
       {toneless({"wang", "hao", "ran"}), nullptr},  // unknown tones: no tone rule applies
       {toneless({"wang", "wang", "ran"}), "两字同音"},
   };
@@ -169,9 +170,9 @@ TEST(NameQuality, ElementFitFollowsTheTally) {
     const naming::CharFacts* first;
     const naming::CharFacts* second;
     int points;
-  } cases[] = {{&fire, &fire2, 20}, {&fire, &wood, 15}, {&wood, &fire, 15}, {&wood, &wood, 10},
-               {&fire, &metal, 10}, {&metal, &wood, 5}, {&metal, &metal2, 0}, {&fire, nullptr, 20},
-               {&metal, nullptr, 0}};
+  } cases[] = {{&fire, &fire2, 20},  {&fire, &wood, 15},   {&wood, &fire, 15},
+               {&wood, &wood, 10},   {&fire, &metal, 10},  {&metal, &wood, 5},
+               {&metal, &metal2, 0}, {&fire, nullptr, 20}, {&metal, nullptr, 0}};
   for (const auto& c : cases) {
     NameCharacters name{{&wang}, {c.first}, 90};
     if (c.second) name.given.push_back(c.second);

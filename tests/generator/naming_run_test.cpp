@@ -1,5 +1,7 @@
 // GenerateNames over the fixture: what reaches the pane and the list, the run flag, the
 // failures that end a run, and the worker thread's stop and close.
+#include "generator/naming_run.h"
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -7,7 +9,6 @@
 #include <thread>
 
 #include "fixture_db.h"
-#include "generator/naming_run.h"
 #include "generator/naming_worker.h"
 
 namespace lumo::generator {
@@ -201,7 +202,8 @@ TEST_F(NamingRun, ClosingDuringARunStopsAndJoins) {
       if (pass == 2) drainAll(*queue, events);
     }  // closing: the worker is stopped and joined here
     auto took = std::chrono::steady_clock::now() - started;
-    EXPECT_LT(took, std::chrono::seconds(2)) << "pass " << pass << ": the statement is interrupted, not awaited";
+    EXPECT_LT(took, std::chrono::seconds(2))
+        << "pass " << pass << ": the statement is interrupted, not awaited";
   }
 }
 
@@ -234,11 +236,12 @@ TEST_F(NamingRun, GuardsDropNamesAndKeepTheOrderOfTheRest) {
   ASSERT_EQ(run(boy("4|8-10(85分)")), RunEnd::Finished);
   std::vector<std::string> all = m_out.list;
   ASSERT_EQ(all.size(), 9u);
-  m_db.exec("UPDATE word SET duyin = 'míng' WHERE zi = '明';"
-            "UPDATE word SET duyin = 'rùn' WHERE zi = '润';"
-            "UPDATE word SET duyin = 'tóng' WHERE zi = '桐';"
-            "INSERT INTO xingdu VALUES ('王', 'wang', 'wáng', '土', 1), ('林', 'lin', 'lín', '木', 1);"
-            "INSERT INTO xieyin VALUES ('亡命', 'wáng mìng', '死亡');");
+  m_db.exec(
+      "UPDATE word SET duyin = 'míng' WHERE zi = '明';"
+      "UPDATE word SET duyin = 'rùn' WHERE zi = '润';"
+      "UPDATE word SET duyin = 'tóng' WHERE zi = '桐';"
+      "INSERT INTO xingdu VALUES ('王', 'wang', 'wáng', '土', 1), ('林', 'lin', 'lín', '木', 1);"
+      "INSERT INTO xieyin VALUES ('亡命', 'wáng mìng', '死亡');");
   m_out = Recorder{};
   ASSERT_EQ(run(boy("4|8-10(85分)")), RunEnd::Finished);
   std::vector<std::string> kept;

@@ -1,5 +1,7 @@
 // The naming window driven as a user would: defaults, field checks, the scheme list's
 // triggers, runs, stop, close during a run, copy and double-click.
+#include "generator/qiming_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -21,7 +23,6 @@
 #include "app/commands.h"
 #include "app/notice_box.h"
 #include "fixture_db.h"
-#include "generator/qiming_window.h"
 
 namespace lumo {
 namespace {
@@ -72,7 +73,9 @@ class QimingWindow : public ::testing::Test {
     return finished.wait(timeoutMs);
   }
   QString status() { return find<QLabel>("RunStatus")->text(); }
-  int namesInMemo() { return int(find<QPlainTextEdit>("MemoSuccess")->toPlainText().count(QStringLiteral("分)"))); }
+  int namesInMemo() {
+    return int(find<QPlainTextEdit>("MemoSuccess")->toPlainText().count(QStringLiteral("分)")));
+  }
   QStringList memoLines() { return find<QPlainTextEdit>("MemoSuccess")->toPlainText().split('\n'); }
   int listCount() { return find<QListWidget>("ListBox1")->count(); }
 
@@ -87,9 +90,10 @@ TEST_F(QimingWindow, ControlsAndDefaults) {
     const char* name;
     const char* current;
     int count;
-  } combos[] = {{"CBsex", "男", 2},     {"ComDate", "公历", 2},    {"SYear", "2010", 141}, {"SMonth", "01", 12},
-                {"Sday", "01", 31},     {"Shour", "子 0", 24},     {"CBFen", "01", 60},    {"CBXingshi", "双字名", 2},
-                {"CBdijizi", "第二字", 2}, {"CBCode", "电脑全自动", 1}};
+  } combos[] = {{"CBsex", "男", 2},         {"ComDate", "公历", 2},     {"SYear", "2010", 141},
+                {"SMonth", "01", 12},       {"Sday", "01", 31},         {"Shour", "子 0", 24},
+                {"CBFen", "01", 60},        {"CBXingshi", "双字名", 2}, {"CBdijizi", "第二字", 2},
+                {"CBCode", "电脑全自动", 1}};
   for (const auto& c : combos) {
     auto* box = find<QComboBox>(c.name);
     EXPECT_EQ(box->currentText(), QString::fromUtf8(c.current)) << c.name;
@@ -99,8 +103,8 @@ TEST_F(QimingWindow, ControlsAndDefaults) {
     const char* name;
     const char* caption;
     bool checked;
-  } boxes[] = {{"CBzhishukongz", "第", false}, {"CBjin", "金", false},     {"CBMu", "木", false},
-               {"CBshui", "水", false},        {"CBhuo", "火", false},     {"CBTu", "土", false},
+  } boxes[] = {{"CBzhishukongz", "第", false}, {"CBjin", "金", false},         {"CBMu", "木", false},
+               {"CBshui", "水", false},        {"CBhuo", "火", false},         {"CBTu", "土", false},
                {"CBFeeXX", "只起", true},      {"CBInitFee", "自动挑选", true}};
   for (const auto& b : boxes) {
     EXPECT_EQ(find<QCheckBox>(b.name)->text(), QString::fromUtf8(b.caption)) << b.name;
@@ -110,13 +114,16 @@ TEST_F(QimingWindow, ControlsAndDefaults) {
   EXPECT_EQ(find<QLineEdit>("Sorcss")->text(), "77");
   EXPECT_TRUE(find<QLineEdit>("Xing")->text().isEmpty());
   EXPECT_TRUE(find<QPlainTextEdit>("MemoSuccess")->isReadOnly());
-  for (auto [name, caption] : {std::pair{"Button1", "马上起名"}, {"Button3", "停止起名"}, {"Button2", "关闭窗口"},
+  for (auto [name, caption] : {std::pair{"Button1", "马上起名"},
+                               {"Button3", "停止起名"},
+                               {"Button2", "关闭窗口"},
                                {"Button4", "复制高分名字"}})
     EXPECT_EQ(find<QPushButton>(name)->text(), QString::fromUtf8(caption));
   EXPECT_EQ(find<QComboBox>("Shour")->itemText(23), "子 23");
   QStringList labels;
   for (auto* label : m_window->findChildren<QLabel*>()) labels << label->text();
-  for (const char* text : {"姓氏", "性别", "生日", "名字形式", "固定为", "五行包括", "优选方案", "分以上名字", "高分名字列表"})
+  for (const char* text :
+       {"姓氏", "性别", "生日", "名字形式", "固定为", "五行包括", "优选方案", "分以上名字", "高分名字列表"})
     EXPECT_TRUE(labels.contains(QString::fromUtf8(text))) << text;
 }
 
@@ -401,8 +408,9 @@ TEST_F(QimingWindow, RecommendedTabListsExplainsAndOpens) {
 // 名字来源: with 诗经 the list holds only the run's names found in its lines, each explained
 // with its line; back on 不限 the next run lists them all.
 TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
-  m_db.exec("CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
-            "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐');");
+  m_db.exec(
+      "CREATE TABLE jingdian (id INTEGER PRIMARY KEY, shu TEXT, shou INTEGER, pian TEXT, ti TEXT, ju TEXT);"
+      "INSERT INTO jingdian VALUES (1, '诗经', 1, '小雅', '甲篇', '林间明雨，浩润森桐');");
   auto* source = find<QComboBox>("CBLaiyuan");
   EXPECT_EQ(source->currentText(), "不限");
   ASSERT_EQ(source->count(), 3);
@@ -422,7 +430,9 @@ TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
   // Line 1's names of the 8-10 schemes; 王明桐 and 王林桐 stay on one tone (wáng míng tóng).
   EXPECT_EQ(names, QStringList({"王明浩", "王明润", "王林浩", "王林润"}));
   list->setCurrentRow(0);
-  EXPECT_TRUE(find<QPlainTextEdit>("MemoExplain")->toPlainText().contains("出处：《诗经·小雅·甲篇》：林间明雨，浩润森桐"));
+  EXPECT_TRUE(find<QPlainTextEdit>("MemoExplain")
+                  ->toPlainText()
+                  .contains("出处：《诗经·小雅·甲篇》：林间明雨，浩润森桐"));
 
   source->setCurrentIndex(0);
   ASSERT_TRUE(runAndWait());

@@ -64,7 +64,8 @@ TEST_F(RealData, EachClassicGivesTwentyRecommendedNamesOfTheListedSchemes) {
       s.schemes.assign(items.begin() + 1, items.end());
       std::set<std::pair<int, int>> strokes;
       for (const auto& entry : s.schemes)
-        if (auto parsed = parseSchemeEntry(entry, NameForm::Double)) strokes.emplace(parsed->first, parsed->second);
+        if (auto parsed = parseSchemeEntry(entry, NameForm::Double))
+          strokes.emplace(parsed->first, parsed->second);
       CandidatePool pool(surname);
       runToLines(*m_connection, s, &pool);
       for (Classic classic : {Classic::Shijing, Classic::Chuci}) {
@@ -77,7 +78,8 @@ TEST_F(RealData, EachClassicGivesTwentyRecommendedNamesOfTheListedSchemes) {
           ASSERT_NE(at, std::string::npos) << name.given;
           EXPECT_NE(line.find(second, at + 3), std::string::npos) << name.given << " " << line;
           EXPECT_EQ(name.source.book, classicText(classic));
-          EXPECT_TRUE(strokes.count({LookupStrokes(*m_connection, first), LookupStrokes(*m_connection, second)}))
+          EXPECT_TRUE(
+              strokes.count({LookupStrokes(*m_connection, first), LookupStrokes(*m_connection, second)}))
               << name.given;
         }
       }
@@ -114,7 +116,8 @@ TEST_F(RealData, WholeRunsKeepTheRules) {
   db::Connection& c = *m_connection;
   std::map<std::string, std::pair<std::string, std::string>> chars;  // zi -> (xb, duyin) of the name set
   auto rows = c.run("select zi, xb, duyin from word where Aflag is null");
-  for (std::size_t i = 0; i < rows.size(); ++i) chars[rows.text(i, std::size_t{0})] = {rows.text(i, std::size_t{1}), rows.text(i, std::size_t{2})};
+  for (std::size_t i = 0; i < rows.size(); ++i)
+    chars[rows.text(i, std::size_t{0})] = {rows.text(i, std::size_t{1}), rows.text(i, std::size_t{2})};
   std::set<std::string> common, doubled;
   std::map<std::string, std::string> surnameReading;
   auto xing = c.run("select xing, duyin, changjian from xingdu");
@@ -142,8 +145,9 @@ TEST_F(RealData, WholeRunsKeepTheRules) {
         for (char32_t g : codePointsOf(body.substr(std::string(surname).size()))) given.push_back(utf8Of(g));
         std::vector<std::string> heard = sounds;
         for (const auto& g : given) {
-          bool ok = std::string(surname).find(g) == std::string::npos && !(common.count(g) && !chars.count(g)) &&
-                    chars.count(g) && chars[g].first != (sex == Sex::Male ? "女" : "男");
+          bool ok = std::string(surname).find(g) == std::string::npos &&
+                    !(common.count(g) && !chars.count(g)) && chars.count(g) &&
+                    chars[g].first != (sex == Sex::Male ? "女" : "男");
           if (!ok && ++broken < 5) ADD_FAILURE() << name << ": " << g;
           heard.push_back(chars[g].second);
         }

@@ -1,5 +1,7 @@
 // The recommended list over the fixture dictionary: the pool, the variety rule, the
 // ranking, and the explanation of known names.
+#include "generator/recommend.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -7,7 +9,6 @@
 #include "fixture_db.h"
 #include "generator/generate_command.h"
 #include "generator/name_explanation.h"
-#include "generator/recommend.h"
 #include "naming/character_info.h"
 
 namespace lumo::generator {
@@ -52,7 +53,8 @@ TEST_F(Recommend, NameSetIsReadOnceWithMeanings) {
 TEST_F(Recommend, AtMostThreeNamesShareACharacter) {
   CandidatePool pool("王");
   for (const char* first : {"明", "林", "金", "雨", "岩"})
-    for (const char* second : {"浩", "桐", "润", "钰", "娟"}) pool.add(std::string("王") + first + second + "(85分)");
+    for (const char* second : {"浩", "桐", "润", "钰", "娟"})
+      pool.add(std::string("王") + first + second + "(85分)");
   m_table.loadNameSet(m_connection);
   auto names = recommendNames(pool, m_table, m_connection, {}, 50);
   ASSERT_FALSE(names.empty());
@@ -60,7 +62,8 @@ TEST_F(Recommend, AtMostThreeNamesShareACharacter) {
   for (const auto& n : names)
     for (const auto& c : naming::charactersOf(n.given)) ++uses[c];
   for (const auto& [c, count] : uses) EXPECT_LE(count, kMaxNamesPerCharacter) << c;
-  for (std::size_t i = 1; i < names.size(); ++i) EXPECT_GE(names[i - 1].quality.total, names[i].quality.total);
+  for (std::size_t i = 1; i < names.size(); ++i)
+    EXPECT_GE(names[i - 1].quality.total, names[i].quality.total);
   EXPECT_LE(names.size(), 5u * 3) << "each first character at most three times";
   EXPECT_GE(names.size(), 10u);
 }
@@ -94,8 +97,9 @@ TEST_F(Recommend, FavourableElementRanksFirst) {
 // The era marks of table shidai: a dated character falls behind, and in a girl's list a
 // both-sex character that reads masculine falls behind too; a boy's list keeps it.
 TEST_F(Recommend, DatedAndOtherSexCharactersRankLower) {
-  m_db.exec("CREATE TABLE shidai (zi TEXT PRIMARY KEY, era TEXT, lean TEXT);"
-            "INSERT INTO shidai VALUES ('林', '', '男'), ('金', '旧', ''), ('桐', '新', ''), ('润', '', '女');");
+  m_db.exec(
+      "CREATE TABLE shidai (zi TEXT PRIMARY KEY, era TEXT, lean TEXT);"
+      "INSERT INTO shidai VALUES ('林', '', '男'), ('金', '旧', ''), ('桐', '新', ''), ('润', '', '女');");
   m_table.loadNameSet(m_connection);
   using Era = naming::CharFacts::Era;
   using Lean = naming::CharFacts::Lean;
@@ -118,8 +122,8 @@ TEST_F(Recommend, DatedAndOtherSexCharactersRankLower) {
   } cases[] = {
       {Sex::Female, "王林浩", (13 + 25) / 2},  // 林 reads masculine in a girl's name
       {Sex::Male, "王林浩", 25},
-      {Sex::Female, "王金桐", (5 + 25) / 2},   // 金 dated; 桐 fresh, already at 25
-      {Sex::Male, "王明润", (25 + 13) / 2},    // 润 reads feminine in a boy's name
+      {Sex::Female, "王金桐", (5 + 25) / 2},  // 金 dated; 桐 fresh, already at 25
+      {Sex::Male, "王明润", (25 + 13) / 2},   // 润 reads feminine in a boy's name
       {Sex::Female, "王明润", 25},
   };
   for (const auto& c : cases) EXPECT_EQ(popularity(c.sex, c.name), c.popularity) << c.name << sexText(c.sex);
@@ -145,7 +149,8 @@ TEST_F(Recommend, ExplanationOfKnownNames) {
   EXPECT_EQ(characterRows(name), rows);
   std::vector<std::string> lines = explanationLines(name, {"火", "金"});
   ASSERT_EQ(lines.size(), 6u);
-  EXPECT_EQ(lines[0], "王明浩（wáng míng hào）  推荐分 " + std::to_string(name.quality.total) + "，五格数理 85 分");
+  EXPECT_EQ(lines[0],
+            "王明浩（wáng míng hào）  推荐分 " + std::to_string(name.quality.total) + "，五格数理 85 分");
   EXPECT_EQ(lines[1], "明（míng，繁简同形，8画，五行属火）：光亮，看得清楚。");
   EXPECT_EQ(lines[2], "    日月同辉为明，常用于“明亮”“聪明”。");
   EXPECT_EQ(lines[3], "浩（hào，繁简同形，10画，五行属水）：水大而广，比喻胸怀宽广。");
@@ -154,9 +159,12 @@ TEST_F(Recommend, ExplanationOfKnownNames) {
   RecommendedName jade = describe("钰");
   EXPECT_EQ(characterRows(jade)[1], "钰\tyù\t鈺\t10\t金\t珍宝");
   EXPECT_EQ(elementFitSentence(jade, {}), "未填出生时间，不论八字；名字用字五行为金。");
-  EXPECT_EQ(elementFitSentence(jade, {"火土", "金"}), "八字喜火、土，名中没有所喜之字；“钰”属金，八字中此行已旺。");
-  EXPECT_EQ(elementFitSentence(describe("林浩"), {"火", "金"}), "八字喜火，名字用字五行为木、水，不补所喜，也不添所旺。");
-  EXPECT_EQ(recommendationRow(jade), "王钰\t" + std::to_string(jade.quality.total) + "\t85\twáng yù\t金\t钰:珍宝\t");
+  EXPECT_EQ(elementFitSentence(jade, {"火土", "金"}),
+            "八字喜火、土，名中没有所喜之字；“钰”属金，八字中此行已旺。");
+  EXPECT_EQ(elementFitSentence(describe("林浩"), {"火", "金"}),
+            "八字喜火，名字用字五行为木、水，不补所喜，也不添所旺。");
+  EXPECT_EQ(recommendationRow(jade),
+            "王钰\t" + std::to_string(jade.quality.total) + "\t85\twáng yù\t金\t钰:珍宝\t");
 }
 
 TEST(NameSourceText, BookChapterAndLine) {

@@ -1,4 +1,6 @@
 // The element lookup window: its fields, "查看" and the empty input.
+#include "generator/wuxing_window.h"
+
 #include <gtest/gtest.h>
 
 #include <QLineEdit>
@@ -7,7 +9,6 @@
 
 #include "app/notice_box.h"
 #include "fixture_db.h"
-#include "generator/wuxing_window.h"
 
 namespace lumo {
 namespace {

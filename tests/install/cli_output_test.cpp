@@ -32,7 +32,8 @@ TEST(ProgramVersion, BothProgramsPrintTheVersion) {
   EXPECT_EQ(cli.status, 0);
   EXPECT_EQ(cli.out, "lumo-cli " LUMO_VERSION "\n");
   // No display is needed: the answer comes before Qt starts.
-  auto gui = shellRun("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= " + shellQuoted(LUMO_GUI_PATH) + " --version");
+  auto gui = shellRun("env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= " + shellQuoted(LUMO_GUI_PATH) +
+                      " --version");
   EXPECT_EQ(gui.status, 0);
   EXPECT_EQ(gui.out, "lumo " LUMO_VERSION "\n");
 }
@@ -40,8 +41,9 @@ TEST(ProgramVersion, BothProgramsPrintTheVersion) {
 TEST(CliHelp, ListsEverySubcommandWithAOneLineDescription) {
   auto help = shellRun(kCli + " --help");
   EXPECT_EQ(help.status, 0);
-  for (const char* name : {"calendar", "subject", "strokes", "name", "sancai", "origin", "bazi", "generate", "wuxing",
-                           "month", "almanac", "qq", "number", "pair", "phone", "netname", "note", "omen"}) {
+  for (const char* name :
+       {"calendar", "subject", "strokes", "name", "sancai", "origin", "bazi", "generate", "wuxing", "month",
+        "almanac", "qq", "number", "pair", "phone", "netname", "note", "omen"}) {
     std::regex row("\\n +" + std::string(name) + " +\\S[^\\n]*\\n");
     EXPECT_TRUE(std::regex_search(help.out, row)) << name << " missing from:\n" << help.out;
   }
@@ -56,9 +58,11 @@ class CliPdf : public ::testing::Test {
   void TearDown() override { fs::remove_all(m_dir); }
 
   // Runs lumo-cli with the arguments and --pdf; returns its output lines and the PDF's text.
-  std::pair<std::vector<std::string>, std::string> exportPdf(const std::string& arguments, int expectedStatus = 0) {
+  std::pair<std::vector<std::string>, std::string> exportPdf(const std::string& arguments,
+                                                             int expectedStatus = 0) {
     std::string pdf = (m_dir / "report.pdf").string();
-    auto run = shellRun(kCli + " --today 2026-06-01 " + arguments + " --pdf " + shellQuoted(pdf) + " 2>/dev/null");
+    auto run =
+        shellRun(kCli + " --today 2026-06-01 " + arguments + " --pdf " + shellQuoted(pdf) + " 2>/dev/null");
     EXPECT_EQ(run.status, expectedStatus);
     std::vector<std::string> lines;
     std::istringstream in(run.out);

@@ -22,8 +22,8 @@ class InstallTree : public ::testing::Test {
   static void SetUpTestSuite() {
     s_prefix = fs::temp_directory_path() / ("lumo_install_" + std::to_string(::getpid()));
     fs::remove_all(s_prefix);
-    s_install = shellRun(shellQuoted(LUMO_CMAKE) + " --install " + shellQuoted(LUMO_BUILD_DIR) + " --prefix " +
-                         shellQuoted(s_prefix.string()) + " 2>&1");
+    s_install = shellRun(shellQuoted(LUMO_CMAKE) + " --install " + shellQuoted(LUMO_BUILD_DIR) +
+                         " --prefix " + shellQuoted(s_prefix.string()) + " 2>&1");
   }
   static void TearDownTestSuite() { fs::remove_all(s_prefix); }
 
@@ -44,14 +44,20 @@ TEST_F(InstallTree, LaysDownProgramsDataDesktopEntryIconsAndManPage) {
   for (const auto& entry : fs::recursive_directory_iterator(s_prefix))
     if (entry.is_regular_file()) files.insert(fs::relative(entry.path(), s_prefix).string());
   const std::string id = LUMO_APP_ID;
-  std::set<std::string> expected = {
-      "bin/lumo", "bin/lumo-cli",
-      "share/lumo/Voduzid.dll", "share/lumo/KelFile.dll", "share/lumo/KelBirth.dll", "share/lumo/dream.dll",
-      "share/lumo/Tgcode.dll",
-      "share/applications/" + id + ".desktop", "share/metainfo/" + id + ".metainfo.xml",
-      "share/icons/hicolor/scalable/apps/" + id + ".svg", "share/man/man1/lumo-cli.1.gz"};
+  std::set<std::string> expected = {"bin/lumo",
+                                    "bin/lumo-cli",
+                                    "share/lumo/Voduzid.dll",
+                                    "share/lumo/KelFile.dll",
+                                    "share/lumo/KelBirth.dll",
+                                    "share/lumo/dream.dll",
+                                    "share/lumo/Tgcode.dll",
+                                    "share/applications/" + id + ".desktop",
+                                    "share/metainfo/" + id + ".metainfo.xml",
+                                    "share/icons/hicolor/scalable/apps/" + id + ".svg",
+                                    "share/man/man1/lumo-cli.1.gz"};
   for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-    expected.insert("share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/" + id + ".png");
+    expected.insert("share/icons/hicolor/" + std::to_string(size) + "x" + std::to_string(size) + "/apps/" +
+                    id + ".png");
   EXPECT_EQ(files, expected);
 }
 
@@ -73,7 +79,8 @@ TEST_F(InstallTree, DesktopEntryStartsTheProgramWithItsIcon) {
   EXPECT_NE(entry.find("\nCategories="), std::string::npos);
   std::string metainfo = read(s_prefix / "share/metainfo" / (std::string(LUMO_APP_ID) + ".metainfo.xml"));
   EXPECT_NE(metainfo.find("<release version=\"" LUMO_VERSION "\""), std::string::npos);
-  EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">" LUMO_APP_ID ".desktop</launchable>"), std::string::npos);
+  EXPECT_NE(metainfo.find("<launchable type=\"desktop-id\">" LUMO_APP_ID ".desktop</launchable>"),
+            std::string::npos);
 }
 
 }  // namespace

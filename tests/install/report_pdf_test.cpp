@@ -1,15 +1,15 @@
 // The report renderer as a PDF, read back with poppler's tools: pages, text, fonts.
+#include "app/report_pdf.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <QFont>
 #include <filesystem>
 #include <regex>
 #include <sstream>
 
-#include <QFont>
-
 #include "app/pdf_text_map.h"
-#include "app/report_pdf.h"
 #include "tests/support/pdf_text.h"
 
 namespace lumo {
@@ -24,7 +24,8 @@ class ReportPdf : public ::testing::Test {
   void SetUp() override {
     m_dir = fs::temp_directory_path() / ("lumo_pdf_" + std::to_string(::getpid()));
     fs::create_directories(m_dir);
-    ASSERT_EQ(shellRun("command -v pdftotext pdfinfo pdffonts >/dev/null").status, 0) << "poppler-utils missing";
+    ASSERT_EQ(shellRun("command -v pdftotext pdfinfo pdffonts >/dev/null").status, 0)
+        << "poppler-utils missing";
   }
   void TearDown() override { fs::remove_all(m_dir); }
 
@@ -51,7 +52,8 @@ TEST_F(ReportPdf, LongReportRunsOverPagesAndKeepsEveryLine) {
   EXPECT_NE(all.find("【第1行】天格数理暗示"), std::string::npos);
   EXPECT_NE(all.find("【第150行】天格数理暗示"), std::string::npos);
   EXPECT_NE(all.find("第 1 页，共 " + std::to_string(count) + " 页"), std::string::npos);
-  EXPECT_NE(all.find("第 " + std::to_string(count) + " 页，共 " + std::to_string(count) + " 页"), std::string::npos);
+  EXPECT_NE(all.find("第 " + std::to_string(count) + " 页，共 " + std::to_string(count) + " 页"),
+            std::string::npos);
 }
 
 TEST_F(ReportPdf, ShortReportIsOnePageWithEmbeddedFonts) {

@@ -22,11 +22,16 @@ namespace {
 
 const char* folderOf(db::DbFile file) {
   switch (file) {
-    case db::DbFile::Voduzid: return "Voduzid";
-    case db::DbFile::KelFile: return "KelFile";
-    case db::DbFile::KelBirth: return "KelBirth";
-    case db::DbFile::Dream: return "dream";
-    case db::DbFile::Tgcode: return "Tgcode";
+    case db::DbFile::Voduzid:
+      return "Voduzid";
+    case db::DbFile::KelFile:
+      return "KelFile";
+    case db::DbFile::KelBirth:
+      return "KelBirth";
+    case db::DbFile::Dream:
+      return "dream";
+    case db::DbFile::Tgcode:
+      return "Tgcode";
   }
   return "";
 }
@@ -53,8 +58,8 @@ std::string schemaOf(const std::string& folder) {
 
 FixtureFolder::FixtureFolder() {
   static int counter = 0;
-  m_path = (fs::temp_directory_path() / ("lumo-naming-" + std::to_string(::getpid()) + "-" +
-                                         std::to_string(counter++)))
+  m_path = (fs::temp_directory_path() /
+            ("lumo-naming-" + std::to_string(::getpid()) + "-" + std::to_string(counter++)))
                .string();
   fs::remove_all(m_path);
   fs::create_directories(m_path);
@@ -106,7 +111,8 @@ void FixtureFolder::add81(int num, const std::string& yy, const std::string& jx,
 }
 
 void FixtureFolder::addSancai(const std::string& title, int djc, const std::string& content) {
-  std::string stored = db::ScrambleStoredText(gbk::fromUtf8(content), db::kStoredTextKey, db::kStoredTextRounds);
+  std::string stored =
+      db::ScrambleStoredText(gbk::fromUtf8(content), db::kStoredTextKey, db::kStoredTextRounds);
   exec(db::DbFile::KelFile, "INSERT INTO sancai VALUES (" + sqlText(title) + "," + std::to_string(djc) + "," +
                                 sqlText(stored) + ")");
 }
@@ -120,13 +126,14 @@ void FixtureFolder::addSancai2009(const std::string& title, const std::string& t
 
 void FixtureFolder::addZh(int bh11, int bh12, int bh21, int bh22, int zf) {
   int lx = (bh12 ? 20 : 10) + (bh22 ? 2 : 1);
-  exec(db::DbFile::Voduzid, "INSERT INTO zh VALUES (" + std::to_string(lx) + "," + std::to_string(bh11) + "," +
-                                std::to_string(bh12) + "," + std::to_string(bh21) + "," + std::to_string(bh22) +
-                                "," + std::to_string(zf) + ",'0',1)");
+  exec(db::DbFile::Voduzid, "INSERT INTO zh VALUES (" + std::to_string(lx) + "," + std::to_string(bh11) +
+                                "," + std::to_string(bh12) + "," + std::to_string(bh21) + "," +
+                                std::to_string(bh22) + "," + std::to_string(zf) + ",'0',1)");
 }
 
 void FixtureFolder::addXing(const std::string& name, const std::string& intro) {
-  exec(db::DbFile::KelBirth, "INSERT INTO xing (xingl, intro) VALUES (" + sqlText(name) + "," + sqlText(intro) + ")");
+  exec(db::DbFile::KelBirth,
+       "INSERT INTO xing (xingl, intro) VALUES (" + sqlText(name) + "," + sqlText(intro) + ")");
 }
 
 }  // namespace lumo::test

@@ -1,9 +1,10 @@
 // Grids, 三才 grade, score and number texts over fixture tables, with each failure mode.
+#include "naming/grids.h"
+
 #include <gtest/gtest.h>
 
 #include "data/read_failure.h"
 #include "fixture_db.h"
-#include "naming/grids.h"
 
 namespace lumo::naming {
 namespace {
@@ -31,8 +32,10 @@ TEST_F(Grids_, GridNumbersLookUpEachCharacter) {
 }
 
 TEST_F(Grids_, SancaiGradeByRowAndGrade) {
-  const std::pair<int, double> grades[] = {{1, 20}, {2, 18}, {3, 16}, {4, 15}, {5, 14}, {6, 13}, {7, 12}, {0, -1}, {8, -1}};
-  const char* titles[] = {"木木木", "木木火", "木木土", "木木金", "木木水", "木火木", "木火火", "木火土", "木火金"};
+  const std::pair<int, double> grades[] = {{1, 20}, {2, 18}, {3, 16}, {4, 15}, {5, 14},
+                                           {6, 13}, {7, 12}, {0, -1}, {8, -1}};
+  const char* titles[] = {"木木木", "木木火", "木木土", "木木金", "木木水",
+                          "木火木", "木火火", "木火土", "木火金"};
   for (int i = 0; i < 9; ++i) m_db.addSancai(titles[i], grades[i].first);
   for (int i = 0; i < 9; ++i) EXPECT_DOUBLE_EQ(SancaiGrade(titles[i]), grades[i].second) << titles[i];
   EXPECT_DOUBLE_EQ(SancaiGrade("水水水"), -1);  // no row

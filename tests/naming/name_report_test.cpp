@@ -1,10 +1,11 @@
 // The name analysis report: input checks, birth header, body lines and where it stops.
+#include "naming/name_report.h"
+
 #include <gtest/gtest.h>
 
 #include "calendar/clock.h"
 #include "fixture_db.h"
 #include "naming/grids.h"
-#include "naming/name_report.h"
 
 namespace lumo::naming {
 namespace {
@@ -24,8 +25,9 @@ class NameReportTest : public ::testing::Test {
     setToday(Date{2024, 6, 1});
     m_db.addWord("王", "王", 4);
     m_db.addWord("一", "一", 1);
-    m_db.exec(db::DbFile::Voduzid, "UPDATE word SET duyin = 'yī' WHERE zi = '一';"
-                                   "INSERT INTO ziyi VALUES ('一', '数目的开始，也指专一', NULL)");
+    m_db.exec(db::DbFile::Voduzid,
+              "UPDATE word SET duyin = 'yī' WHERE zi = '一';"
+              "INSERT INTO ziyi VALUES ('一', '数目的开始，也指专一', NULL)");
     m_db.add81(5, "五行俱全", "（大吉）", "福寿", "c5");
     m_db.add81(2, "两仪", "（凶）", "动摇", "c2");
     m_db.addSancai("土土木", 1);
@@ -36,7 +38,8 @@ class NameReportTest : public ::testing::Test {
   db::CommandResult run(const PanelInput& in, Lines& lines, const std::string& closing = kWindowClosingLine) {
     db::Report report;
     Subject record;
-    db::CommandResult result = db::runCommand(report, [&](db::Report& r) { AnalyseName(in, record, closing, r); });
+    db::CommandResult result =
+        db::runCommand(report, [&](db::Report& r) { AnalyseName(in, record, closing, r); });
     lines = report.lines;
     return result;
   }
@@ -70,11 +73,16 @@ TEST_F(NameReportTest, EveryLineOfAOneAndOneName) {
       "【对人际关系的影响】：T-rjgxT-jx3",
       "【对性格的影响】：T-xg",
       sep,
-      "【天格5数理暗示】：", "福寿",
-      "【人格5数理暗示】：", "福寿",
-      "【地格2数理暗示】：", "动摇",
-      "【总格5数理暗示】：", "福寿",
-      "【外格2数理暗示】：", "动摇",
+      "【天格5数理暗示】：",
+      "福寿",
+      "【人格5数理暗示】：",
+      "福寿",
+      "【地格2数理暗示】：",
+      "动摇",
+      "【总格5数理暗示】：",
+      "福寿",
+      "【外格2数理暗示】：",
+      "动摇",
       sep,
       Verdict(94),
       "【系统综合评分】: 94分",
@@ -136,12 +144,31 @@ TEST_F(NameReportTest, MissingTableOrFileIsReportedNamingTheFile) {
 }
 
 TEST_F(NameReportTest, InputChecksInOrder) {
-  struct Case { PanelInput in; const char* notice; };
-  auto with = [](auto change) { PanelInput in = panel("王", "一"); change(in); return in; };
+  struct Case {
+    PanelInput in;
+    const char* notice;
+  };
+  auto with = [](auto change) {
+    PanelInput in = panel("王", "一");
+    change(in);
+    return in;
+  };
   const Case cases[] = {
-      {with([](PanelInput& p) { p.surname = "  "; p.given = ""; }), "姓不能为空!"},
-      {with([](PanelInput& p) { p.given = " "; p.year = ""; }), "名不能为空!"},
-      {with([](PanelInput& p) { p.year = ""; p.month = ""; }), "请选择出生年!"},
+      {with([](PanelInput& p) {
+         p.surname = "  ";
+         p.given = "";
+       }),
+       "姓不能为空!"},
+      {with([](PanelInput& p) {
+         p.given = " ";
+         p.year = "";
+       }),
+       "名不能为空!"},
+      {with([](PanelInput& p) {
+         p.year = "";
+         p.month = "";
+       }),
+       "请选择出生年!"},
       {with([](PanelInput& p) { p.month = " "; }), "请选择出生月!"},
       {with([](PanelInput& p) { p.day = ""; }), "请选择出生日!"},
       {with([](PanelInput& p) { p.hour = ""; }), "请选择出生小时!"},
@@ -154,7 +181,10 @@ TEST_F(NameReportTest, InputChecksInOrder) {
     EXPECT_TRUE(lines.empty());
   }
   Lines lines;
-  PanelInput badDay = with([](PanelInput& p) { p.month = "2"; p.day = "30"; });
+  PanelInput badDay = with([](PanelInput& p) {
+    p.month = "2";
+    p.day = "30";
+  });
   EXPECT_EQ(run(badDay, lines).outcome, db::Outcome::Notice);
   EXPECT_TRUE(lines.empty());
   PanelInput badYear = with([](PanelInput& p) { p.year = "19x0"; });

@@ -2,7 +2,6 @@
 // lines it prints and its exit status for a finished report, a notice, a silent stop and
 // an error.
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 
 #include <array>
@@ -32,7 +31,8 @@ std::vector<std::string> splitLines(const std::string& text) {
 std::string slurp(FILE* file) {
   std::string text;
   std::array<char, 4096> buffer;
-  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;) text.append(buffer.data(), n);
+  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), file)) > 0;)
+    text.append(buffer.data(), n);
   return text;
 }
 
@@ -50,7 +50,8 @@ class NamingCli : public ::testing::Test {
   // Arguments are passed through the shell in single quotes (none of ours holds one).
   CliRun run(const std::string& arguments) {
     std::string errFile = m_db.path() + "/stderr.txt";
-    std::string command = "LUMO_DATA_DIR='" + m_db.path() + "' '" LUMO_CLI_PATH "' " + arguments + " 2>'" + errFile + "'";
+    std::string command =
+        "LUMO_DATA_DIR='" + m_db.path() + "' '" LUMO_CLI_PATH "' " + arguments + " 2>'" + errFile + "'";
     CliRun r;
     FILE* pipe = popen(command.c_str(), "r");
     r.out = splitLines(slurp(pipe));
@@ -111,7 +112,8 @@ TEST_F(NamingCli, NoticeSilentStopAndError) {
 TEST_F(NamingCli, SancaiOriginAndStrokes) {
   CliRun sancai = run("sancai '王' '一'");
   EXPECT_EQ(sancai.status, 0);
-  EXPECT_EQ(sancai.out, (std::vector<std::string>{"王一,您的三才为土土木,经系统分析如下:", "", "", "    土气厚重。"}));
+  EXPECT_EQ(sancai.out,
+            (std::vector<std::string>{"王一,您的三才为土土木,经系统分析如下:", "", "", "    土气厚重。"}));
 
   CliRun origin = run("origin '欧阳'");
   EXPECT_EQ(origin.status, 0);
@@ -122,11 +124,12 @@ TEST_F(NamingCli, SancaiOriginAndStrokes) {
 
   CliRun strokes = run("strokes '王x一'");
   EXPECT_EQ(strokes.status, 0);
-  EXPECT_EQ(strokes.out,
-            (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t", "x\t0\t\t\t\t\t", "一\t1\t一\t土\tyi\tY\t"}));
+  EXPECT_EQ(strokes.out, (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t", "x\t0\t\t\t\t\t",
+                                                   "一\t1\t一\t土\tyi\tY\t"}));
   CliRun surname = run("strokes --surname '王'");
   EXPECT_EQ(surname.status, 0);
-  EXPECT_EQ(surname.out, (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t"})) << "no surname reading: as a name";
+  EXPECT_EQ(surname.out, (std::vector<std::string>{"王\t4\t王\t土\twang\tW\t"}))
+      << "no surname reading: as a name";
 
   m_db.exec(db::DbFile::KelBirth, "DROP TABLE xing");
   CliRun failed = run("origin '欧阳'");

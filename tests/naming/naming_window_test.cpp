@@ -11,9 +11,9 @@
 #include <QPushButton>
 #include <QTextEdit>
 #include <QTimer>
-#include <memory>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 
 #include "app/commands.h"
@@ -138,7 +138,10 @@ TEST_F(NamingWindows, SaveWritesTheFileAndReportsAFailure) {
   TFrmNameMain w(input(QStringLiteral("王"), QStringLiteral("一")));
   QString proposed;
   QString chosen = QString::fromStdString((fs::path(m_db.path()) / "report").string());
-  TFrmNameMain::setSaveChooser([&](QWidget*, const QString& name) { proposed = name; return chosen; });
+  TFrmNameMain::setSaveChooser([&](QWidget*, const QString& name) {
+    proposed = name;
+    return chosen;
+  });
   w.save();  // nothing to save yet: the dialog does not open
   EXPECT_TRUE(proposed.isEmpty());
   w.show();
@@ -221,8 +224,10 @@ TEST_F(NamingWindows, OriginWindowListAndSearchRules) {
   EXPECT_TRUE(w->textPane()->toPlainText().isEmpty());
   // Both searches that find nothing say why and what to type.
   ASSERT_EQ(m_boxes.size(), 2);
-  EXPECT_TRUE(m_boxes[0].startsWith(QStringLiteral("notice:没有找到“不在表里”姓的起源：请从下拉列表中选择"))) << m_boxes[0].toStdString();
-  EXPECT_TRUE(m_boxes[1].startsWith(QStringLiteral("notice:请在框中输入一个姓氏"))) << m_boxes[1].toStdString();
+  EXPECT_TRUE(m_boxes[0].startsWith(QStringLiteral("notice:没有找到“不在表里”姓的起源：请从下拉列表中选择")))
+      << m_boxes[0].toStdString();
+  EXPECT_TRUE(m_boxes[1].startsWith(QStringLiteral("notice:请在框中输入一个姓氏")))
+      << m_boxes[1].toStdString();
   QPointer<TFrmNameCome> alive(w);
   button(w, QStringLiteral("关闭"))->click();
   QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

@@ -1,8 +1,9 @@
 // 三才吉凶: nothing before an analysis, the unscrambled reading, the placeholder, a stop.
+#include "naming/sancai_reading.h"
+
 #include <gtest/gtest.h>
 
 #include "fixture_db.h"
-#include "naming/sancai_reading.h"
 
 namespace lumo::naming {
 namespace {

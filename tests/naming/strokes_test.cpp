@@ -1,11 +1,12 @@
 // Stroke lookups (zi then ft, failures read 0) and the GBK cutting of name parts.
+#include "naming/strokes.h"
+
 #include <gtest/gtest.h>
 
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "naming/character_info.h"
-#include "naming/strokes.h"
 
 namespace lumo::naming {
 namespace {
@@ -19,14 +20,17 @@ class Strokes : public ::testing::Test {
     m_db.addWord("阳", "陽", 17, "土", "yang");
     m_db.addWord("于", "於", 0, "土", "yu");  // zi row without a count
     m_db.addWord("於", "于", 8, "土", "yu");
-    m_db.addWord("", "", 9);                  // must not be found by an empty key
+    m_db.addWord("", "", 9);  // must not be found by an empty key
     m_db.exec(db::DbFile::Voduzid, "UPDATE word SET bh = NULL WHERE zi = ''");
   }
   test::FixtureFolder m_db;
 };
 
 TEST_F(Strokes, LooksUpSimplifiedThenTraditional) {
-  struct Case { const char* character; int strokes; };
+  struct Case {
+    const char* character;
+    int strokes;
+  };
   const Case cases[] = {
       {"王", 4},   // by zi
       {"劉", 15},  // only as ft
@@ -64,13 +68,18 @@ TEST_F(Strokes, CacheFollowsTheDataFolder) {
 }
 
 TEST(NameParts, CutByGbkBytes) {
-  struct Case { const char* part; bool two; const char* first; const char* second; };
+  struct Case {
+    const char* part;
+    bool two;
+    const char* first;
+    const char* second;
+  };
   const Case cases[] = {
       {"王", false, "王", ""},
       {"欧阳", true, "欧", "阳"},
       {"a", false, "a", ""},
-      {"ab", false, "ab", ""},       // 2 bytes: one "character"
-      {"王a", true, "王", "a"},      // 3 bytes: two characters
+      {"ab", false, "ab", ""},                         // 2 bytes: one "character"
+      {"王a", true, "王", "a"},                        // 3 bytes: two characters
       {"a王", true, "a\xEF\xBF\xBD", "\xEF\xBF\xBD"},  // the cut falls inside 王
       {"", false, "", ""},
       {"欧阳修", true, "欧", "阳"},  // longer parts: the first two characters
@@ -112,16 +121,18 @@ TEST_F(Strokes, CharacterLines) {
 // Read as a surname, a character takes its surname reading, and the element that
 // follows it; a compound surname is read as a whole.
 TEST_F(Strokes, SurnameReadings) {
-  m_db.exec(db::DbFile::Voduzid,
-            "INSERT INTO word (zi, ft, bh, wuhang, pinyin, duyin) VALUES"
-            " ('单', '單', 12, '火', 'dan', 'dān'), ('尉', '尉', 11, '土', 'wei', 'wèi'),"
-            " ('迟', '遲', 19, '金', 'chi', 'chí'), ('晟', '晟', 11, '火', 'sheng', 'shèng');"
-            "INSERT INTO xingdu VALUES ('单', 'shan', 'shàn', '金', 1), ('尉迟', 'yu chi', 'yù chí', '土金', 0),"
-            " ('尉', 'wei', 'wèi', '土', 0)");
+  m_db.exec(
+      db::DbFile::Voduzid,
+      "INSERT INTO word (zi, ft, bh, wuhang, pinyin, duyin) VALUES"
+      " ('单', '單', 12, '火', 'dan', 'dān'), ('尉', '尉', 11, '土', 'wei', 'wèi'),"
+      " ('迟', '遲', 19, '金', 'chi', 'chí'), ('晟', '晟', 11, '火', 'sheng', 'shèng');"
+      "INSERT INTO xingdu VALUES ('单', 'shan', 'shàn', '金', 1), ('尉迟', 'yu chi', 'yù chí', '土金', 0),"
+      " ('尉', 'wei', 'wèi', '土', 0)");
   clearStrokeCache();
-  EXPECT_EQ(strokeLines("单晟"), (std::vector<std::string>{"单\t12\t單\t火\tdan\tD\tdān",
-                                                           "晟\t11\t晟\t火\tsheng\tS\tshèng"}));
-  EXPECT_EQ(strokeLines("单", ReadingOf::Surname), (std::vector<std::string>{"单\t12\t單\t金\tshan\tS\tshàn"}));
+  EXPECT_EQ(strokeLines("单晟"),
+            (std::vector<std::string>{"单\t12\t單\t火\tdan\tD\tdān", "晟\t11\t晟\t火\tsheng\tS\tshèng"}));
+  EXPECT_EQ(strokeLines("单", ReadingOf::Surname),
+            (std::vector<std::string>{"单\t12\t單\t金\tshan\tS\tshàn"}));
   EXPECT_EQ(strokeLines("尉迟", ReadingOf::Surname),
             (std::vector<std::string>{"尉\t11\t尉\t土\tyu\tY\tyù", "迟\t19\t遲\t金\tchi\tC\tchí"}));
   EXPECT_EQ(strokeLines("尉", ReadingOf::Surname), (std::vector<std::string>{"尉\t11\t尉\t土\twei\tW\twèi"}));

@@ -100,9 +100,9 @@ struct PhoneCase {
 
 TEST(PhoneKey, FromTheEighthDigitModulo80) {
   const PhoneCase cases[] = {
-      {"13912348000", "0"}, {"13912345678", "78"}, {"13912340079", "79"}, {"13912340080", "0"},
-      {"13912349999", "79"}, {"12345678", "8"},    {"123456789", "9"},    {"1234567890", "10"},
-      {" 13912340037 ", "37"},
+      {"13912348000", "0"}, {"13912345678", "78"}, {"13912340079", "79"},
+      {"13912340080", "0"}, {"13912349999", "79"}, {"12345678", "8"},
+      {"123456789", "9"},   {"1234567890", "10"},  {" 13912340037 ", "37"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.number);
@@ -112,8 +112,12 @@ TEST(PhoneKey, FromTheEighthDigitModulo80) {
 
 TEST(PhoneKey, RefusesShortLongAndNonDigitNumbers) {
   const std::pair<const char*, std::string_view> cases[] = {
-      {"", kPhoneEmpty},           {"  ", kPhoneEmpty},          {"1", kPhoneTooShort},
-      {"1234567", kPhoneTooShort}, {"139123a5678", kPhoneNotDigits}, {"139123456789", kPhoneNotDigits},
+      {"", kPhoneEmpty},
+      {"  ", kPhoneEmpty},
+      {"1", kPhoneTooShort},
+      {"1234567", kPhoneTooShort},
+      {"139123a5678", kPhoneNotDigits},
+      {"139123456789", kPhoneNotDigits},
   };
   for (const auto& [number, message] : cases) {
     SCOPED_TRACE(number);

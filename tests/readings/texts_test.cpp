@@ -61,7 +61,8 @@ TEST(Omens, PagesOpenAsTraditionArrangesThem) {
   EXPECT_EQ(omenPageText(4).rfind("子时：左有贵人，右有饮食。", 0), 0u);
   EXPECT_EQ(omenNoteText().rfind("说明：子时为23点-1点", 0), 0u);
   EXPECT_NE(omenNoteText().find("亥时为21点-23点"), std::string_view::npos);
-  const char* hours[] = {"子时", "丑时", "寅时", "卯时", "辰时", "巳时", "午时", "未时", "申时", "酉时", "戌时", "亥时"};
+  const char* hours[] = {"子时", "丑时", "寅时", "卯时", "辰时", "巳时",
+                         "午时", "未时", "申时", "酉时", "戌时", "亥时"};
   for (int page = 1; page < kOmenPages; ++page) {
     SCOPED_TRACE(page);
     std::string_view text = omenPageText(page);
@@ -88,9 +89,9 @@ TEST(GenderChart, CellsOfTheTraditionalChart) {
     const char* sex;
   };
   const Cell cells[] = {
-      {18, 1, "女"}, {18, 2, "男"}, {18, 12, "男"}, {21, 1, "男"}, {21, 2, "女"}, {21, 12, "女"},
-      {30, 11, "男"}, {31, 12, "男"}, {32, 1, "男"}, {44, 1, "男"}, {44, 12, "女"}, {43, 12, "男"},
-      {17, 1, ""},   {45, 1, ""},   {18, 0, ""},   {18, 13, ""},
+      {18, 1, "女"},  {18, 2, "男"},  {18, 12, "男"}, {21, 1, "男"}, {21, 2, "女"},  {21, 12, "女"},
+      {30, 11, "男"}, {31, 12, "男"}, {32, 1, "男"},  {44, 1, "男"}, {44, 12, "女"}, {43, 12, "男"},
+      {17, 1, ""},    {45, 1, ""},    {18, 0, ""},    {18, 13, ""},
   };
   for (const auto& c : cells) {
     SCOPED_TRACE(std::to_string(c.age) + "/" + std::to_string(c.month));

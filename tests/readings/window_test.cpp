@@ -85,7 +85,9 @@ class ReadingWindows : public ::testing::Test {
   FakeHost m_host;
 };
 
-QString labelText(QWidget* window, const char* name) { return window->findChild<QLabel*>(name)->text(); }
+QString labelText(QWidget* window, const char* name) {
+  return window->findChild<QLabel*>(name)->text();
+}
 
 TEST_F(ReadingWindows, NumberWindowFiltersKeysAndReadsOnEnter) {
   TFrmQQhm window;
@@ -217,7 +219,8 @@ TEST_F(ReadingWindows, NoteWindowsAreModelessAndTitledByTheirArticle) {
   folder.addFile(db::DbFile::KelBirth, "DROP TABLE Noter;");
   EXPECT_EQ(ShowNote("XM011", m_host.window()), nullptr);
   ASSERT_EQ(m_messages.size(), 1);
-  EXPECT_TRUE(m_messages[0].startsWith("error:数据库文件 KelBirth.dll 缺失或已损坏")) << m_messages[0].toStdString();
+  EXPECT_TRUE(m_messages[0].startsWith("error:数据库文件 KelBirth.dll 缺失或已损坏"))
+      << m_messages[0].toStdString();
 }
 
 TEST_F(ReadingWindows, OmenCommandOpensItsPage) {
@@ -242,8 +245,8 @@ TEST_F(ReadingWindows, ModalCommandsOpenFreshWindows) {
   EXPECT_FALSE(firstQQ) << "closing frees the window";
   EXPECT_FALSE(windowSlot<TFrmQQhm>());
   const std::pair<const char*, const char*> windows[] = {
-      {"数字分析", "任意号码分析"}, {"更多数字分析", "任意号码分析"}, {"手机分析", "手机号码测算"},
-      {"手机号码分析", "手机号码测算"}, {"网名分析", "网名与性格"}, {"QQ缘分配对", "QQ号码缘分配对"},
+      {"数字分析", "任意号码分析"},     {"更多数字分析", "任意号码分析"}, {"手机分析", "手机号码测算"},
+      {"手机号码分析", "手机号码测算"}, {"网名分析", "网名与性格"},       {"QQ缘分配对", "QQ号码缘分配对"},
       {"生男生女", "生男生女"}};
   for (const auto& [command, title] : windows)
     runModal(command, [title = title](QWidget* w) { EXPECT_EQ(w->windowTitle(), title); });
@@ -260,15 +263,16 @@ TEST_F(ReadingWindows, GenderChartPages) {
   ASSERT_TRUE(young && older);
   EXPECT_EQ(young->rowCount(), 14);
   EXPECT_EQ(older->rowCount(), 13);
-  EXPECT_EQ(young->item(0, 0)->text(), "女");  // 18, first month
+  EXPECT_EQ(young->item(0, 0)->text(), "女");    // 18, first month
   EXPECT_EQ(older->item(12, 11)->text(), "女");  // 44, twelfth month
 }
 
 TEST_F(ReadingWindows, EveryReadingCommandIsRegistered) {
   for (const char* caption :
-       {"QQ缘分配对", "QQ号码分析", "更多数字分析", "数字分析", "手机号码分析", "手机分析", "网名分析", "姓名原理",
-        "吉祥名字重要性", "姓名学知识与取名 ", "取名规则", "企业取名规则", "取笔名规则", "取艺名规则", "打喷嚏占卜",
-        "面热测占卜", "心惊测占卜", "犬吠测占卜", "眼跳测占卜", "耳热测占卜", "耳鸣测占卜", "生男生女"})
+       {"QQ缘分配对", "QQ号码分析", "更多数字分析",   "数字分析",          "手机号码分析", "手机分析",
+        "网名分析",   "姓名原理",   "吉祥名字重要性", "姓名学知识与取名 ", "取名规则",     "企业取名规则",
+        "取笔名规则", "取艺名规则", "打喷嚏占卜",     "面热测占卜",        "心惊测占卜",   "犬吠测占卜",
+        "眼跳测占卜", "耳热测占卜", "耳鸣测占卜",     "生男生女"})
     EXPECT_NE(CommandRegistry::instance().find(QString::fromUtf8(caption)), nullptr) << caption;
 }
 

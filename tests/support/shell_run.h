@@ -19,13 +19,16 @@ inline ShellRun shellRun(const std::string& command) {
   FILE* pipe = popen(command.c_str(), "r");
   if (!pipe) return run;
   std::array<char, 4096> buffer;
-  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;) run.out.append(buffer.data(), n);
+  for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+    run.out.append(buffer.data(), n);
   int raw = pclose(pipe);
   run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
   return run;
 }
 
 // Single quotes for the shell (none of the tests' paths holds one).
-inline std::string shellQuoted(const std::string& text) { return "'" + text + "'"; }
+inline std::string shellQuoted(const std::string& text) {
+  return "'" + text + "'";
+}
 
 }  // namespace lumo::testing

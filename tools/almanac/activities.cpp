@@ -196,10 +196,9 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       const std::string& name = activityName(i);
       switch (g.grade) {
         case Grade::Lifted: {
-          const bool still = g.stillForbids.empty()
-                                 ? name == "求医"
-                                 : std::find(g.stillForbids.begin(), g.stillForbids.end(), name) !=
-                                       g.stillForbids.end();
+          const bool still = g.stillForbids.empty() ? name == "求医"
+                                                    : std::find(g.stillForbids.begin(), g.stillForbids.end(),
+                                                                name) != g.stillForbids.end();
           forbidden = forbidden || still;
           withheld = withheld || still;
           break;
@@ -221,7 +220,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
 
   // The small affairs of worship, cleansing and mending that the heavy harms spare.
   ActivitySet spared = 0;
-  for (const char* name : {"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"})
+  for (const char* name :
+       {"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"})
     if (int i = activityIndex(name); i >= 0) spared |= bit(i);
   const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
 
@@ -241,8 +241,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // On the solstices and equinoxes yin and yang contend: even a good day is not marked
   // for the great affairs of office, marriage, moving, trade and the hunt.
   if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {
-    for (const char* name : {"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "开市", "立卷", "交易",
-                             "捕捉", "畋猎"})
+    for (const char* name : {"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "开市",
+                             "立卷", "交易", "捕捉", "畋猎"})
       if (int i = activityIndex(name); i >= 0) a.suits &= ~bit(i);
     if (t == 23)
       if (int i = activityIndex("伐木"); i >= 0) a.suits &= ~bit(i);

@@ -9,8 +9,8 @@
 //   days: outside in the eight directions (six or five days each), and from 癸巳 to
 //   戊申 inside the room.
 // - 冲: the clashed pillar has the branch six on and the stem that the day's stem
-//   overcomes (甲子 冲 戊午, 丁巳 冲 辛亥); its animal is the animal of that branch. 煞: 申子辰日 南, 巳酉丑日 东, 寅午戌日 北,
-//   亥卯未日 西.
+//   overcomes (甲子 冲 戊午, 丁巳 冲 辛亥); its animal is the animal of that branch. 煞: 申子辰日 南,
+//   巳酉丑日 东, 寅午戌日 北, 亥卯未日 西.
 // - 彭祖百忌: one taboo for the stem and one for the branch.
 
 #include <string>

@@ -17,17 +17,14 @@
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
 //   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
-//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with m; 三合 the other
-//   two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating);
-//   益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back in
-//   turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰,
-//   敬安 正未, 普护 正申, 福生 正酉;
-//   解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日;
-//   不将 (阴阳不将, the marriage days): the stems sit on the branches 甲卯 乙辰 丙午 丁未
-//   戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind it (counting back
-//   towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits
-//   厌前 and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are
-//   丙丁己庚辛 on 亥子丑寅卯;
+//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with
+//   m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating); 益后 正子
+//   二午 三丑 四未 ... (the first month's branch, then six on and five back in turn); 续世 益后 + 1; 圣心
+//   益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰, 敬安 正未, 普护 正申, 福生 正酉; 解神 正二月申
+//   三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日; 不将 (阴阳不将, the marriage days): the stems
+//   sit on the branches 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind
+//   it (counting back towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits 厌前
+//   and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are 丙丁己庚辛 on 亥子丑寅卯;
 //   鸣吠 庚午 壬申 癸酉 壬午 甲申 乙酉 丙申 丁酉 壬寅 丙午 己酉 庚申 辛酉 (for burial);
 //   鸣吠对 丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯 (for breaking ground).
 // Unlucky:
@@ -41,14 +38,13 @@
 //   四穷 春乙亥 夏丁亥 秋辛亥 冬癸亥; 四耗 春壬子 夏乙卯 秋戊午 冬辛酉;
 //   四击 春戌 夏丑 秋辰 冬未; 五虚 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌; 五离 申酉日;
 //   血支 m−1; 血忌 = 续世; 游祸 正巳 二寅 三亥 四申 (repeating);
-//   天贼 the 收日 of 月厌 counted as the yin builder, backwards: 月厌 + 3 (正丑, 冬月卯); 往亡 正寅 二巳 三申 四亥 五卯 六午 七酉 八子
-//   九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳 五子
-//   六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日;
-//   复日 正七月甲庚 二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己;
-//   土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰 十一申 十二子;
-//   天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3; 八专 甲寅 丁未 己未 庚申 癸丑;
-//   九空 the clash of the group's store (库): by g 戌 未 辰 丑 (寅申月 the 满日, 子午卯酉月
-//   the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日).
+//   天贼 the 收日 of 月厌 counted as the yin builder, backwards: 月厌 + 3 (正丑, 冬月卯); 往亡 正寅 二巳 三申
+//   四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳
+//   五子 六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日; 复日 正七月甲庚
+//   二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己; 土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰
+//   十一申 十二子; 天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3;
+//   八专 甲寅 丁未 己未 庚申 癸丑; 九空 the clash of the group's store (库): by g 戌 未 辰 丑 (寅申月 the
+//   满日, 子午卯酉月 the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日).
 
 #include "tools/almanac/spirits.h"
 
@@ -71,13 +67,14 @@ const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "�
 const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相", "时德", "王日",
-    "官日", "守日",   "相日", "民日",   "阳德", "阴德",   "天喜", "天医", "驿马", "天马", "生气", "母仓", "天仓",
-    "月空", "六合",   "三合", "五合",   "五富", "要安",   "玉宇", "金堂", "敬安", "普护", "福生", "圣心",
-    "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对",   "岁破", "月破",   "大耗", "小耗", "月建", "月煞", "劫煞", "灾煞",
-    "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离", "四绝", "四废", "四忌",
-    "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气",   "死神", "八专", "九空"};
+    "天德",   "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相",
+    "时德",   "王日",   "官日", "守日",   "相日", "民日",   "阳德", "阴德", "天喜", "天医", "驿马",
+    "天马",   "生气",   "母仓", "天仓",   "月空", "六合",   "三合", "五合", "五富", "要安", "玉宇",
+    "金堂",   "敬安",   "普护", "福生",   "圣心", "益后",   "续世", "解神", "除神", "不将", "鸣吠",
+    "鸣吠对", "岁破",   "月破", "大耗",   "小耗", "月建",   "月煞", "劫煞", "灾煞", "月害", "月刑",
+    "月厌",   "地火",   "天吏", "致死",   "大时", "厌对",   "四离", "四绝", "四废", "四忌", "四穷",
+    "四耗",   "四击",   "五虚", "五离",   "血支", "血忌",   "游祸", "天贼", "往亡", "归忌", "受死",
+    "河魁",   "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专", "九空"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.

@@ -12,9 +12,9 @@ namespace lumo::dbbuild {
 constexpr int kSchemaVersion = 3;
 
 struct BuildOptions {
-  std::string sourceFolder;   // resources/db
-  std::string outputFolder;   // where the .dll files go
-  std::string huangdaoTsv;    // computed almanac days; empty: the table stays empty
+  std::string sourceFolder;  // resources/db
+  std::string outputFolder;  // where the .dll files go
+  std::string huangdaoTsv;   // computed almanac days; empty: the table stays empty
 };
 
 // Throws std::runtime_error with the reason when a source is malformed.
