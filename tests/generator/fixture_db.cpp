@@ -3,7 +3,6 @@
 #include <sqlite3.h>
 #include <unistd.h>
 
-#include <atomic>
 #include <cstdlib>
 #include <stdexcept>
 
@@ -22,8 +21,6 @@ const char* const kSchema =
     "CREATE TABLE ziyi (zi TEXT PRIMARY KEY, yi TEXT NOT NULL, shuoming TEXT);"
     "CREATE TABLE zh (lx INTEGER, bh11 INTEGER, bh12 INTEGER, bh21 INTEGER, bh22 INTEGER,"
     " zf INTEGER, xb TEXT, jxjx INTEGER);";
-
-std::atomic<int> g_serial{0};
 
 }  // namespace
 
@@ -58,9 +55,11 @@ const char* const kMeaningRows =
     " ('钰', '珍宝', NULL), ('润', '滋润，温润', NULL);";
 
 FixtureDb::FixtureDb() {
-  m_dir = std::filesystem::temp_directory_path() /
-          ("lumo-generator-" + std::to_string(::getpid()) + "-" + std::to_string(g_serial++));
-  std::filesystem::create_directories(m_dir);
+  // A new folder every time: a folder left behind by a crashed run, under a process id
+  // that has come round again, must not hand this fixture its old tables.
+  std::string folder = (std::filesystem::temp_directory_path() / "lumo-generator-XXXXXX").string();
+  if (!::mkdtemp(folder.data())) throw std::runtime_error("cannot make the fixture folder");
+  m_dir = folder;
   exec(kSchema);
   exec(lumo::testing::schemaStampSql());
   exec(kWordRows);
