@@ -25,12 +25,6 @@ int number(const std::string& text) {
   return value;
 }
 
-Date readDate(const std::string& text) {
-  auto date = parseDate(text);
-  if (!date) throw db::ReportedFailure("“" + text + "”不是有效的日期。");
-  return *date;
-}
-
 std::string numberText(int value) {
   return std::to_string(value);
 }
@@ -58,8 +52,8 @@ void checkGregorianDate(int year, int month, int day) {
 }
 
 // The hour item is a branch, a blank and the clock hour, and the branch must be the
-// double hour of that clock hour (子 for 23 and 0, 丑 for 1 and 2, ...).
-void checkHourItem(const std::string& item) {
+// double hour of that clock hour (子 for 23 and 0, 丑 for 1 and 2, ...). Returns the hour.
+int checkedHour(const std::string& item) {
   std::string hourText = hourNumberText(item);
   int hour = -1;
   auto [end, ec] = std::from_chars(hourText.data(), hourText.data() + hourText.size(), hour);
@@ -70,15 +64,17 @@ void checkHourItem(const std::string& item) {
   std::string branch = kBranches[(hour + 1) / 2 % 12];
   if (db::trimmed(item.substr(0, item.find(' '))) != branch)
     throw db::Notice(numberText(hour) + "点属" + branch + "时，与所选时辰不符!");
+  return hour;
 }
 
-void checkMinute(const std::string& text) {
+int checkedMinute(const std::string& text) {
   std::string minuteText = db::trimmed(text);
   int minute = -1;
   auto [end, ec] = std::from_chars(minuteText.data(), minuteText.data() + minuteText.size(), minute);
   if (minuteText.empty() || ec != std::errc() || end != minuteText.data() + minuteText.size() || minute < 0 ||
       minute > 59)
     throw db::Notice("出生分钟只能是0到59!");
+  return minute;
 }
 
 }  // namespace
@@ -92,34 +88,43 @@ std::string hourNumberText(const std::string& hourItem) {
   return blank == std::string::npos ? std::string() : db::trimmed(hourItem.substr(blank + 1));
 }
 
-void captureSubject(const PanelInput& in, Subject& r, bool requireGivenName) {
+BirthMoment captureSubject(const PanelInput& in, Subject& r, bool requireGivenName) {
   r.surname = required(in.surname, "姓不能为空!");
   if (requireGivenName) r.given = required(in.given, "名不能为空!");
   r.yearText = required(in.year, "请选择出生年!");
   r.monthText = required(in.month, "请选择出生月!");
   r.dayText = required(in.day, "请选择出生日!");
   r.hourText = required(in.hour, "请选择出生小时!");
-  checkHourItem(r.hourText);
-  checkMinute(in.minute);
+  int hour = checkedHour(r.hourText);
+  int minute = checkedMinute(in.minute);
+  r.minuteText = db::trimmed(in.minute);
   r.gregorianDate = r.yearText + "-" + r.monthText + "-" + r.dayText;
   int year = number(r.yearText), month = number(r.monthText), day = number(r.dayText);
+  Date date{year, month, day};
+  TypedCalendar typedIn = TypedCalendar::Gregorian;
   if (in.calendarIndex == 1) {
     checkLunarDate(year, month, day);
-    LunarDate lunar{year, month, day, false};
-    r.gregorianDate = formatDate(dateOf(LunarToSolar(lunar)));
+    typedIn = TypedCalendar::Lunar;
+    date = dateOf(LunarToSolar(LunarDate{year, month, day, false}));
+    r.gregorianDate = formatDate(date);
     r.yearText = r.gregorianDate.substr(0, 4);
     r.monthText = r.gregorianDate.substr(5, 2);
     r.dayText = r.gregorianDate.substr(8, 2);
   } else {
     checkGregorianDate(year, month, day);
   }
-  Date date = readDate(r.gregorianDate);
-  LunarDate lunar = SolarToLunar(serialOf(date));
+  std::optional<BirthMoment> moment = BirthMoment::of(date, hour, minute, birthSexOf(db::trimmed(in.sex)), typedIn);
+  // The checks above admit exactly the moments the factory makes; a conversion that left
+  // the table would land here.
+  if (!moment) throw db::ReportedFailure("“" + r.gregorianDate + "”不是有效的日期。");
+  const LunarDate& lunar = moment->lunar();
   std::string yearName = LunarYearName(lunar.year - 1864);
   r.lunarText = yearName + LunarMonthName(lunar.month, lunar.leap) + LunarDayName(lunar.day);
   auto paren = yearName.find('(');
   r.zodiac = paren == std::string::npos ? std::string() : yearName.substr(paren + 1, 3);
   r.starSign = StarSign(serialOf(date));
+  r.moment = moment;
+  return *moment;
 }
 
 }  // namespace lumo

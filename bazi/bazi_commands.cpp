@@ -11,7 +11,8 @@ void registerBaziCommands(CommandRegistry& r) {
     if (!host.captureSubject(false)) return;
     db::Report report;
     db::CommandResult result = db::runCommand(report, [&](db::Report& lines) {
-      bazi::writeBaziReport(host.panelInput(), host.subject(), lines, host.chartOptions());
+      Subject& subject = host.subject();  // a capture that passed has left its moment
+      bazi::writeBaziReport(*subject.moment, subject, lines, host.chartOptions());
     });
     host.showReport(report, result);
   });

@@ -13,14 +13,14 @@
 
 namespace lumo::bazi {
 
-// Writes the report for a subject that captureSubject has just filled from `input`
-// (without the given-name check); the sex and minute are read from `input`.
-// Throws db::Notice, db::ReportedFailure (an hour that is not 0..23) or db::CommandStopped
-// (an unreadable bone-weight table; the lines written so far stay).
+// Writes the report for the moment and subject that captureSubject has just filled (without
+// the given-name check); the hour and minute are printed as the subject holds them typed.
+// Throws db::Notice or db::CommandStopped (an unreadable bone-weight table; the lines
+// written so far stay).
 // With any option (chart_options.h) the header gains the lines that say how the chart was
 // reckoned, the chart follows them, and the boundary notes follow the chart lines; the
 // date, lunar date and bone weight keep the clock time as entered.
-void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+void writeBaziReport(const BirthMoment& moment, Subject& subject, db::Report& report,
                      const ChartOptions& options = {});
 
 // Captures the subject from the panel without the given-name check, then writes the report.

@@ -1,6 +1,5 @@
 #include "bazi/chart_setup.h"
 
-#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -10,14 +9,6 @@
 
 namespace lumo::bazi {
 namespace {
-
-int minuteOf(const std::string& text) {
-  int minute = -1;
-  auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), minute);
-  if (text.empty() || ec != std::errc() || end != text.data() + text.size() || minute < 0 || minute > 59)
-    throw db::ReportedFailure("“" + text + "”不是有效的分钟。");
-  return minute;
-}
 
 std::string fixed(double value, const char* format) {
   char text[32];
@@ -47,11 +38,11 @@ std::string clockText(double serial) {
   return text;
 }
 
-ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteText,
-                        const ChartOptions& options) {
+ChartSetup chartSetupOf(const BirthMoment& birth, const ChartOptions& options) {
   ChartSetup s;
   s.rules = {options.preciseTerms, options.ziMidnight};
-  s.moment = chartMomentOf(date.year, date.month, date.day, hour, minuteOf(minuteText));
+  const Date& date = birth.date();
+  s.moment = chartMomentOf(date.year, date.month, date.day, birth.hour(), birth.minute());
   std::optional<Place> place;
   if (!options.place.empty() && !(place = findPlace(options.place)))
     throw db::Notice("找不到出生地“" + options.place + "”，请从列表中选择省份和城市。");

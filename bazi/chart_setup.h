@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "app/birth_moment.h"
 #include "bazi/bazi_chart.h"
 #include "bazi/chart_options.h"
 #include "calendar/date_serial.h"
@@ -18,9 +19,8 @@ struct ChartSetup {
 };
 
 // Throws db::Notice for a place that the list does not know and for the solar time
-// without a place, db::ReportedFailure for a minute text that is not 0..59.
-ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteText,
-                        const ChartOptions& options);
+// without a place.
+ChartSetup chartSetupOf(const BirthMoment& birth, const ChartOptions& options);
 
 // "yyyy年MM月dd日HH点mm分" of a serial, rounded to the minute.
 std::string clockText(double serial);

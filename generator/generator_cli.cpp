@@ -3,7 +3,6 @@
 #include <memory>
 
 #include "app/cli_support.h"
-#include "calendar/date_serial.h"
 #include "generator/classic_names.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
@@ -26,14 +25,10 @@ struct GenerateFlags {
 // by the same capture as the main window's (a bad date is its notice).
 bazi::BirthTime birthTimeOf(const GenerateFlags& f) {
   Subject subject;
-  captureSubject(cli::panelInputOf(f.surname.empty() ? "-" : f.surname, "", f.birth), subject, false);
-  auto date = parseDate(subject.gregorianDate);
-  if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
-  auto hour = parseWholeInt(hourNumberText(subject.hourText));
-  if (!hour || *hour < 0 || *hour > 23)
-    throw db::ReportedFailure("“" + subject.hourText + "”不是有效的小时。");
+  BirthMoment m =
+      captureSubject(cli::panelInputOf(f.surname.empty() ? "-" : f.surname, "", f.birth), subject, false);
   bazi::BirthTime t;
-  t.year = date->year, t.month = date->month, t.day = date->day, t.hour = *hour, t.sex = f.sex;
+  t.year = m.date().year, t.month = m.date().month, t.day = m.date().day, t.hour = m.hour(), t.sex = f.sex;
   return t;
 }
 

@@ -1,7 +1,6 @@
 // The main window's commands of automatic naming and the element lookup.
 #include "app/commands.h"
 #include "app/main_host.h"
-#include "calendar/date_serial.h"
 #include "data/query.h"
 #include "generator/qiming_window.h"
 #include "generator/wuxing_window.h"
@@ -9,25 +8,11 @@
 namespace lumo {
 namespace {
 
-QString padded(const std::string& number) {
-  return QString::fromStdString(number).rightJustified(2, '0');
-}
-
 // The subject of the last analysis that passed its checks, or nothing before any.
 std::optional<NamingStart> startOf(MainHost& host) {
   const Subject& s = host.subject();
-  auto date = parseDate(s.gregorianDate);
-  if (db::trimmed(s.surname).empty() || !date) return std::nullopt;
-  PanelInput panel = host.panelInput();
-  NamingStart start;
-  start.surname = QString::fromStdString(s.surname);
-  start.sex = QString::fromStdString(db::trimmed(panel.sex));
-  start.year = QString::number(date->year);
-  start.month = padded(std::to_string(date->month));
-  start.day = padded(std::to_string(date->day));
-  start.hour = QString::fromStdString(s.hourText);
-  start.minute = padded(db::trimmed(panel.minute));
-  return start;
+  if (db::trimmed(s.surname).empty() || !s.moment) return std::nullopt;
+  return NamingStart{QString::fromStdString(s.surname), *s.moment};
 }
 
 }  // namespace

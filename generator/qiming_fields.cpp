@@ -28,8 +28,7 @@ std::string text(const QLineEdit* edit) {
 }
 
 void openWithNameAnalysis(QWidget* parent, const NameAnalysisRequest& r) {
-  ShowNameAnalysis(r.surname, r.sex, r.year, r.given, r.calendarIndex, r.minute, r.hour, r.day, r.month,
-                   parent);
+  ShowNameAnalysis(r, parent);
 }
 
 TFrmQiming::AnalysisOpener& analysisOpener() {
@@ -213,14 +212,16 @@ generator::ElementNeed TFrmQiming::elementNeed() const {
 }
 
 void TFrmQiming::startWith(const NamingStart& start) {
+  auto twoDigits = [](int n) { return QString::number(n).rightJustified(2, '0'); };
+  const BirthMoment& b = start.birth;
   m_xing->setText(start.surname);
-  m_sex->setCurrentIndex(start.sex == QStringLiteral("女") ? 1 : 0);
+  m_sex->setCurrentIndex(b.sex() == BirthSex::Female ? 1 : 0);
   m_comDate->setCurrentIndex(0);
-  m_year->setCurrentText(start.year);
-  m_month->setCurrentText(start.month);
-  m_day->setCurrentText(start.day);
-  m_hour->setCurrentText(start.hour);
-  m_minute->setCurrentText(start.minute);
+  m_year->setCurrentText(QString::number(b.date().year));
+  m_month->setCurrentText(twoDigits(b.date().month));
+  m_day->setCurrentText(twoDigits(b.date().day));
+  m_hour->setCurrentText(QString::fromStdString(b.hourItem()));
+  m_minute->setCurrentText(twoDigits(b.minute()));
   m_birthKnown = true;
   publishSettings();
   fillStrokeSchemes();
@@ -228,15 +229,15 @@ void TFrmQiming::startWith(const NamingStart& start) {
 
 void TFrmQiming::openAnalysisOf(const QString& given) {
   NameAnalysisRequest r;
-  r.surname = m_xing->text().trimmed();
-  r.sex = m_sex->currentText().trimmed();
-  r.year = m_year->currentText();
-  r.month = m_month->currentText();
-  r.day = m_day->currentText();
-  r.hour = m_hour->currentText();
-  r.minute = m_minute->currentText();
+  r.surname = m_xing->text().trimmed().toStdString();
+  r.given = given.toStdString();
+  r.sex = m_sex->currentText().trimmed().toStdString();
   r.calendarIndex = m_comDate->currentIndex();
-  r.given = given;
+  r.year = m_year->currentText().toStdString();
+  r.month = m_month->currentText().toStdString();
+  r.day = m_day->currentText().toStdString();
+  r.hour = m_hour->currentText().toStdString();
+  r.minute = m_minute->currentText().toStdString();
   analysisOpener()(this, r);
 }
 

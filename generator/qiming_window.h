@@ -21,10 +21,12 @@
 #include <optional>
 #include <vector>
 
+#include "app/birth_moment.h"
 #include "data/query.h"
 #include "generator/naming_worker.h"
 #include "generator/recommended_name.h"
 #include "generator/stroke_schemes.h"
+#include "naming/name_analysis_window.h"
 
 class QCheckBox;
 class QComboBox;
@@ -38,17 +40,10 @@ class QPushButton;
 
 namespace lumo {
 
-// What a double-click on a high-score name passes to the name analysis.
-struct NameAnalysisRequest {
-  QString surname, sex, year, given;
-  int calendarIndex = 0;
-  QString minute, hour, day, month;
-};
-
 // The subject of the main window's last analysis, which a new naming window starts with.
 struct NamingStart {
-  QString surname, sex;
-  QString year, month, day, hour, minute;  // Gregorian date, hour item ("午 11"), minute
+  QString surname;
+  BirthMoment birth;
 };
 
 class TFrmQiming final : public QDialog {
@@ -69,7 +64,8 @@ class TFrmQiming final : public QDialog {
   void explainRecommended();       // the selected recommended name, under the list
   bool running() const;
 
-  // Tests: replaces the opening of the name analysis window.
+  // Tests: replaces the opening of the name analysis window, which a double-click on a
+  // high-score or recommended name asks for.
   using AnalysisOpener = std::function<void(QWidget* parent, const NameAnalysisRequest&)>;
   static void setAnalysisOpener(AnalysisOpener opener);
 

@@ -65,7 +65,7 @@ void TFrmNameMain::setSaveChooser(SaveChooser chooser) {
   g_saveChooser = std::move(chooser);
 }
 
-TFrmNameMain::TFrmNameMain(const NameAnalysisInput& in, QWidget* parent) : QDialog(parent) {
+TFrmNameMain::TFrmNameMain(const NameAnalysisRequest& in, QWidget* parent) : QDialog(parent) {
   setObjectName("TFrmNameMain");
   setWindowTitle(QStringLiteral("姓名分析"));
   auto* layout = new QVBoxLayout(this);
@@ -80,15 +80,16 @@ TFrmNameMain::TFrmNameMain(const NameAnalysisInput& in, QWidget* parent) : QDial
   layout->addWidget(m_pane, 1);
   layout->addWidget(buildButtons());
 
-  m_nameA->setText(in.surname);
-  m_nameB->setText(in.given);
-  m_sex->setCurrentIndex(in.sex == QStringLiteral("男") ? 0 : 1);
+  auto q = [](const std::string& text) { return QString::fromStdString(text); };
+  m_nameA->setText(q(in.surname));
+  m_nameB->setText(q(in.given));
+  m_sex->setCurrentIndex(in.sex == "男" ? 0 : 1);
   m_comDate->setCurrentIndex(in.calendarIndex == 1 ? 1 : 0);
-  m_year->setEditText(in.year);
-  m_month->setEditText(in.month);
-  m_day->setEditText(in.day);
-  m_hour->setEditText(in.hour);
-  m_minute->setEditText(in.minute);
+  m_year->setEditText(q(in.year));
+  m_month->setEditText(q(in.month));
+  m_day->setEditText(q(in.day));
+  m_hour->setEditText(q(in.hour));
+  m_minute->setEditText(q(in.minute));
 
   resize(720, 560);
   if (QScreen* screen = QGuiApplication::primaryScreen())
@@ -210,10 +211,8 @@ void TFrmNameMain::showEvent(QShowEvent* event) {
   m_nameA->setFocus();
 }
 
-void ShowNameAnalysis(const QString& surname, const QString& sex, const QString& year, const QString& given,
-                      int calendarIndex, const QString& minute, const QString& hour, const QString& day,
-                      const QString& month, QWidget* parent) {
-  TFrmNameMain window({surname, sex, year, given, calendarIndex, minute, hour, day, month}, parent);
+void ShowNameAnalysis(const NameAnalysisRequest& request, QWidget* parent) {
+  TFrmNameMain window(request, parent);
   window.exec();
 }
 

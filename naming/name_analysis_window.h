@@ -17,17 +17,14 @@ class QTextEdit;
 
 namespace lumo {
 
-// What the window is opened with; texts as the caller's fields hold them.
-struct NameAnalysisInput {
-  QString surname, sex, year, given;
-  int calendarIndex = 0;  // 0 公历, 1 农历
-  QString minute, hour, day, month;
-};
+// What the window is opened with: the name and the birth fields as the caller's fields hold
+// them, unchecked (the window checks them when it analyses).
+using NameAnalysisRequest = PanelInput;
 
 class TFrmNameMain final : public QDialog {
   Q_OBJECT
  public:
-  explicit TFrmNameMain(const NameAnalysisInput& input, QWidget* parent = nullptr);
+  explicit TFrmNameMain(const NameAnalysisRequest& request, QWidget* parent = nullptr);
 
   // "姓名分析": checks the fields, then writes the header and the report into the pane.
   void analyse();
@@ -64,10 +61,8 @@ class TFrmNameMain final : public QDialog {
   bool m_shownOnce = false;
 };
 
-// Opens the analysis window modally, filled with the given texts; the sex field shows 男
-// when `sex` is "男" and 女 otherwise. Returns when the window is closed.
-void ShowNameAnalysis(const QString& surname, const QString& sex, const QString& year, const QString& given,
-                      int calendarIndex, const QString& minute, const QString& hour, const QString& day,
-                      const QString& month, QWidget* parent = nullptr);
+// Opens the analysis window modally, filled with the request's texts; the sex field shows
+// 男 when the sex is "男" and 女 otherwise. Returns when the window is closed.
+void ShowNameAnalysis(const NameAnalysisRequest& request, QWidget* parent = nullptr);
 
 }  // namespace lumo

@@ -1,8 +1,6 @@
 // Birth header and report body of the name analysis.
 #include "naming/name_report.h"
 
-#include <optional>
-
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
 #include "data/query.h"
@@ -18,14 +16,12 @@ const char* const kWindowClosingLine =
 const char* const kMainClosingLine =
     "<-----------------------姓名详解到此结束，名字好坏还须结合八字命理----------------------------->";
 
-void BirthHeader(const Subject& s, const std::string& minuteText, db::Report& report) {
-  std::optional<Date> date = parseDate(s.gregorianDate);
-  if (!date) throw db::ReportedFailure("“" + s.gregorianDate + "”不是有效的日期。");
-  std::string formatted = formatDate(*date);
-  int age = today().year - date->year;
+void BirthHeader(const Subject& s, const BirthMoment& moment, db::Report& report) {
+  std::string formatted = formatDate(moment.date());
+  int age = today().year - moment.date().year;
   report.add(s.surname + s.given + ",您今年:" + std::to_string(age) + "岁");
   report.add("您出生公历: " + formatted.substr(0, 4) + "年" + formatted.substr(5, 2) + "月" +
-             formatted.substr(8, 2) + "日" + hourNumberText(s.hourText) + "点" + minuteText + "分");
+             formatted.substr(8, 2) + "日" + hourNumberText(s.hourText) + "点" + s.minuteText + "分");
   report.add("农历:" + s.lunarText);
   report.add("生肖:" + s.zodiac);
   report.add("星座:" + s.starSign);
@@ -105,8 +101,8 @@ void NameReport(const std::string& surname, const std::string& given, const std:
 
 void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
                  db::Report& report) {
-  captureSubject(input, record, true);
-  BirthHeader(record, db::trimmed(input.minute), report);
+  BirthMoment moment = captureSubject(input, record, true);
+  BirthHeader(record, moment, report);
   NameReport(record.surname, record.given, closingLine, report);
 }
 

@@ -17,9 +17,9 @@ extern const char* const kNameSeparator;
 extern const char* const kWindowClosingLine;
 extern const char* const kMainClosingLine;
 
-// The five header lines: age, Gregorian birth moment, lunar date, animal, star sign.
-// `minuteText` is the minute field's text as typed.
-void BirthHeader(const Subject& subject, const std::string& minuteText, db::Report& report);
+// The five header lines: age, Gregorian birth moment, lunar date, animal, star sign. The
+// hour and minute are printed as the subject holds them typed.
+void BirthHeader(const Subject& subject, const BirthMoment& moment, db::Report& report);
 
 // The report body for a surname and a given name: grids, 三才 and verdict up to
 // `closingLine`, then one line per character (reading, full form, strokes, element, gloss).

@@ -12,10 +12,9 @@ namespace {
 void analyseInMainWindow(MainHost& host) {
   if (!host.captureSubject(true)) return;
   const Subject& subject = host.subject();
-  std::string minute = db::trimmed(host.panelInput().minute);
   db::Report report;
   db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
-    naming::BirthHeader(subject, minute, r);
+    naming::BirthHeader(subject, *subject.moment, r);  // a capture that passed has left its moment
     naming::NameReport(subject.surname, subject.given, naming::kMainClosingLine, r);
   });
   host.showReport(report, result);

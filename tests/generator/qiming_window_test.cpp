@@ -337,7 +337,7 @@ TEST_F(QimingWindow, DoubleClickOpensTheAnalysis) {
   ASSERT_EQ(opened.size(), 1u);
   const auto& r = opened[0];
   EXPECT_EQ(r.surname, "王");
-  EXPECT_EQ(r.given, list->item(2)->text().mid(1, 2));
+  EXPECT_EQ(QString::fromStdString(r.given), list->item(2)->text().mid(1, 2));
   EXPECT_EQ(r.sex, "女");
   EXPECT_EQ(r.year, "1999");
   EXPECT_EQ(r.month, "01");
@@ -395,7 +395,7 @@ TEST_F(QimingWindow, RecommendedTabListsExplainsAndOpens) {
 
   m_window->openRecommendedAnalysis();
   ASSERT_EQ(opened.size(), 1u);
-  EXPECT_EQ("王" + opened[0].given, list->item(0)->text().section(' ', 0, 0));
+  EXPECT_EQ(QString::fromStdString("王" + opened[0].given), list->item(0)->text().section(' ', 0, 0));
 
   find<QPushButton>("Button1")->click();  // a new run clears the list until its own is ready
   EXPECT_EQ(list->count(), 0);
@@ -441,7 +441,7 @@ TEST_F(QimingWindow, RecommendedNamesFromAClassic) {
 
 TEST_F(QimingWindow, StartsWithTheSubjectAndItsElements) {
   m_db.copyRealFile("Tgcode.dll");
-  NamingStart start{"王", "女", "2024", "05", "01", "午 11", "30"};
+  NamingStart start{"王", *BirthMoment::of({2024, 5, 1}, 11, 30, BirthSex::Female)};
   m_window->startWith(start);
   EXPECT_EQ(find<QLineEdit>("Xing")->text(), "王");
   EXPECT_EQ(find<QComboBox>("CBsex")->currentText(), "女");

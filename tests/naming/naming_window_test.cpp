@@ -78,8 +78,11 @@ class NamingWindows : public ::testing::Test {
     setPdfPathChooser(nullptr);
     setToday(std::nullopt);
   }
-  NameAnalysisInput input(const QString& surname, const QString& given) {
-    return {surname, QStringLiteral("男"), "1980", given, 0, "0", QStringLiteral("子 0"), "1", "1"};
+  NameAnalysisRequest input(const QString& surname, const QString& given) {
+    NameAnalysisRequest r;  // the birth fields at their defaults: 男, 公历 1980-1-1 子 0, minute 0
+    r.surname = surname.toStdString();
+    r.given = given.toStdString();
+    return r;
   }
 
   test::FixtureFolder m_db;
@@ -87,8 +90,17 @@ class NamingWindows : public ::testing::Test {
 };
 
 TEST_F(NamingWindows, AnalysisWindowFieldsAsGiven) {
-  TFrmNameMain w({QStringLiteral("王"), QStringLiteral("女"), "1985", QStringLiteral("一"), 1, "05",
-                  QStringLiteral("丑 1"), "3", "2"});
+  NameAnalysisRequest r;
+  r.surname = "王";
+  r.given = "一";
+  r.sex = "女";
+  r.calendarIndex = 1;
+  r.year = "1985";
+  r.month = "2";
+  r.day = "3";
+  r.hour = "丑 1";
+  r.minute = "05";
+  TFrmNameMain w(r);
   EXPECT_EQ(w.windowTitle(), QStringLiteral("姓名分析"));
   EXPECT_EQ(child<QLineEdit>(&w, "NameA")->text(), QStringLiteral("王"));
   EXPECT_EQ(child<QLineEdit>(&w, "NameB")->text(), QStringLiteral("一"));
@@ -112,7 +124,9 @@ TEST_F(NamingWindows, AnalysisWindowFieldsAsGiven) {
   for (auto* label : w.findChildren<QLabel*>())
     hint = hint || label->text() == QStringLiteral("请填写姓名和生日信息，最后点姓名分析测算！");
   EXPECT_TRUE(hint);
-  TFrmNameMain other({"a", "x", "1980", "b", 0, "0", QStringLiteral("子 0"), "1", "1"});
+  NameAnalysisRequest otherSex = input("a", "b");
+  otherSex.sex = "x";
+  TFrmNameMain other(otherSex);
   EXPECT_EQ(child<QComboBox>(&other, "Sex")->currentText(), QStringLiteral("女"));  // anything but 男
 }
 
