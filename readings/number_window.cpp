@@ -1,55 +1,22 @@
 #include "readings/number_window.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QVBoxLayout>
-
-#include "app/notice_box.h"
-#include "data/read_failure.h"
-#include "readings/digit_filter.h"
 #include "readings/result_group.h"
 
 namespace lumo::readings {
+namespace {
 
-NumberWindow::NumberWindow(NumberForm form, QWidget* parent) : QDialog(parent), m_form(form) {
+ReadingWindowLook lookOf(NumberForm form) {
   const NumberFormTexts& texts = numberFormTexts(form);
-  setObjectName(form == NumberForm::QQ ? "TFrmQQhm" : "TFrm_onther");
-  setWindowTitle(qs(texts.windowCaption));
-  m_field = new QLineEdit(this);
-  m_field->setObjectName("edtmun");
-  m_field->setMaxLength(kNumberFieldLength);
-  new DigitKeyFilter(m_field, [this] { runReading(); });
-  auto* calc = new QPushButton(QStringLiteral("测算"), this);
-  calc->setObjectName("btnCalc");
-  auto* close = new QPushButton(QStringLiteral("关闭"), this);
-  close->setObjectName("btnClose");
-  for (auto* button : {calc, close}) button->setAutoDefault(false);
-  connect(calc, &QPushButton::clicked, this, &NumberWindow::runReading);
-  connect(close, &QPushButton::clicked, this, &QDialog::close);
-
-  auto* input = new QHBoxLayout;
-  input->addWidget(new QLabel(qs(texts.fieldLabel), this));
-  input->addWidget(m_field, 1);
-  input->addWidget(calc);
-  input->addWidget(close);
-  m_results = new ResultGroup({{qs(texts.numberCaption), "lblNumber"},
-                               {qs(kStateCaption), "lblState"},
-                               {qs(kLuckCaption), "lblLuck"},
-                               {qs(kDetailCaption), "lblDetail"}},
-                              this);
-  auto* layout = new QVBoxLayout(this);
-  layout->addLayout(input);
-  layout->addWidget(m_results, 1);
+  return {form == NumberForm::QQ ? "TFrmQQhm" : "TFrm_onther", qs(texts.windowCaption), qs(texts.fieldLabel),
+          qs(texts.numberCaption), kNumberFieldLength};
 }
 
-void NumberWindow::runReading() {
-  try {
-    m_results->showLines(readNumberForm(m_form, m_field->text().toStdString()));
-  } catch (const db::Notice& notice) {
-    showNotice(this, QString::fromStdString(notice.what()));
-  }
+}  // namespace
+
+NumberWindow::NumberWindow(NumberForm form, QWidget* parent) : ReadingWindow(lookOf(form), parent), m_form(form) {}
+
+std::vector<ResultLine> NumberWindow::read(std::string_view fieldText) const {
+  return readNumberForm(m_form, fieldText);
 }
 
 }  // namespace lumo::readings

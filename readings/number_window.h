@@ -1,31 +1,21 @@
 #pragma once
-// TFrmQQhm ("QQ号码测试") and TFrm_onther ("任意号码分析"): one number field, "测算"
-// and "关闭", and the four result labels. Both behave alike; a refused number shows its
-// message and leaves the labels as they were.
-
-#include <QDialog>
+// TFrmQQhm ("QQ号码测试") and TFrm_onther ("任意号码分析"): the reading window of one
+// number form, with no notes.
 
 #include "readings/number_reading.h"
-
-class QLineEdit;
+#include "readings/reading_window.h"
 
 namespace lumo::readings {
 
-class ResultGroup;
-
-class NumberWindow : public QDialog {
+class NumberWindow : public ReadingWindow {
   Q_OBJECT
  public:
   NumberWindow(NumberForm form, QWidget* parent);
-  QLineEdit* field() const { return m_field; }
-  ResultGroup* results() const { return m_results; }
-  // "测算"
-  void runReading();
 
  private:
+  std::vector<ResultLine> read(std::string_view fieldText) const override;
+
   NumberForm m_form;
-  QLineEdit* m_field = nullptr;
-  ResultGroup* m_results = nullptr;
 };
 
 class TFrmQQhm final : public NumberWindow {

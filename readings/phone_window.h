@@ -1,30 +1,23 @@
 #pragma once
-// TFrm_SJcs ("手机号码测算"): the number field edtmun (11 digits at most), "测算" or Enter
-// runs the reading, the four result labels and the fixed note. Shown with a number
-// already in the field, the window reads it at once.
+// TFrm_SJcs ("手机号码测算"): the reading window of mobile numbers (11 digits at most),
+// with a note on the length above the results and a fixed note below them. Shown with a
+// number already in the field, the window reads it at once.
 
-#include <QDialog>
-
-class QLineEdit;
+#include "readings/reading_window.h"
 
 namespace lumo::readings {
 
-class ResultGroup;
-
-class TFrm_SJcs final : public QDialog {
+class TFrm_SJcs final : public ReadingWindow {
   Q_OBJECT
  public:
   explicit TFrm_SJcs(QWidget* parent = nullptr);
-  QLineEdit* field() const { return m_field; }
-  ResultGroup* results() const { return m_results; }
-  void runReading();
 
  protected:
   void showEvent(QShowEvent* event) override;
 
  private:
-  QLineEdit* m_field = nullptr;
-  ResultGroup* m_results = nullptr;
+  std::vector<ResultLine> read(std::string_view fieldText) const override;
+
   bool m_shownOnce = false;
 };
 
