@@ -14,7 +14,8 @@ BirthSex birthSexOf(const std::string& text) {
   return text == "男" ? BirthSex::Male : BirthSex::Female;
 }
 
-std::optional<BirthMoment> BirthMoment::of(Date date, int hour, int minute, BirthSex sex, TypedCalendar typedIn) {
+std::optional<BirthMoment> BirthMoment::of(Date date, int hour, int minute, BirthSex sex,
+                                           TypedCalendar typedIn) {
   if (!withinLunarTable(date) || hour < 0 || hour > 23 || minute < 0 || minute > 59) return std::nullopt;
   BirthMoment m;
   m.m_date = date;

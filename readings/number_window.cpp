@@ -13,7 +13,8 @@ ReadingWindowLook lookOf(NumberForm form) {
 
 }  // namespace
 
-NumberWindow::NumberWindow(NumberForm form, QWidget* parent) : ReadingWindow(lookOf(form), parent), m_form(form) {}
+NumberWindow::NumberWindow(NumberForm form, QWidget* parent)
+    : ReadingWindow(lookOf(form), parent), m_form(form) {}
 
 std::vector<ResultLine> NumberWindow::read(std::string_view fieldText) const {
   return readNumberForm(m_form, fieldText);

@@ -19,8 +19,8 @@ QLabel* wrapped(const QString& text, QWidget* parent) {
 }  // namespace
 
 TFrm_SJcs::TFrm_SJcs(QWidget* parent)
-    : ReadingWindow({"TFrm_SJcs", qs(kPhoneWindowCaption), QStringLiteral("输入号码："), qs(kPhoneNumberCaption),
-                     kPhoneFieldLength},
+    : ReadingWindow({"TFrm_SJcs", qs(kPhoneWindowCaption), QStringLiteral("输入号码："),
+                     qs(kPhoneNumberCaption), kPhoneFieldLength},
                     parent) {
   columns()->insertWidget(1, wrapped(QStringLiteral("请注意：手机号码是11位，请正确输入。"), this));
   columns()->addWidget(

@@ -8,7 +8,8 @@
 namespace lumo {
 namespace {
 
-PanelInput birth(int calendar, const char* year, const char* month, const char* day, const char* hour = "子 0") {
+PanelInput birth(int calendar, const char* year, const char* month, const char* day,
+                 const char* hour = "子 0") {
   PanelInput in;
   in.surname = "王";
   in.calendarIndex = calendar;
