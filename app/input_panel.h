@@ -2,33 +2,16 @@
 // The input panel of the main window: surname, given name, sex, calendar kind and the
 // birth moment, one row of fields with their caption labels.
 
-#include <QWidget>
-
-#include "app/subject.h"
-
-class QComboBox;
-class QLineEdit;
+#include "app/birth_input_window.h"
 
 namespace lumo {
 
-class InputPanel final : public QWidget {
+class InputPanel final : public BirthInputRow {
   Q_OBJECT
  public:
   explicit InputPanel(QWidget* parent = nullptr);
-  PanelInput input() const;
   void clearNames();
   void focusSurname();
-
- private:
-  QLineEdit* m_nameA;
-  QLineEdit* m_nameB;
-  QComboBox* m_sex;
-  QComboBox* m_comDate;
-  QComboBox* m_year;
-  QComboBox* m_month;
-  QComboBox* m_day;
-  QComboBox* m_hour;
-  QComboBox* m_minute;
 };
 
 // The name fields' key filter: characters below code 127 other than Backspace and Enter

@@ -11,6 +11,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
+#include "app/birth_input_window.h"
 #include "app/notice_box.h"
 #include "app/subject.h"
 #include "data/read_failure.h"
@@ -228,16 +229,10 @@ void TFrmQiming::startWith(const NamingStart& start) {
 }
 
 void TFrmQiming::openAnalysisOf(const QString& given) {
-  NameAnalysisRequest r;
+  NameAnalysisRequest r = m_birth->input();
   r.surname = m_xing->text().trimmed().toStdString();
-  r.given = given.toStdString();
   r.sex = m_sex->currentText().trimmed().toStdString();
-  r.calendarIndex = m_comDate->currentIndex();
-  r.year = m_year->currentText().toStdString();
-  r.month = m_month->currentText().toStdString();
-  r.day = m_day->currentText().toStdString();
-  r.hour = m_hour->currentText().toStdString();
-  r.minute = m_minute->currentText().toStdString();
+  r.given = given.toStdString();
   analysisOpener()(this, r);
 }
 

@@ -12,6 +12,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/birth_input_window.h"
 #include "app/form_items.h"
 #include "app/subject.h"
 #include "generator/classic_names.h"
@@ -79,30 +80,31 @@ TFrmQiming::TFrmQiming(QWidget* parent)
 }
 
 QWidget* TFrmQiming::buildBirthRow() {
-  auto* band = new QWidget(this);
-  auto* layout = row(band);
-  addLabel(layout, QStringLiteral("姓氏"), band);
-  layout->addWidget(m_xing = lineEdit("Xing", {}, 60, band));
-  addLabel(layout, QStringLiteral("性别"), band);
-  layout->addWidget(
-      m_sex = comboBox("CBsex", {QStringLiteral("男"), QStringLiteral("女")}, QStringLiteral("男"), band));
-  addLabel(layout, QStringLiteral("生日"), band);
-  layout->addWidget(m_comDate =
-                        comboBox("ComDate", {QStringLiteral("公历"), QStringLiteral("农历")}, {}, band));
-  layout->addWidget(m_year = comboBox("SYear", numberItems(1900, 2040, 4), "2010", band));
-  addLabel(layout, QStringLiteral("年"), band);
-  layout->addWidget(m_month = comboBox("SMonth", numberItems(1, 12, 2), "01", band));
-  addLabel(layout, QStringLiteral("月"), band);
-  layout->addWidget(m_day = comboBox("Sday", numberItems(1, 31, 2), "01", band));
-  addLabel(layout, QStringLiteral("日"), band);
-  QStringList hours;
-  for (const char* item : kHourItems) hours << QString::fromUtf8(item);
-  layout->addWidget(m_hour = comboBox("Shour", hours, QStringLiteral("子 0"), band));
-  addLabel(layout, QStringLiteral("时"), band);
-  layout->addWidget(m_minute = comboBox("CBFen", numberItems(0, 59, 2), "01", band));
-  addLabel(layout, QStringLiteral("分"), band);
-  layout->addStretch();
-  return band;
+  BirthInputLook look;
+  look.surnameCaption = QStringLiteral("姓氏");
+  look.surnameName = "Xing";
+  look.givenName = nullptr;
+  look.sexCaption = QStringLiteral("性别");
+  look.sexName = "CBsex";
+  look.calendarCaption = QStringLiteral("生日");
+  look.lastYear = 2040;
+  look.yearDigits = 4;
+  look.monthDigits = look.minuteDigits = 2;
+  look.minuteName = "CBFen";
+  look.editableNumbers = false;
+  look.defaults.year = "2010";
+  look.defaults.month = look.defaults.day = look.defaults.minute = "01";
+  look.nameEdit = [](QWidget* parent) { return lineEdit("Xing", {}, 60, parent); };
+  m_birth = new BirthInputRow(look, this);
+  m_xing = m_birth->surname();
+  m_sex = m_birth->sex();
+  m_comDate = m_birth->calendar();
+  m_year = m_birth->year();
+  m_month = m_birth->month();
+  m_day = m_birth->day();
+  m_hour = m_birth->hour();
+  m_minute = m_birth->minute();
+  return m_birth;
 }
 
 QWidget* TFrmQiming::buildOptionRow() {

@@ -40,6 +40,8 @@ class QPushButton;
 
 namespace lumo {
 
+class BirthInputRow;
+
 // The subject of the main window's last analysis, which a new naming window starts with.
 struct NamingStart {
   QString surname;
@@ -103,6 +105,7 @@ class TFrmQiming final : public QDialog {
   bool checkSurname();
   void reportEnd(generator::RunEnd end);
 
+  BirthInputRow* m_birth = nullptr;  // the fields below up to m_minute are its own
   QLineEdit* m_xing = nullptr;
   QComboBox* m_sex = nullptr;
   QComboBox* m_comDate = nullptr;

@@ -1,8 +1,6 @@
 // The name analysis window: fields, immediate analysis, print, save, PDF export and exit.
 #include "naming/name_analysis_window.h"
 
-#include <QComboBox>
-#include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -13,7 +11,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "app/form_items.h"
+#include "app/birth_input_window.h"
 #include "app/notice_box.h"
 #include "app/report_output_window.h"
 #include "data/gbk.h"
@@ -34,17 +32,30 @@ class GbkLengthValidator final : public QValidator {
   }
 };
 
-QComboBox* comboBox(QWidget* parent, const char* name, const QStringList& items, const QString& text,
-                    bool editable = true) {
-  auto* box = new QComboBox(parent);
-  box->setObjectName(name);
-  box->setEditable(editable);
-  box->addItems(items);
-  if (editable)
-    box->setEditText(text);
-  else
-    box->setCurrentText(text);
-  return box;
+QLineEdit* nameEdit(QWidget* parent) {
+  auto* edit = new QLineEdit(parent);
+  edit->setValidator(new GbkLengthValidator(edit));
+  edit->setFixedWidth(56);
+  return edit;
+}
+
+BirthInputLook analysisLook(const NameAnalysisRequest& request) {
+  BirthInputLook look;
+  look.surnameCaption = QStringLiteral("姓");
+  look.surnameName = "NameA";
+  look.givenCaption = QStringLiteral("名");
+  look.givenName = "NameB";
+  look.sexCaption = QStringLiteral("性别");
+  look.sexName = "Sex";
+  look.lastYear = 2040;
+  look.yearDigits = look.monthDigits = 0;
+  look.minuteDigits = 2;
+  look.minuteName = "RzComboBox8";
+  look.editableNumbers = true;
+  look.defaults = request;
+  look.defaults.sex = request.sex == "男" ? "男" : "女";
+  look.nameEdit = nameEdit;
+  return look;
 }
 
 SaveChoice chooseSavePath(QWidget* parent, const QString& proposed) {
@@ -54,9 +65,6 @@ SaveChoice chooseSavePath(QWidget* parent, const QString& proposed) {
 
 std::string text(const QLineEdit* edit) {
   return edit->text().toStdString();
-}
-std::string text(const QComboBox* box) {
-  return box->currentText().toStdString();
 }
 
 }  // namespace
@@ -69,7 +77,8 @@ TFrmNameMain::TFrmNameMain(const NameAnalysisRequest& in, QWidget* parent) : QDi
   setObjectName("TFrmNameMain");
   setWindowTitle(QStringLiteral("姓名分析"));
   auto* layout = new QVBoxLayout(this);
-  layout->addWidget(buildFields());
+  m_fields = new BirthInputRow(analysisLook(in), this);
+  layout->addWidget(m_fields);
   layout->addWidget(new QLabel(QStringLiteral("请填写姓名和生日信息，最后点姓名分析测算！"), this));
   m_pane = new QTextEdit(this);
   m_pane->setObjectName("RzMemo1");
@@ -80,55 +89,14 @@ TFrmNameMain::TFrmNameMain(const NameAnalysisRequest& in, QWidget* parent) : QDi
   layout->addWidget(m_pane, 1);
   layout->addWidget(buildButtons());
 
-  auto q = [](const std::string& text) { return QString::fromStdString(text); };
-  m_nameA->setText(q(in.surname));
-  m_nameB->setText(q(in.given));
-  m_sex->setCurrentIndex(in.sex == "男" ? 0 : 1);
-  m_comDate->setCurrentIndex(in.calendarIndex == 1 ? 1 : 0);
-  m_year->setEditText(q(in.year));
-  m_month->setEditText(q(in.month));
-  m_day->setEditText(q(in.day));
-  m_hour->setEditText(q(in.hour));
-  m_minute->setEditText(q(in.minute));
+  m_nameA = m_fields->surname();
+  m_nameB = m_fields->given();
+  m_nameA->setText(QString::fromStdString(in.surname));
+  m_nameB->setText(QString::fromStdString(in.given));
 
   resize(720, 560);
   if (QScreen* screen = QGuiApplication::primaryScreen())
     move(screen->availableGeometry().center() - rect().center());
-}
-
-QWidget* TFrmNameMain::buildFields() {
-  auto* box = new QWidget(this);
-  auto* row = new QHBoxLayout(box);
-  row->setContentsMargins(0, 0, 0, 0);
-  auto label = [&](const char* caption) { row->addWidget(new QLabel(QString::fromUtf8(caption), box)); };
-  auto nameEdit = [&](const char* name) {
-    auto* edit = new QLineEdit(box);
-    edit->setObjectName(name);
-    edit->setValidator(new GbkLengthValidator(edit));
-    edit->setFixedWidth(56);
-    return edit;
-  };
-  QStringList hours;
-  for (const char* item : kHourItems) hours << QString::fromUtf8(item);
-  label("姓");
-  row->addWidget(m_nameA = nameEdit("NameA"));
-  label("名");
-  row->addWidget(m_nameB = nameEdit("NameB"));
-  label("性别");
-  row->addWidget(m_sex = comboBox(box, "Sex", {"男", "女"}, "男", false));
-  row->addWidget(m_comDate = comboBox(box, "ComDate", {"公历", "农历"}, "公历", false));
-  row->addWidget(m_year = comboBox(box, "SYear", numberItems(1900, 2040, 0), "1980"));
-  label("年");
-  row->addWidget(m_month = comboBox(box, "SMonth", numberItems(1, 12, 0), "1"));
-  label("月");
-  row->addWidget(m_day = comboBox(box, "Sday", numberItems(1, 31, 0), "1"));
-  label("日");
-  row->addWidget(m_hour = comboBox(box, "Shour", hours, "子 0"));
-  label("时");
-  row->addWidget(m_minute = comboBox(box, "RzComboBox8", numberItems(0, 59, 2), "0"));
-  label("分");
-  row->addStretch();
-  return box;
 }
 
 QWidget* TFrmNameMain::buildButtons() {
@@ -152,24 +120,10 @@ QWidget* TFrmNameMain::buildButtons() {
   return box;
 }
 
-PanelInput TFrmNameMain::fieldInput() const {
-  PanelInput in;
-  in.surname = text(m_nameA);
-  in.given = text(m_nameB);
-  in.sex = text(m_sex);
-  in.calendarIndex = m_comDate->currentIndex();
-  in.year = text(m_year);
-  in.month = text(m_month);
-  in.day = text(m_day);
-  in.hour = text(m_hour);
-  in.minute = text(m_minute);
-  return in;
-}
-
 void TFrmNameMain::analyse() {
   db::Report report;
   db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
-    naming::AnalyseName(fieldInput(), m_record, naming::kWindowClosingLine, r);
+    naming::AnalyseName(m_fields->input(), m_record, naming::kWindowClosingLine, r);
   });
   if (result.outcome == db::Outcome::Notice) return showNotice(this, QString::fromStdString(result.message));
   // A date that cannot be read fails before the header: the pane keeps what it showed.

@@ -11,11 +11,12 @@
 
 #include "app/subject.h"
 
-class QComboBox;
 class QLineEdit;
 class QTextEdit;
 
 namespace lumo {
+
+class BirthInputRow;
 
 // What the window is opened with: the name and the birth fields as the caller's fields hold
 // them, unchecked (the window checks them when it analyses).
@@ -43,19 +44,11 @@ class TFrmNameMain final : public QDialog {
   void showEvent(QShowEvent* event) override;
 
  private:
-  QWidget* buildFields();
   QWidget* buildButtons();
-  PanelInput fieldInput() const;
 
+  BirthInputRow* m_fields = nullptr;
   QLineEdit* m_nameA = nullptr;
   QLineEdit* m_nameB = nullptr;
-  QComboBox* m_sex = nullptr;
-  QComboBox* m_comDate = nullptr;
-  QComboBox* m_year = nullptr;
-  QComboBox* m_month = nullptr;
-  QComboBox* m_day = nullptr;
-  QComboBox* m_hour = nullptr;
-  QComboBox* m_minute = nullptr;
   QTextEdit* m_pane = nullptr;
   Subject m_record;
   bool m_shownOnce = false;
