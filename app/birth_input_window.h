@@ -19,19 +19,19 @@ class QLineEdit;
 namespace lumo {
 
 struct BirthInputLook {
-  QString surnameCaption;   // 姓, 姓氏
-  const char* surnameName;  // object name of the surname field
-  QString givenCaption;     // 名; with givenName
-  const char* givenName;    // nullptr: the window has no given-name field
-  QString sexCaption;       // 性别 (the main window spells it 姓别)
-  const char* sexName;
-  QString calendarCaption;      // before the calendar box; empty: none
-  int lastYear;                 // the year items run from 1900 to lastYear
-  int yearDigits, monthDigits;  // zero padding of the year items and of the month and day items
-  int minuteDigits;
-  const char* minuteName;
-  bool editableNumbers;  // year to minute can be typed into, not only chosen
-  PanelInput defaults;   // sex, calendar and year to minute as first shown
+  QString surnameCaption;             // 姓, 姓氏
+  const char* surnameName = nullptr;  // object name of the surname field
+  QString givenCaption;               // 名; with givenName
+  const char* givenName = nullptr;    // nullptr: the window has no given-name field
+  QString sexCaption;                 // 性别 (the main window spells it 姓别)
+  const char* sexName = nullptr;
+  QString calendarCaption;              // before the calendar box; empty: none
+  int lastYear = 2040;                  // the year items run from 1900 to lastYear
+  int yearDigits = 0, monthDigits = 0;  // zero padding of the year items and of the month and day items
+  int minuteDigits = 0;
+  const char* minuteName = nullptr;
+  bool editableNumbers = false;  // year to minute can be typed into, not only chosen
+  PanelInput defaults;           // sex, calendar and year to minute as first shown
   // Makes one name field: each window limits what may be typed its own way.
   std::function<QLineEdit*(QWidget* parent)> nameEdit;
 };

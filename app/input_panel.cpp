@@ -36,7 +36,6 @@ BirthInputLook mainWindowLook() {
   look.sexCaption = QStringLiteral("姓别");
   look.sexName = "Sex";
   look.lastYear = 2019;
-  look.yearDigits = look.monthDigits = look.minuteDigits = 0;
   look.minuteName = "CBFen";
   look.editableNumbers = true;
   look.nameEdit = nameEdit;

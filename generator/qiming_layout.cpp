@@ -83,11 +83,9 @@ QWidget* TFrmQiming::buildBirthRow() {
   BirthInputLook look;
   look.surnameCaption = QStringLiteral("姓氏");
   look.surnameName = "Xing";
-  look.givenName = nullptr;
   look.sexCaption = QStringLiteral("性别");
   look.sexName = "CBsex";
   look.calendarCaption = QStringLiteral("生日");
-  look.lastYear = 2040;
   look.yearDigits = 4;
   look.monthDigits = look.minuteDigits = 2;
   look.minuteName = "CBFen";

@@ -47,8 +47,6 @@ BirthInputLook analysisLook(const NameAnalysisRequest& request) {
   look.givenName = "NameB";
   look.sexCaption = QStringLiteral("性别");
   look.sexName = "Sex";
-  look.lastYear = 2040;
-  look.yearDigits = look.monthDigits = 0;
   look.minuteDigits = 2;
   look.minuteName = "RzComboBox8";
   look.editableNumbers = true;
