@@ -27,6 +27,12 @@ std::optional<BirthMoment> BirthMoment::of(Date date, int hour, int minute, Birt
   return m;
 }
 
+std::optional<BirthMoment> BirthMoment::ofLunar(LunarDate lunar, int hour, int minute, BirthSex sex) {
+  lunar.leap = false;
+  if (!IsValidLunarDate(lunar)) return std::nullopt;
+  return of(dateOf(LunarToSolar(lunar)), hour, minute, sex, TypedCalendar::Lunar);
+}
+
 std::string BirthMoment::sexText() const {
   return m_sex == BirthSex::Male ? "男" : "女";
 }

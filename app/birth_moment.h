@@ -23,6 +23,9 @@ class BirthMoment {
   // 0..59; nothing when any of them is outside.
   static std::optional<BirthMoment> of(Date date, int hour, int minute, BirthSex sex,
                                        TypedCalendar typedIn = TypedCalendar::Gregorian);
+  // The moment of a date of an ordinary (not leap) lunar month; nothing for a lunar date
+  // that does not exist or whose Gregorian date the table does not cover.
+  static std::optional<BirthMoment> ofLunar(LunarDate lunar, int hour, int minute, BirthSex sex);
 
   const Date& date() const { return m_date; }
   const LunarDate& lunar() const { return m_lunar; }

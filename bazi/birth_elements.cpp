@@ -4,22 +4,13 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/natal_lines.h"
-#include "calendar/date_cn.h"
-#include "calendar/date_serial.h"
 
 namespace lumo::bazi {
 
-std::optional<ElementTally> birthElementTally(const BirthTime& birth) {
-  Date date{birth.year, birth.month, birth.day};
-  if (birth.lunar) {
-    LunarDate lunar{birth.year, birth.month, birth.day, false};
-    if (!IsValidLunarDate(lunar)) return std::nullopt;
-    date = dateOf(LunarToSolar(lunar));
-  }
-  if (!isValidDate(date.year, date.month, date.day) || SolarToLunar(serialOf(date)).year == 0)
-    return std::nullopt;
-  if (birth.hour < 0 || birth.hour > 23) return std::nullopt;
-  auto chart = computeBaziChart(date.year, date.month, date.day, birth.sex, birth.hour);
+std::optional<ElementTally> birthElementTally(const BirthMoment& birth) {
+  const Date& date = birth.date();
+  if (birth.lunar().year == 0) return std::nullopt;
+  auto chart = computeBaziChart(date.year, date.month, date.day, birth.sexText(), birth.hour());
   if (!chart) return std::nullopt;
   return tallyElements(elementText(*chart));
 }

@@ -8,19 +8,13 @@
 #include <optional>
 #include <string>
 
+#include "app/birth_moment.h"
 #include "bazi/five_elements.h"
 
 namespace lumo::bazi {
 
-struct BirthTime {
-  int year = 0, month = 0, day = 0;
-  bool lunar = false;  // year, month and day of a non-leap lunar month
-  int hour = 0;        // clock hour 0..23
-  std::string sex = "男";
-};
-
-// Nothing for a date that does not exist or lies outside the lunar calendar.
-std::optional<ElementTally> birthElementTally(const BirthTime& birth);
+// Nothing when the calendar cannot chart the moment.
+std::optional<ElementTally> birthElementTally(const BirthMoment& birth);
 
 // The elements of the highest count, in tally order ("金水" when both count 3).
 std::string strongestElements(const ElementTally& tally);

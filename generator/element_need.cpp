@@ -2,7 +2,7 @@
 
 namespace lumo::generator {
 
-ElementNeed elementNeedOf(const std::optional<bazi::BirthTime>& birth) {
+ElementNeed elementNeedOf(const std::optional<BirthMoment>& birth) {
   if (!birth) return {};
   auto tally = bazi::birthElementTally(*birth);
   if (!tally) return {};

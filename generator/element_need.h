@@ -9,6 +9,6 @@
 namespace lumo::generator {
 
 // Empty (unknown) without a birth moment or for a date the calendar cannot chart.
-ElementNeed elementNeedOf(const std::optional<bazi::BirthTime>& birth);
+ElementNeed elementNeedOf(const std::optional<BirthMoment>& birth);
 
 }  // namespace lumo::generator

@@ -20,9 +20,9 @@ struct GenerateRequest {
   SchemeListOptions list;                 // surname, sex, form, fixed character, minimum score
   std::string scheme = kAutomaticScheme;  // the chosen CBCode text
   HighScoreRule high;
-  std::size_t recommend = 0;             // rows of recommended names, 0 for none
-  std::optional<bazi::BirthTime> birth;  // the child's birth moment, for the element fit
-  Classic source = Classic::Any;         // the work the recommended names come from
+  std::size_t recommend = 0;         // rows of recommended names, 0 for none
+  std::optional<BirthMoment> birth;  // the child's birth moment, for the element fit
+  Classic source = Classic::Any;     // the work the recommended names come from
 };
 
 // The lines of one naming run (no window), after the scheme list of the surname.

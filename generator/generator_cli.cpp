@@ -23,13 +23,11 @@ struct GenerateFlags {
 
 // The birth moment as the BaZi report reads it: checked and, for a lunar date, converted
 // by the same capture as the main window's (a bad date is its notice).
-bazi::BirthTime birthTimeOf(const GenerateFlags& f) {
+BirthMoment birthMomentOf(const GenerateFlags& f) {
+  PanelInput in = cli::panelInputOf(f.surname.empty() ? "-" : f.surname, "", f.birth);
+  in.sex = f.sex;
   Subject subject;
-  BirthMoment m =
-      captureSubject(cli::panelInputOf(f.surname.empty() ? "-" : f.surname, "", f.birth), subject, false);
-  bazi::BirthTime t;
-  t.year = m.date().year, t.month = m.date().month, t.day = m.date().day, t.hour = m.hour(), t.sex = f.sex;
-  return t;
+  return captureSubject(in, subject, false);
 }
 
 std::string validateFixed(const std::string& text) {
@@ -67,7 +65,7 @@ GenerateRequest requestOf(const GenerateFlags& f) {
   r.high.threshold = thresholdOf(checkedThreshold(f.high));
   r.recommend = f.recommend;
   r.source = classicOf(f.source).value_or(Classic::Any);
-  if (f.birthGiven) r.birth = birthTimeOf(f);
+  if (f.birthGiven) r.birth = birthMomentOf(f);
   return r;
 }
 

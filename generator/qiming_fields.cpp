@@ -202,14 +202,13 @@ void TFrmQiming::explainRecommended() {
 // The element need of the birth fields; unknown while they still hold the defaults.
 generator::ElementNeed TFrmQiming::elementNeed() const {
   if (!m_birthKnown) return {};
-  bazi::BirthTime t;
-  t.lunar = m_comDate->currentIndex() == 1;
-  t.year = m_year->currentText().toInt();
-  t.month = m_month->currentText().toInt();
-  t.day = m_day->currentText().toInt();
-  t.hour = QString::fromStdString(hourNumberText(m_hour->currentText().toStdString())).toInt();
-  t.sex = m_sex->currentText().toStdString();
-  return generator::elementNeedOf(t);
+  int year = m_year->currentText().toInt(), month = m_month->currentText().toInt();
+  int day = m_day->currentText().toInt(), minute = m_minute->currentText().toInt();
+  int hour = QString::fromStdString(hourNumberText(m_hour->currentText().toStdString())).toInt();
+  BirthSex sex = birthSexOf(m_sex->currentText().toStdString());
+  if (m_comDate->currentIndex() == 1)
+    return generator::elementNeedOf(BirthMoment::ofLunar({year, month, day, false}, hour, minute, sex));
+  return generator::elementNeedOf(BirthMoment::of({year, month, day}, hour, minute, sex));
 }
 
 void TFrmQiming::startWith(const NamingStart& start) {

@@ -36,9 +36,7 @@ CandidatePool poolOf(db::Connection& connection, const RunCase& c) {
 }
 
 ElementNeed birthNeed() {
-  bazi::BirthTime t;
-  t.year = 2024, t.month = 5, t.day = 1, t.hour = 11;
-  return elementNeedOf(t);
+  return elementNeedOf(BirthMoment::of({2024, 5, 1}, 11, 0, BirthSex::Male));
 }
 
 void BM_RecommendAfterTheRun(benchmark::State& state) {

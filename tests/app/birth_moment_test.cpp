@@ -91,6 +91,13 @@ TEST(BirthMoment, LeapLunarMonths) {
   EXPECT_TRUE(inLeap.lunar().leap);
   EXPECT_EQ(inLeap.lunar().month, 2);
   EXPECT_NE(s.lunarText.find("闰二月"), std::string::npos) << s.lunarText;
+
+  auto fromFields = BirthMoment::ofLunar({2023, 2, 15, true}, 0, 0, BirthSex::Male);
+  ASSERT_TRUE(fromFields);
+  EXPECT_EQ(fromFields->date(), typed.date()) << "the fields have no leap box either";
+  EXPECT_EQ(fromFields->typedIn(), TypedCalendar::Lunar);
+  EXPECT_FALSE(BirthMoment::ofLunar({2023, 2, 31, false}, 0, 0, BirthSex::Male));
+  EXPECT_FALSE(BirthMoment::ofLunar({2023, 13, 1, false}, 0, 0, BirthSex::Male));
 }
 
 TEST(BirthMoment, RefusedInputLeavesNoMoment) {
