@@ -15,11 +15,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   in.year = f[3], in.month = f[4], in.day = f[5], in.hour = f[6], in.minute = f[7];
   Subject record;
   try {
-    captureSubject(in, record, true);
-    // An accepted subject always has its lunar date and animal.
+    BirthMoment moment = captureSubject(in, record, true);
+    // An accepted subject always has its lunar date and animal, and a moment the factory
+    // would make too.
     fuzz::require(!record.lunarText.empty() && !record.zodiac.empty());
+    fuzz::require(record.moment == moment && withinLunarTable(moment.date()) && moment.lunar().year != 0);
   } catch (const db::Notice&) {
+    fuzz::require(!record.moment);
   } catch (const db::ReportedFailure&) {
+    fuzz::require(!record.moment);
   }
   return 0;
 }
