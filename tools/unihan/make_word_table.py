@@ -364,7 +364,7 @@ def name_rank_key(zi, code, row, data, dated=frozenset()):
     the commonest name characters, then the general-use level, then corpus
     frequency (Unihan kFrequency and kHanyuPinlu).  Among the rare ones (tier 4)
     the dated characters (`dated`, era 旧) come last: corpus frequency would
-    otherwise put everyday words such as 有 为 ahead of the rare name characters."""
+    otherwise put everyday words such as 传 逢 ahead of the rare name characters."""
     popular = names.POPULAR.find(zi)
     last = row.tier == "4" and zi in dated
     return (int(row.tier), last, popular if popular >= 0 else len(names.POPULAR),
