@@ -5,7 +5,7 @@
 #   run_golden.sh LUMO_CLI            compare; a difference fails and is shown
 #   run_golden.sh LUMO_CLI --update   write the expected files anew (after an intended change)
 set -u
-cli=$1
+cli=$(realpath "$1")
 mode=${2:-compare}
 here=$(cd "$(dirname "$0")" && pwd)
 work=$(mktemp -d)
