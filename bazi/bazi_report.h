@@ -3,9 +3,9 @@
 // section, bone-weight reading and personality text, as the lines of the report pane.
 //
 // The report is rebuilt from nothing on every run. Of the subject record it sets only the
-// lunar year number. A date outside the lunar calendar (before 1900-01-31 or after 2100,
-// which is also where a lunar input that cannot be converted lands) ends the command with
-// the date notice before any line is written, since no lunar year could be charted.
+// lunar year number. The moment's date lies in the lunar table (the capture refuses any
+// other); should the table still give no lunar year for it, the command ends with the date
+// notice before any line is written, since no lunar year could be charted.
 
 #include "app/subject.h"
 #include "bazi/chart_options.h"
