@@ -192,7 +192,14 @@ TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
 
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
-  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);
+  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 11u);
+  // The classic's own lists, not the older ones it corrects: 甲午 is a 鸣吠 day, 庚寅
+  // and 壬寅 are 鸣吠对, and 戊 days are never either.
+  EXPECT_TRUE(spiritsOf(dayIn(5, {0, 6})).has(Spirit::MingFei));
+  EXPECT_FALSE(spiritsOf(dayIn(5, {0, 6})).has(Spirit::MingFeiDui));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {6, 2})).has(Spirit::MingFeiDui));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {8, 2})).has(Spirit::MingFeiDui));
+  for (std::string d : daysWith(Spirit::MingFei, 5)) EXPECT_NE(d.substr(0, 3), "戊") << d;
   EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));     // 乙酉 (2024-09-18)
   EXPECT_TRUE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFeiDui));  // 丙寅
   EXPECT_FALSE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFei));

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <bitset>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 
@@ -113,6 +114,7 @@ std::vector<AffairRule> parseRules(std::string_view text) {
   auto open = [&](std::string_view field) {
     std::vector<std::string> marks;
     for (std::string_view name : split(field, ' ')) {
+      if (name == "无") continue;
       if (name[0] == '@') {
         auto g = groups.find(name.substr(1));
         if (g == groups.end()) fail("unknown group " + std::string(name));
@@ -172,15 +174,26 @@ std::string activityList(ActivitySet set) {
   return out;
 }
 
+namespace {
+ActivitySet namedSet(std::initializer_list<const char*> names) {
+  ActivitySet set = 0;
+  for (const char* name : names)
+    if (int i = activityIndex(name); i >= 0) set |= bit(i);
+  return set;
+}
+}  // namespace
+
 DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   const Rules& r = rules();
   const Marks marks = dayMarks(day, d);
   const bool virtuous = (marks & r.virtue).any();
   Marks harms = virtuous ? marks & ~r.liftable : marks;
+  // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
+  if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
 
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
-  bool ruinous = false;
+  bool ruinous = isDayOfNothing(day);
   for (const GradedHarm& g : graded) {
     harms.reset(static_cast<int>(g.harm));
     ruinous = ruinous || g.grade == Grade::Ruinous;
@@ -196,7 +209,7 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       const std::string& name = activityName(i);
       switch (g.grade) {
         case Grade::Lifted: {
-          const bool still = g.stillForbids.empty() ? name == "求医"
+          const bool still = g.stillForbids.empty() ? name == "求医" || name == "针灸"
                                                     : std::find(g.stillForbids.begin(), g.stillForbids.end(),
                                                                 name) != g.stillForbids.end();
           forbidden = forbidden || still;
@@ -218,34 +231,28 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
-  // The small affairs of worship, cleansing and mending that the heavy harms spare.
-  ActivitySet spared = 0;
-  for (const char* name :
-       {"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"})
-    if (int i = activityIndex(name); i >= 0) spared |= bit(i);
   const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
-
-  if (ruinous) {
+  // The 忌 line reads 诸事不宜 only on the days the classic says so: a day of nothing
+  // (诸事皆忌), the 破日, and 上朔 四离 四绝 (余事皆忌). On the last three the small
+  // affairs that do not fear the day are not forbidden, and stay in 宜 when a spirit of
+  // the day seeks them.
+  auto allBut = [&](ActivitySet spared) {
     a.suits &= spared;
+    a.avoids |= all & ~spared;
     a.allAvoided = true;
-  } else if (d.officer == Officer::Po) {
-    const Marks broken = Marks().set(static_cast<int>(Spirit::YuePo));
-    for (int i = 0; i < activityCount(); ++i)
-      if (!(r.seeks[i] & broken).any()) a.suits &= ~bit(i);
-    a.allAvoided = true;
-  } else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue)) {
-    // The days that part the seasons allow only the small affairs, virtue or not.
-    a.suits &= spared;
-    a.avoids = (a.avoids | all) & ~spared;
-  }
+  };
+  if (ruinous)
+    allBut(0);
+  else if (d.officer == Officer::Po)
+    allBut(namedSet({"祭祀", "解除", "沐浴", "求医", "扫舍", "平治道涂", "拆卸", "捕捉", "畋猎", "取渔", "入学"}));
+  else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue) || d.has(Spirit::ShangShuo))
+    allBut(namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"}));
   // On the solstices and equinoxes yin and yang contend: even a good day is not marked
   // for the great affairs of office, marriage, moving, trade and the hunt.
   if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {
-    for (const char* name : {"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "开市",
-                             "立卷", "交易", "捕捉", "畋猎"})
-      if (int i = activityIndex(name); i >= 0) a.suits &= ~bit(i);
-    if (t == 23)
-      if (int i = activityIndex("伐木"); i >= 0) a.suits &= ~bit(i);
+    a.suits &= ~namedSet({"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "出火", "开市",
+                          "立卷", "交易", "捕捉", "畋猎", "取渔"});
+    if (t == 23) a.suits &= ~namedSet({"伐木"});
   }
   a.nothingSuits = a.suits == 0;
   const int count = std::popcount(a.suits);
@@ -255,13 +262,10 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     a.yi = withTail(activityList(a.suits), "余事勿取");
   else
     a.yi = activityList(a.suits);
-  if (a.allAvoided) a.avoids = all & ~a.suits;
-  // When most affairs are forbidden the almanac writes 诸事不宜 rather than the list.
-  if (a.allAvoided || 2 * std::popcount(a.avoids) >= activityCount()) {
+  if (a.allAvoided)
     a.ji = "诸事不宜";
-  } else {
+  else
     a.ji = a.avoids ? activityList(a.avoids) : "无";
-  }
   return a;
 }
 

@@ -7,7 +7,8 @@
 //        lifted with a virtue, else balanced; 子午卯酉月 (执日) balanced with 月德 or
 //        月德合, else usual.
 //   灾煞 寅申巳亥月 (开日) lifted with a virtue, else balanced; 辰戌丑未月 (满日) lifted
-//        with a virtue, else usual; on the 破日 of 子午卯酉月 the 破日 rule governs.
+//        with a virtue, else usual; on the 破日 of 子午月 usual with 月德 天德合 or
+//        月德合, else ruinous; on the 破日 of 卯酉月 (also 月厌) ruinous.
 //   月煞 卯酉月 (危日, 六合) lifted with 月德 or 天愿, else balanced; 子午月 (月害)
 //        balanced with 月德合, else usual; on the 闭日 of 寅申巳亥月 and the 平日 of
 //        辰戌丑未月 usual with a virtue, else ruinous.
@@ -19,8 +20,10 @@
 //   月厌 寅申月 (成日), 丑未月 (开日) lifted with 月德 天德合 or 月德合 (still forbidding
 //        travel, office, marriage, moving, healing and planting), else usual; 辰戌月
 //        (定日), 巳亥月 (满日) balanced with a virtue, else usual; 子午月 (建日) usual
-//        with 天赦, else ruinous; 卯酉月 (破日) ruinous. The 阴阳大防 and 小防 days are
-//        ruinous whatever the virtue.
+//        with 天赦, else ruinous; 卯酉月 (破日) ruinous.
+// Apart from the graded harms, the classic names single days of each month on which
+// nothing is done whatever the virtue (阴阳大防 小防 阴位 交破 击冲 阳破阴冲 阴道冲阳
+// 三阴 绝阴 绝阳, under 月厌).
 //   大时 寅申巳亥月 (除日), 辰戌月 (执日, 六合) lifted; 丑未月 (执日) lifted with 天德 or
 //        月德, else usual; 子午月 (收日) balanced with 月德合, 酉月 with 月德, else usual.
 //   天吏 寅申巳亥月 (危日) lifted with a virtue, else usual; 辰戌丑未月 (闭日) balanced
@@ -42,11 +45,28 @@ bool monthIn(int m, std::initializer_list<int> branches) {
   return std::find(branches.begin(), branches.end(), m) != branches.end();
 }
 
-// 阴阳大防 and 小防: 月厌 days by month number (0 寅) as cycle indices (0 甲子), -1 none.
-constexpr int kDaFang[12] = {10, 21, -1, -1, 42, 53, 16, 27, -1, -1, 48, 59};
-constexpr int kXiaoFang[12] = {-1, 15, 4, 5, 54, -1, -1, 45, 34, 35, 24, -1};
+// The days on which nothing is done whatever the virtue, by month number (0 寅) as
+// cycle indices (0 甲子), -1 none. The classic derives them from the meeting, parting
+// and clashing of the yang builder (月建) and the yin builder (月厌).
+constexpr int kNothingDays[][12] = {
+    {10, 21, -1, -1, 42, 53, 16, 27, -1, -1, 48, 59},  // 阴阳大防
+    {-1, 15, 4, 5, 54, -1, -1, 45, 34, 35, 24, -1},    // 阴阳小防
+    {-1, -1, 16, -1, -1, -1, -1, -1, 10, -1, -1, -1},  // 阴位 三月庚辰 九月甲戌
+    {-1, -1, -1, 59, -1, -1, -1, -1, -1, 53, -1, -1},  // 阴阳交破 四月癸亥 十月丁巳
+    {-1, -1, -1, -1, 48, -1, -1, -1, -1, -1, 42, -1},  // 阴阳击冲 五月壬子 冬月丙午
+    {-1, -1, -1, -1, -1, 49, -1, -1, -1, -1, -1, 43},  // 阳破阴冲 六月癸丑 腊月丁未
+    {-1, 45, -1, -1, -1, -1, -1, 15, -1, -1, -1, -1},  // 阴道冲阳 二月己酉 八月己卯
+    {57, -1, -1, -1, -1, -1, 51, -1, -1, -1, -1, -1},  // 三阴 正月辛酉 七月乙卯
+    {-1, -1, -1, 4, -1, -1, -1, -1, -1, 34, -1, -1},   // 绝阴 四月戊辰, 绝阳 十月戊戌
+};
 
 }  // namespace
+
+bool isDayOfNothing(const DayContext& c) {
+  for (const auto& days : kNothingDays)
+    if (days[c.monthNumber()] == c.day.cycle()) return true;
+  return false;
+}
 
 bool isGraded(Spirit s) {
   switch (s) {
@@ -69,7 +89,6 @@ bool isGraded(Spirit s) {
 
 std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
   const int m = c.month.branch;
-  const int n = c.monthNumber();
   const bool tianDe = d.has(Spirit::TianDe), yueDe = d.has(Spirit::YueDe);
   const bool tianDeHe = d.has(Spirit::TianDeHe), yueDeHe = d.has(Spirit::YueDeHe);
   const bool virtue = tianDe || yueDe || tianDeHe || yueDeHe;
@@ -95,8 +114,10 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
     add(Spirit::ZaiSha, pick(virtue, Grade::Lifted, Grade::Balanced));
   else if (!zhong)
     add(Spirit::ZaiSha, pick(virtue, Grade::Lifted, Grade::Usual));
-  else
-    add(Spirit::ZaiSha, Grade::Usual);
+  else if (monthIn(m, {0, 6}))  // on the 破日: with 月德 天德合 or 月德合 as usual, else nothing
+    add(Spirit::ZaiSha, pick(yueDe || tianDeHe || yueDeHe, Grade::Usual, Grade::Ruinous));
+  else  // 卯酉月: the 破日 is also 月厌
+    add(Spirit::ZaiSha, Grade::Ruinous);
 
   if (monthIn(m, {3, 9}))
     add(Spirit::YueSha, pick(yueDe || tianYuan, Grade::Lifted, Grade::Balanced));
@@ -121,10 +142,7 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
   else
     add(Spirit::YueHai, Grade::Usual);
 
-  const int cycle = c.day.cycle();
-  if (cycle == kDaFang[n] || cycle == kXiaoFang[n])
-    add(Spirit::YueYan, Grade::Ruinous);
-  else if (monthIn(m, {2, 8, 1, 7}))
+  if (monthIn(m, {2, 8, 1, 7}))
     add(Spirit::YueYan, pick(yueDe || tianDeHe || yueDeHe, Grade::Lifted, Grade::Usual),
         {"出行", "赴任", "订盟", "纳采", "嫁娶", "求医", "移徙", "入宅", "栽种"});
   else if (monthIn(m, {4, 10, 5, 11}))

@@ -26,6 +26,10 @@ struct GradedHarm {
 
 std::vector<GradedHarm> gradeHarms(const DayContext& day, const DaySpirits& spirits);
 
+// The days the classic marks 诸事皆忌 by their pillar and month alone (阴阳大防 and the
+// like), whatever spirits stand beside them.
+bool isDayOfNothing(const DayContext& day);
+
 // The spirits gradeHarms decides on whenever they fall on a day.
 bool isGraded(Spirit spirit);
 

@@ -12,7 +12,9 @@
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
-// 岁德 and 岁破 by the almanac year, and for 四离 and 四绝 by the term of the next day.
+// 岁德, 岁破 and 上朔 by the almanac year, and for 四离 and 四绝 by the term of the next
+// day. Several spirits are other names of an officer day or of another spirit; the
+// almanac lists them all, so they are kept as spirits of their own.
 // The rules of each are in spirits.cpp.
 
 #include <string>
@@ -95,6 +97,13 @@ enum class Spirit {
   BuJiang,
   MingFei,
   MingFeiDui,
+  TianWu,
+  FuDe,
+  LinRi,
+  ShiYin,
+  ShiYang,
+  JiQi,
+  TianHou,
   // unlucky
   SuiPo,
   YuePo,
@@ -138,8 +147,21 @@ enum class Spirit {
   SiShen,
   BaZhuan,
   JiuKong,
+  XiaoShi,
+  TuFuBuilder,
+  YueXu,
+  DaBai,
+  XianChi,
+  ZhaoYao,
+  ShangShuo,
+  WuMu,
+  JiuKan,
+  JiuJiao,
+  BaFeng,
+  ChuShuiLong,
+  DiNang,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::JiuKong) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::DiNang) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
