@@ -127,10 +127,11 @@ TEST(Grading, TheYanDaysFollowTheirMonth) {
 }
 
 TEST(Combining, TheMonthBuilderStandsAgainstVirtue) {
-  // 寅月 丙寅: 建日 with 月德; the ground is still not to be broken.
+  // 寅月 丙寅: 建日 with 月德; the ground is still not to be broken, for building or
+  // for a grave.
   DayAdvice a = adviceOn(dayIn(2, {2, 2}));
   EXPECT_TRUE(avoidsOn(a, "动土")) << a.ji;
-  EXPECT_TRUE(avoidsOn(a, "安葬"));
+  EXPECT_TRUE(avoidsOn(a, "破土"));
   EXPECT_TRUE(suitsOn(a, "纳采")) << a.yi;
 }
 

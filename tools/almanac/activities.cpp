@@ -55,6 +55,8 @@ struct Rules {
   std::vector<AffairRule> affairs;
   std::vector<Marks> seeks, shuns;
   Marks virtue, liftable, withholding;
+  std::bitset<64> earth;    // the works of earth and wood a virtuous 建日 still forbids
+  std::bitset<64> healing;  // what a harm set aside by virtue still forbids
 };
 
 Marks marksOf(const std::vector<std::string>& names) {
@@ -84,6 +86,15 @@ const Rules& rules() {
       out.shuns.erase(out.shuns.begin() + i);
     }
     if (out.affairs.size() > 64) throw std::runtime_error("yongshi: more than 64 affairs");
+    auto index = [&out](std::string_view name) {
+      for (std::size_t i = 0; i < out.affairs.size(); ++i)
+        if (out.affairs[i].name == name) return i;
+      throw std::runtime_error("yongshi: no affair " + std::string(name));
+    };
+    for (const char* name : {"修造", "作灶", "动土", "起基", "安门", "掘井", "修饰垣墙", "平治道涂", "塞穴", "拆卸",
+                             "伐木", "栽种", "破土", "修坟"})
+      out.earth.set(index(name));
+    for (const char* name : {"求医", "针灸"}) out.healing.set(index(name));
     return out;
   }();
   return r;
@@ -191,9 +202,15 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
   if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
 
+  const OfficerRule officerRule = officerRuleFor(day, d);
+  auto isHealing = [&r](int i) { return r.healing.test(i); };
+  const int officer = kOfficerMark + static_cast<int>(d.officer);
+  if (officerRule != OfficerRule::AsListed) harms.reset(officer);
+
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
-  bool ruinous = isDayOfNothing(day);
+  // 四废 on the 破日 is decay met by the clash: nothing is done.
+  bool ruinous = isDayOfNothing(day) || (d.officer == Officer::Po && d.has(Spirit::SiFei));
   for (const GradedHarm& g : graded) {
     harms.reset(static_cast<int>(g.harm));
     ruinous = ruinous || g.grade == Grade::Ruinous;
@@ -204,14 +221,30 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     const Marks against = harms & r.shuns[i];
     bool forbidden = (against & ~r.withholding).any();
     bool withheld = against.any();
+    if (r.shuns[i].test(officer)) {
+      switch (officerRule) {
+        case OfficerRule::BuildsOnlyEarth:
+          forbidden = forbidden || r.earth.test(i);
+          withheld = withheld || r.earth.test(i);
+          break;
+        case OfficerRule::Healing:
+          forbidden = forbidden || isHealing(i);
+          withheld = withheld || isHealing(i);
+          break;
+        case OfficerRule::Balanced:
+          withheld = true;
+          break;
+        default:
+          break;
+      }
+    }
     for (const GradedHarm& g : graded) {
       if (!r.shuns[i].test(static_cast<int>(g.harm))) continue;
       const std::string& name = activityName(i);
       switch (g.grade) {
         case Grade::Lifted: {
-          const bool still = g.stillForbids.empty() ? name == "求医" || name == "针灸"
-                                                    : std::find(g.stillForbids.begin(), g.stillForbids.end(),
-                                                                name) != g.stillForbids.end();
+          const bool still =
+              std::find(g.stillForbids.begin(), g.stillForbids.end(), name) != g.stillForbids.end();
           forbidden = forbidden || still;
           withheld = withheld || still;
           break;

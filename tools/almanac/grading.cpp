@@ -16,7 +16,8 @@
 //        (建日), 丑戌月 (收日) balanced with a virtue, else usual; 子月 (平日), 卯月
 //        (收日), 未申月 (破日) usual with a virtue, else ruinous; in 午月 月厌 governs.
 //   月害 卯酉月 (除日), 丑未月 (执日) lifted with 天德 or 月德, else usual; 辰戌月 (闭日)
-//        balanced with 天德合 or 月德合, else usual.
+//        balanced with 天德合 or 月德合, else usual; 申月 (平日) lifted with a virtue, else
+//        usual; in 子午月 (月煞), 巳亥月 (劫煞) and 寅月 (月刑) the heavier harm decides.
 //   月厌 寅申月 (成日), 丑未月 (开日) lifted with 月德 天德合 or 月德合 (still forbidding
 //        travel, office, marriage, moving, healing and planting), else usual; 辰戌月
 //        (定日), 巳亥月 (满日) balanced with a virtue, else usual; 子午月 (建日) usual
@@ -62,6 +63,40 @@ constexpr int kNothingDays[][12] = {
 
 }  // namespace
 
+OfficerRule officerRuleFor(const DayContext& c, const DaySpirits& d) {
+  const Officer o = d.officer;
+  if (o != Officer::Jian && o != Officer::Man && o != Officer::Ping && o != Officer::Shou && o != Officer::Bi)
+    return OfficerRule::AsListed;
+  for (Spirit s : {Spirit::JieSha, Spirit::ZaiSha, Spirit::YueSha, Spirit::YueXing, Spirit::YueHai, Spirit::YueYan,
+                   Spirit::DaShi, Spirit::TianLi})
+    if (d.has(s)) return OfficerRule::Governed;
+  const int m = c.month.branch;
+  const bool virtue =
+      d.has(Spirit::TianDe) || d.has(Spirit::YueDe) || d.has(Spirit::TianDeHe) || d.has(Spirit::YueDeHe);
+  const bool kindness = d.has(Spirit::YueEn) || d.has(Spirit::SiXiang);
+  switch (o) {
+    case Officer::Jian:
+      if (virtue || d.has(Spirit::TianShe) || kindness) return OfficerRule::BuildsOnlyEarth;
+      break;
+    case Officer::Man:
+      if (monthIn(m, {2, 8, 0, 3, 6, 9}) &&
+          (d.has(Spirit::YueDe) || d.has(Spirit::TianDeHe) || d.has(Spirit::YueDeHe) || kindness))
+        return OfficerRule::NotAtAll;
+      break;
+    case Officer::Ping:
+      if (m == 11) return OfficerRule::Healing;
+      break;
+    case Officer::Shou:
+      if (monthIn(m, {4, 7}) && virtue) return OfficerRule::Healing;
+      break;
+    default:  // 闭日
+      if (monthIn(m, {0, 3, 6, 9}) && (virtue || d.has(Spirit::TianShe) || d.has(Spirit::TianYuan)))
+        return OfficerRule::Balanced;
+      break;
+  }
+  return OfficerRule::AsListed;
+}
+
 bool isDayOfNothing(const DayContext& c) {
   for (const auto& days : kNothingDays)
     if (days[c.monthNumber()] == c.day.cycle()) return true;
@@ -97,7 +132,7 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
   auto pick = [](bool raised, Grade high, Grade low) { return raised ? high : low; };
 
   std::vector<GradedHarm> out;
-  auto add = [&](Spirit s, Grade g, std::vector<const char*> still = {}) {
+  auto add = [&](Spirit s, Grade g, std::vector<const char*> still = {"求医", "针灸"}) {
     if (d.has(s)) out.push_back({s, g, std::move(still)});
   };
 
@@ -139,8 +174,10 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
     add(Spirit::YueHai, pick(tianDe || yueDe, Grade::Lifted, Grade::Usual));
   else if (monthIn(m, {4, 10}))
     add(Spirit::YueHai, pick(tianDeHe || yueDeHe, Grade::Balanced, Grade::Usual));
-  else
-    add(Spirit::YueHai, Grade::Usual);
+  else if (m == 8)  // on the 平日
+    add(Spirit::YueHai, pick(virtue, Grade::Lifted, Grade::Usual));
+  else  // 子午月 月煞, 巳亥月 劫煞, 寅月 月刑: the heavier harm decides alone
+    add(Spirit::YueHai, Grade::Lifted, {});
 
   if (monthIn(m, {2, 8, 1, 7}))
     add(Spirit::YueYan, pick(yueDe || tianDeHe || yueDeHe, Grade::Lifted, Grade::Usual),
@@ -153,7 +190,7 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
     add(Spirit::YueYan, Grade::Ruinous);
 
   if (meng || monthIn(m, {4, 10}))
-    add(Spirit::DaShi, Grade::Lifted);
+    add(Spirit::DaShi, Grade::Lifted, {});  // lifted so far that healing is open too
   else if (monthIn(m, {1, 7}))
     add(Spirit::DaShi, pick(tianDe || yueDe, Grade::Lifted, Grade::Usual));
   else if (monthIn(m, {0, 6}))

@@ -14,7 +14,8 @@
 //   七己巳 八庚辰 九辛卯 十壬寅 十一癸丑 十二甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
 //   月恩 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛;
 //   四相 春丙丁 夏戊己 秋壬癸 冬甲乙; 时德 春午 夏辰 秋子 冬寅;
-//   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
+//   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 辰未戌丑 (the ruling earth of the season, as
+//   卷十 places it on the 满日 of 寅申月 and the 除日 of 卯酉月), 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
 //   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
 //   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with
@@ -234,7 +235,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ShiDe, db == kShiDe[s]);
   set(Spirit::WangRi, onBranch(2 + 3 * s));
   set(Spirit::GuanRi, onBranch(3 + 3 * s));
-  set(Spirit::ShouRi, onBranch(9 + 3 * s));
+  set(Spirit::ShouRi, onBranch(4 + 3 * s));
   set(Spirit::XiangRi, onBranch(5 + 3 * s));
   set(Spirit::MinRi, onBranch(6 + 3 * s));
   set(Spirit::YangDe, onBranch(10 + 2 * n));
