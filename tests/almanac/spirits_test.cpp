@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,47 @@ TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
   EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::TianZei));  // 正月 辰
   EXPECT_TRUE(isYearSpirit(Spirit::SuiPo));
   EXPECT_FALSE(isYearSpirit(Spirit::YuePo));
+}
+
+TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {
+  // The classic files every month spirit counted by branches under the officer day it
+  // shares: 天喜 天医 with 成, 时阳 生气 with 开, 时阴 死气 with 定, 天巫 福德 with 满,
+  // 吉期 with 除, 血支 with 闭; 临日 is the 定日 of the yang months and the 成日 of the
+  // yin ones.
+  const std::pair<Spirit, Officer> pairs[] = {
+      {Spirit::TianXi, Officer::Cheng}, {Spirit::TianYi, Officer::Cheng}, {Spirit::ShiYang, Officer::Kai},
+      {Spirit::ShengQi, Officer::Kai},  {Spirit::ShiYin, Officer::Ding},  {Spirit::SiQi, Officer::Ding},
+      {Spirit::TianWu, Officer::Man},   {Spirit::FuDe, Officer::Man},     {Spirit::JiQi, Officer::Chu},
+      {Spirit::XueZhi, Officer::Bi},
+  };
+  for (int m = 0; m < 12; ++m)
+    for (int b = 0; b < 12; ++b) {
+      DaySpirits d = spiritsOf(dayIn(m, {b % 10, b}));
+      for (auto [spirit, officer] : pairs) EXPECT_EQ(d.has(spirit), d.officer == officer) << spiritName(spirit) << m << b;
+      const bool yangMonth = m % 2 == 0;
+      EXPECT_EQ(d.has(Spirit::LinRi), d.officer == (yangMonth ? Officer::Ding : Officer::Cheng)) << m << " " << b;
+    }
+  EXPECT_TRUE(isLucky(Spirit::LinRi));
+  EXPECT_FALSE(isLucky(Spirit::ShangShuo));
+}
+
+TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {
+  // 上朔: 甲年 癸亥, 乙年 己巳, 丙年 乙亥.
+  EXPECT_TRUE(spiritsOf(dayIn(4, {9, 11}, {0, 4})).has(Spirit::ShangShuo));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {5, 5}, {1, 5})).has(Spirit::ShangShuo));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {1, 11}, {2, 6})).has(Spirit::ShangShuo));
+  EXPECT_FALSE(spiritsOf(dayIn(4, {9, 11}, {2, 6})).has(Spirit::ShangShuo));
+  // 五墓 正二月乙未, 四季月戊辰; 九坎 正月辰, 五月卯, 九月寅, each going back.
+  EXPECT_EQ(daysWith(Spirit::WuMu, 2), std::vector<std::string>{"乙未"});
+  EXPECT_EQ(daysWith(Spirit::WuMu, 4), std::vector<std::string>{"戊辰"});
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 2), "辰"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 3), "丑"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 6), "卯"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 10), "寅"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 1), "巳"));
+  // 地囊 in 二月 is 乙未 and 癸丑 (the older lists wrote 癸未).
+  EXPECT_EQ(daysWith(Spirit::DiNang, 3), (std::vector<std::string>{"乙未", "癸丑"}));
+  EXPECT_EQ(daysWith(Spirit::ChuShuiLong, 7), (std::vector<std::string>{"丙子", "癸未", "癸丑"}));
 }
 
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {

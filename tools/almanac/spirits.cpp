@@ -17,7 +17,7 @@
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 辰未戌丑 (the ruling earth of the season, as
 //   卷十 places it on the 满日 of 寅申月 and the 除日 of 卯酉月), 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
-//   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
+//   天喜 and 天医 m+8 (the 成日; 卷四 starts 天医 from 戌 in 正月); 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
 //   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with
 //   m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating); 益后 正子
 //   二午 三丑 四未 ... (the first month's branch, then six on and five back in turn); 续世 益后 + 1; 圣心
@@ -241,7 +241,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::YangDe, onBranch(10 + 2 * n));
   set(Spirit::YinDe, onBranch(9 - 2 * n));
   set(Spirit::TianXi, onBranch(m + 8));
-  set(Spirit::TianYi, onBranch(m - 1));
+  set(Spirit::TianYi, onBranch(m + 8));
   set(Spirit::YiMa, db == kYiMa[g]);
   set(Spirit::TianMa, onBranch(6 + 2 * n));
   set(Spirit::ShengQi, onBranch(m + 10));
