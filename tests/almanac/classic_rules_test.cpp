@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 
 #include "tools/almanac/activities.h"
 
@@ -140,6 +141,22 @@ TEST(ClassicDays, OfficerDaysYieldToTheirNotes) {
   DayAdvice bareFull = adviceOn(1, "庚辰");
   EXPECT_TRUE(avoids(bareFull, "订盟")) << bareFull.ji;
   EXPECT_TRUE(avoids(bareFull, "赴任")) << bareFull.ji;
+}
+
+TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
+  // 铺注条例: on 二月甲戌, 四月丙申 … 腊月甲子 the virtues, 天赦 and 天愿 meet and nothing is
+  // forbidden. On 岁薄 and 逐阵 (四月丙午, 六月戊午 …) what 月厌 forbids is not written
+  // under 宜, though 四月丙午 carries 天德合.
+  for (auto [month, day] : {std::pair{2, "甲戌"}, {4, "丙申"}, {6, "甲子"}, {7, "戊申"}, {8, "庚辰"}, {12, "甲子"}}) {
+    DayAdvice a = adviceOn(month, day);
+    EXPECT_EQ(a.avoids, 0u) << month << "月 " << day << " 忌 " << a.ji;
+    EXPECT_EQ(a.ji, "无") << month << "月 " << day;
+  }
+  for (auto [month, day] : {std::pair{4, "丙午"}, {6, "戊午"}, {10, "壬子"}, {12, "戊子"}}) {
+    DayAdvice a = adviceOn(month, day);
+    for (const char* affair : {"嫁娶", "出行", "移徙", "修造", "纳采"})
+      EXPECT_FALSE(suits(a, affair)) << month << "月 " << day << " " << affair << " 宜 " << a.yi;
+  }
 }
 
 }  // namespace

@@ -232,6 +232,33 @@ TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {
   EXPECT_EQ(daysWith(Spirit::ChuShuiLong, 7), (std::vector<std::string>{"丙子", "癸未", "癸丑"}));
 }
 
+TEST(MarriageSpirits, BuJiangMatchesTheClassicsTableForEveryMonth) {
+  // 《钦定协纪辨方书》 卷四, the table of 阴阳不将 days (历例), month by month from 正月.
+  const char* const table[12] = {
+      "辛亥辛丑辛卯庚子庚寅己亥己丑己卯丁亥丁丑丁卯丙子丙寅",
+      "庚戌庚子庚寅己亥己丑丁亥丁丑丙戌丙子丙寅乙亥乙丑",
+      "己酉己亥己丑丁酉丁亥丁丑丙戌丙子乙酉乙亥乙丑甲戌甲子",
+      "丁酉丁亥丙申丙戌丙子乙酉乙亥甲申甲戌甲子戊申戊戌戊子",
+      "丙申丙戌乙未乙酉乙亥甲申甲戌戊申戊戌癸未癸酉癸亥",
+      "乙未乙酉甲午甲申甲戌戊午戊申戊戌癸未癸酉壬午壬申壬戌",
+      "乙巳乙未乙酉甲午甲申戊午戊申癸巳癸未癸酉壬午壬申",
+      "甲辰甲午甲申戊辰戊午戊申癸巳癸未壬辰壬午壬申辛巳辛未",
+      "戊辰戊午癸卯癸巳癸未壬辰壬午辛卯辛巳辛未庚辰庚午",
+      "癸卯癸巳壬寅壬辰壬午辛卯辛巳庚寅庚辰庚午己卯己巳",
+      "壬寅壬辰辛丑辛卯辛巳庚寅庚辰己丑己卯己巳丁丑丁卯丁巳",
+      "辛丑辛卯庚子庚寅庚辰己丑己卯丁丑丁卯丙子丙寅丙辰",
+  };
+  for (int n = 0; n < 12; ++n) {
+    const int monthBranch = (n + 2) % 12;
+    std::vector<std::string> expected;
+    for (std::string list = table[n]; !list.empty(); list.erase(0, 6)) expected.push_back(list.substr(0, 6));
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> got = daysWith(Spirit::BuJiang, monthBranch);
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected) << "month " << n + 1;
+  }
+}
+
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
   EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 11u);

@@ -264,6 +264,11 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
+  if (forbidsNothing(day)) a.avoids = 0;
+  if (followsTheYinBuilder(day))
+    for (int i = 0; i < activityCount(); ++i)
+      if (r.shuns[i].test(static_cast<int>(Spirit::YueYan))) a.suits &= ~bit(i);
+
   const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
   // The 忌 line reads 诸事不宜 only on the days the classic says so: a day of nothing
   // (诸事皆忌), the 破日, and 上朔 四离 四绝 (余事皆忌). On the last three the small

@@ -21,6 +21,8 @@
 //     cleansing and mending (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木)
 //     stay open;
 //   on every other day 忌 lists what is forbidden, however long the list;
+// - on the eight days where virtue, 合, 天赦 and 天愿 meet (二月甲戌 …) nothing is
+//   forbidden; on 岁薄 and 逐阵 nothing 月厌 forbids is written under 宜;
 // - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
 //   on 冬至 felling too) are not marked suitable;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in

@@ -97,6 +97,20 @@ OfficerRule officerRuleFor(const DayContext& c, const DaySpirits& d) {
   return OfficerRule::AsListed;
 }
 
+bool followsTheYinBuilder(const DayContext& c) {
+  // 岁薄 四月 丙午 戊午, 十月 壬子 戊子; 逐阵 六月 戊午 丙午, 腊月 壬子 戊子.
+  const int n = c.monthNumber(), cycle = c.day.cycle();
+  if (n == 3 || n == 5) return cycle == 42 || cycle == 54;
+  if (n == 9 || n == 11) return cycle == 48 || cycle == 24;
+  return false;
+}
+
+bool forbidsNothing(const DayContext& c) {
+  // 二月甲戌 四月丙申 六月甲子 七月戊申 八月庚辰 九月辛卯 十月甲子 腊月甲子, by month number.
+  constexpr int kOpen[12] = {-1, 10, -1, 32, -1, 0, 44, 16, 27, 0, -1, 0};
+  return kOpen[c.monthNumber()] == c.day.cycle();
+}
+
 bool isDayOfNothing(const DayContext& c) {
   for (const auto& days : kNothingDays)
     if (days[c.monthNumber()] == c.day.cycle()) return true;

@@ -45,6 +45,13 @@ OfficerRule officerRuleFor(const DayContext& day, const DaySpirits& spirits);
 // like), whatever spirits stand beside them.
 bool isDayOfNothing(const DayContext& day);
 
+// 岁薄 and 逐阵: the two builders are about to meet or have just parted; the day keeps
+// its own 忌 but nothing that 月厌 forbids is written under 宜.
+bool followsTheYinBuilder(const DayContext& day);
+
+// The days where the virtues, their 合, 天赦 and 天愿 meet: nothing is forbidden.
+bool forbidsNothing(const DayContext& day);
+
 // The spirits gradeHarms decides on whenever they fall on a day.
 bool isGraded(Spirit spirit);
 
