@@ -143,6 +143,20 @@ TEST(ClassicDays, OfficerDaysYieldToTheirNotes) {
   EXPECT_TRUE(avoids(bareFull, "赴任")) << bareFull.ji;
 }
 
+TEST(ClassicDays, DeathAndDefeatSpareClothesAndGraves) {
+  // 天吏 on the 危日 of 正月 without virtue (乙酉) forbids as usual: marriage and moving,
+  // but not cutting clothes or burial, which its list leaves out.
+  DayAdvice a = adviceOn(1, "乙酉");
+  EXPECT_TRUE(avoids(a, "嫁娶")) << a.ji;
+  EXPECT_TRUE(avoids(a, "移徙")) << a.ji;
+  EXPECT_FALSE(avoids(a, "裁衣")) << a.ji;
+  EXPECT_FALSE(avoids(a, "安葬")) << a.ji;
+  // 大时 on the 收日 of 五月 without 月德合 (乙卯): the 收日 forbids as listed beside it.
+  DayAdvice shou = adviceOn(5, "乙卯");
+  EXPECT_TRUE(avoids(shou, "嫁娶")) << shou.ji;
+  EXPECT_TRUE(avoids(shou, "安葬")) << shou.ji;
+}
+
 TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   // 铺注条例: on 二月甲戌, 四月丙申 … 腊月甲子 the virtues, 天赦 and 天愿 meet and nothing is
   // forbidden. On 岁薄 and 逐阵 (四月丙午, 六月戊午 …) what 月厌 forbids is not written

@@ -202,10 +202,6 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
   if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
 
-  const OfficerRule officerRule = officerRuleFor(day, d);
-  auto isHealing = [&r](int i) { return r.healing.test(i); };
-  const int officer = kOfficerMark + static_cast<int>(d.officer);
-  if (officerRule != OfficerRule::AsListed) harms.reset(officer);
 
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
@@ -215,6 +211,21 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     harms.reset(static_cast<int>(g.harm));
     ruinous = ruinous || g.grade == Grade::Ruinous;
   }
+
+  // An officer day governed by a monthly harm gives way when the harm is set aside or
+  // balanced; as usual, both forbid what they list.
+  OfficerRule officerRule = officerRuleFor(day, d);
+  if (officerRule == OfficerRule::Governed) {
+    Grade heaviest = Grade::Lifted;
+    for (const GradedHarm& g : graded)
+      if (governsOfficerDays(g.harm)) heaviest = std::max(heaviest, g.grade);
+    officerRule = heaviest == Grade::Lifted     ? OfficerRule::NotAtAll
+                  : heaviest == Grade::Balanced ? OfficerRule::Balanced
+                                                : OfficerRule::AsListed;
+  }
+  auto isHealing = [&r](int i) { return r.healing.test(i); };
+  const int officer = kOfficerMark + static_cast<int>(d.officer);
+  if (officerRule != OfficerRule::AsListed) harms.reset(officer);
 
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {

@@ -63,13 +63,28 @@ constexpr int kNothingDays[][12] = {
 
 }  // namespace
 
+bool governsOfficerDays(Spirit s) {
+  switch (s) {
+    case Spirit::JieSha:
+    case Spirit::ZaiSha:
+    case Spirit::YueSha:
+    case Spirit::YueXing:
+    case Spirit::YueHai:
+    case Spirit::YueYan:
+    case Spirit::DaShi:
+    case Spirit::TianLi:
+      return true;
+    default:
+      return false;
+  }
+}
+
 OfficerRule officerRuleFor(const DayContext& c, const DaySpirits& d) {
   const Officer o = d.officer;
   if (o != Officer::Jian && o != Officer::Man && o != Officer::Ping && o != Officer::Shou && o != Officer::Bi)
     return OfficerRule::AsListed;
-  for (Spirit s : {Spirit::JieSha, Spirit::ZaiSha, Spirit::YueSha, Spirit::YueXing, Spirit::YueHai, Spirit::YueYan,
-                   Spirit::DaShi, Spirit::TianLi})
-    if (d.has(s)) return OfficerRule::Governed;
+  for (Spirit s : d.spirits)
+    if (governsOfficerDays(s)) return OfficerRule::Governed;
   const int m = c.month.branch;
   const bool virtue =
       d.has(Spirit::TianDe) || d.has(Spirit::YueDe) || d.has(Spirit::TianDeHe) || d.has(Spirit::YueDeHe);

@@ -29,7 +29,9 @@ std::vector<GradedHarm> gradeHarms(const DayContext& day, const DaySpirits& spir
 // How an officer day's own prohibitions stand on a day (the classic's notes under 建 满
 // 平 收 闭):
 // - AsListed: the officer forbids what the rule table lists under it;
-// - Governed: a graded monthly harm on the same day decides instead (从…论);
+// - Governed: a graded monthly harm on the same day decides (从…论): where the harm is
+//   set aside the officer forbids nothing, where it balances the officer only
+//   withholds, otherwise both forbid as listed;
 // - NotAtAll: it forbids nothing (a 满日 that is 守日 or 相日, beside 月德 天德合 月德合
 //   月恩 or 四相);
 // - Balanced: what it forbids is kept out of 宜 but not written under 忌 (a 闭日 that
@@ -40,6 +42,8 @@ std::vector<GradedHarm> gradeHarms(const DayContext& day, const DaySpirits& spir
 //   only the works of earth and wood.
 enum class OfficerRule { AsListed, Governed, NotAtAll, Balanced, Healing, BuildsOnlyEarth };
 OfficerRule officerRuleFor(const DayContext& day, const DaySpirits& spirits);
+// The monthly harms whose grade decides for the officer day they fall on.
+bool governsOfficerDays(Spirit spirit);
 
 // The days the classic marks 诸事皆忌 by their pillar and month alone (阴阳大防 and the
 // like), whatever spirits stand beside them.
