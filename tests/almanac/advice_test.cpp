@@ -224,6 +224,39 @@ TEST(Combining, SomeOfficerDaysForbidAndSomeOnlyWithhold) {
   EXPECT_TRUE(suitsOn(open, "祭祀")) << open.yi;
 }
 
+TEST(Combining, TheLunarDaysNarrowWhatIsWritten) {
+  // 寅月 丙子 suits marriage, trade and healing on an ordinary day of the lunar month.
+  DayContext plain = dayIn(2, {2, 0});
+  DayAdvice ordinary = adviceOn(plain);
+  ASSERT_TRUE(suitsOn(ordinary, "嫁娶"));
+  ASSERT_TRUE(suitsOn(ordinary, "祭祀"));
+  const std::string small = "祭祀 会亲友 沐浴 理发 求医 塞穴 扫舍 修饰垣墙 平治道涂 解除 拆卸 伐木";
+  for (int lunarDay : {5, 14, 23}) {
+    DayContext yueJi = plain;
+    yueJi.lunarDay = lunarDay;
+    DayAdvice a = adviceOn(yueJi);
+    EXPECT_FALSE(suitsOn(a, "嫁娶")) << lunarDay;
+    EXPECT_FALSE(avoidsOn(a, "嫁娶")) << "月忌 withholds, it does not forbid";
+    EXPECT_TRUE(suitsOn(a, "祭祀"));
+    for (int i = 0; i < activityCount(); ++i)
+      if (a.suits & bit(i)) EXPECT_NE(small.find(activityName(i)), std::string::npos) << activityName(i);
+  }
+  DayContext last = plain;
+  last.lunarDay = 30;
+  last.lunarLastDay = true;
+  DayAdvice hui = adviceOn(last);
+  EXPECT_FALSE(suitsOn(hui, "嫁娶"));
+  EXPECT_FALSE(avoidsOn(hui, "嫁娶"));
+  EXPECT_TRUE(suitsOn(hui, "祭祀"));
+  for (int lunarDay : {1, 15}) {
+    DayContext shuoWang = plain;
+    shuoWang.lunarDay = lunarDay;
+    DayAdvice a = adviceOn(shuoWang);
+    EXPECT_TRUE(avoidsOn(a, "求医")) << lunarDay;
+    EXPECT_TRUE(suitsOn(a, "嫁娶")) << lunarDay;
+  }
+}
+
 TEST(Combining, EveryMonthAndDayKeepsTheTaboosAndNeverContradictsItself) {
   for (int m = 0; m < 12; ++m)
     for (int c = 0; c < 60; ++c) {

@@ -275,6 +275,16 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
+  // Days of the lunar month: on 初一 and 十五 healing is forbidden (朔望); the 月忌 days
+  // (初五 十四 廿三) and the last day of the month (晦日) mark only small affairs.
+  if (day.lunarDay == 1 || day.lunarDay == 15) {
+    a.avoids |= r.healing.to_ullong();
+    a.suits &= ~r.healing.to_ullong();
+  }
+  if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
+    a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});
+  if (day.lunarLastDay)
+    a.suits &= namedSet({"祭祀", "解除", "沐浴", "理发", "塞穴", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
   if (forbidsNothing(day)) a.avoids = 0;
   if (followsTheYinBuilder(day))
     for (int i = 0; i < activityCount(); ++i)

@@ -64,6 +64,8 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
     DayPillars p = pillarsOf(terms.monthOf(serial), serial);
     DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
+    context.lunarDay = SolarToLunar(serial).day;
+    context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 
