@@ -224,6 +224,18 @@ TEST(Combining, SomeOfficerDaysForbidAndSomeOnlyWithhold) {
   EXPECT_TRUE(suitsOn(open, "祭祀")) << open.yi;
 }
 
+TEST(Combining, AKindDayDoesNotWriteTradeUnderJi) {
+  // 子月 乙亥: a 闭日 with 四相. The 闭日 forbids marriage and trade; on a day of 四相
+  // trade is only kept out of 宜, while marriage stays forbidden.
+  DayAdvice a = adviceOn(dayIn(0, {1, 11}));
+  ASSERT_TRUE(spiritsOf(dayIn(0, {1, 11})).has(Spirit::SiXiang));
+  EXPECT_FALSE(avoidsOn(a, "开市")) << a.ji;
+  EXPECT_FALSE(suitsOn(a, "开市")) << a.yi;
+  EXPECT_TRUE(avoidsOn(a, "嫁娶")) << a.ji;
+  // The same officer day without a kindness (子月 己亥) writes trade under 忌.
+  EXPECT_TRUE(avoidsOn(adviceOn(dayIn(0, {5, 11})), "开市"));
+}
+
 TEST(Combining, TheLunarDaysNarrowWhatIsWritten) {
   // 寅月 丙子 suits marriage, trade and healing on an ordinary day of the lunar month.
   DayContext plain = dayIn(2, {2, 0});

@@ -57,6 +57,7 @@ struct Rules {
   Marks virtue, liftable, withholding;
   std::bitset<64> earth;    // the works of earth and wood a virtuous 建日 still forbids
   std::bitset<64> healing;  // what a harm set aside by virtue still forbids
+  std::bitset<64> trade;    // household and trade, not written under 忌 on a kind day
 };
 
 Marks marksOf(const std::vector<std::string>& names) {
@@ -95,6 +96,8 @@ const Rules& rules() {
                              "伐木", "栽种", "破土", "修坟"})
       out.earth.set(index(name));
     for (const char* name : {"求医", "针灸"}) out.healing.set(index(name));
+    for (const char* name : {"进人口", "安床", "经络", "酝酿", "开市", "立卷", "交易", "纳财", "开仓"})
+      out.trade.set(index(name));
     return out;
   }();
   return r;
@@ -227,11 +230,19 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   const int officer = kOfficerMark + static_cast<int>(d.officer);
   if (officerRule != OfficerRule::AsListed) harms.reset(officer);
 
+  // 铺注条例: on a day of virtue, pardon, wish, 月恩, 四相 or 时德 the household and trade
+  // affairs are not written under 忌, unless a harm that stands against virtue or a
+  // harm graded as usual forbids them.
+  const bool kindDay = virtuous || d.has(Spirit::YueEn) || d.has(Spirit::SiXiang) || d.has(Spirit::ShiDe);
+  Marks officerMarks;
+  for (int o = 0; o < kOfficerCount; ++o) officerMarks.set(kOfficerMark + o);
+
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {
     const Marks against = harms & r.shuns[i];
     bool forbidden = (against & ~r.withholding).any();
     bool withheld = against.any();
+    bool standing = (against & ~r.withholding & ~r.liftable & ~officerMarks).any();
     if (r.shuns[i].test(officer)) {
       switch (officerRule) {
         case OfficerRule::BuildsOnlyEarth:
@@ -258,6 +269,7 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
               std::find(g.stillForbids.begin(), g.stillForbids.end(), name) != g.stillForbids.end();
           forbidden = forbidden || still;
           withheld = withheld || still;
+          standing = standing || still;
           break;
         }
         case Grade::Balanced:
@@ -265,10 +277,11 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
           break;
         case Grade::Usual:
         case Grade::Ruinous:
-          forbidden = withheld = true;
+          forbidden = withheld = standing = true;
           break;
       }
     }
+    if (kindDay && r.trade.test(i) && !standing) forbidden = false;
     if (forbidden)
       a.avoids |= bit(i);
     else if (!withheld && (marks & r.seeks[i]).any())
