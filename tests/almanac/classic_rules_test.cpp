@@ -48,20 +48,48 @@ struct NamedDay {
 
 TEST(ClassicDays, OnTheseNothingIsDone) {
   const NamedDay days[] = {
-      {1, "甲戌", "阴阳大防"},  {2, "乙酉", "阴阳大防"},  {5, "丙午", "阴阳大防"},   {6, "丁巳", "阴阳大防"},
-      {7, "庚辰", "阴阳大防"},  {8, "辛卯", "阴阳大防"},  {11, "壬子", "阴阳大防"},  {12, "癸亥", "阴阳大防"},
-      {2, "己卯", "阴阳小防"},  {3, "戊辰", "阴阳小防"},  {4, "己巳", "阴阳小防"},   {5, "戊午", "阴阳小防"},
-      {8, "己酉", "阴阳小防"},  {9, "戊戌", "阴阳小防"},  {10, "己亥", "阴阳小防"},  {11, "戊子", "阴阳小防"},
-      {3, "庚辰", "阴位"},      {9, "甲戌", "阴位"},      {4, "癸亥", "阴阳交破"},   {10, "丁巳", "阴阳交破"},
-      {6, "癸丑", "阳破阴冲"},  {12, "丁未", "阳破阴冲"}, {2, "己酉", "阴道冲阳"},   {8, "己卯", "阴道冲阳"},
-      {1, "辛酉", "三阴"},      {7, "乙卯", "三阴"},      {4, "戊辰", "绝阴"},       {10, "戊戌", "绝阳"},
-      {1, "庚申", "四废 on the 破日"},                    {7, "甲寅", "四废 on the 破日"},
-      {1, "乙丑", "月煞 on the 闭日, no virtue"},         {1, "己丑", "月煞 on the 闭日, no virtue"},
-      {7, "辛未", "月煞 on the 闭日, no virtue"},         {3, "乙未", "月煞 on the 平日, no virtue"},
-      {11, "辛卯", "月刑 on the 平日 with 天吏, no virtue"}, {11, "癸卯", "月刑 on the 平日 with 天吏"},
-      {2, "丙子", "月刑 on the 收日 with 大时, no virtue"}, {6, "乙丑", "月刑 on the 破日, no virtue"},
-      {5, "庚午", "月厌 on the 建日 without 天赦"},       {11, "庚子", "月厌 on the 建日 without 天赦"},
-      {8, "癸卯", "月厌 on the 破日 with 灾煞"},          {8, "乙卯", "月厌 on the 破日, even with 月德合"},
+      {1, "甲戌", "阴阳大防"},
+      {2, "乙酉", "阴阳大防"},
+      {5, "丙午", "阴阳大防"},
+      {6, "丁巳", "阴阳大防"},
+      {7, "庚辰", "阴阳大防"},
+      {8, "辛卯", "阴阳大防"},
+      {11, "壬子", "阴阳大防"},
+      {12, "癸亥", "阴阳大防"},
+      {2, "己卯", "阴阳小防"},
+      {3, "戊辰", "阴阳小防"},
+      {4, "己巳", "阴阳小防"},
+      {5, "戊午", "阴阳小防"},
+      {8, "己酉", "阴阳小防"},
+      {9, "戊戌", "阴阳小防"},
+      {10, "己亥", "阴阳小防"},
+      {11, "戊子", "阴阳小防"},
+      {3, "庚辰", "阴位"},
+      {9, "甲戌", "阴位"},
+      {4, "癸亥", "阴阳交破"},
+      {10, "丁巳", "阴阳交破"},
+      {6, "癸丑", "阳破阴冲"},
+      {12, "丁未", "阳破阴冲"},
+      {2, "己酉", "阴道冲阳"},
+      {8, "己卯", "阴道冲阳"},
+      {1, "辛酉", "三阴"},
+      {7, "乙卯", "三阴"},
+      {4, "戊辰", "绝阴"},
+      {10, "戊戌", "绝阳"},
+      {1, "庚申", "四废 on the 破日"},
+      {7, "甲寅", "四废 on the 破日"},
+      {1, "乙丑", "月煞 on the 闭日, no virtue"},
+      {1, "己丑", "月煞 on the 闭日, no virtue"},
+      {7, "辛未", "月煞 on the 闭日, no virtue"},
+      {3, "乙未", "月煞 on the 平日, no virtue"},
+      {11, "辛卯", "月刑 on the 平日 with 天吏, no virtue"},
+      {11, "癸卯", "月刑 on the 平日 with 天吏"},
+      {2, "丙子", "月刑 on the 收日 with 大时, no virtue"},
+      {6, "乙丑", "月刑 on the 破日, no virtue"},
+      {5, "庚午", "月厌 on the 建日 without 天赦"},
+      {11, "庚子", "月厌 on the 建日 without 天赦"},
+      {8, "癸卯", "月厌 on the 破日 with 灾煞"},
+      {8, "乙卯", "月厌 on the 破日, even with 月德合"},
       {11, "甲午", "灾煞 on the 破日, no virtue"},
   };
   for (const NamedDay& d : days) {
@@ -84,7 +112,8 @@ TEST(ClassicDays, VirtueOrPardonKeepsTheseFromBeingDaysOfNothing) {
   };
   for (const NamedDay& d : days) {
     DayAdvice a = adviceOn(d.month, d.day);
-    EXPECT_FALSE(a.suits == 0 && a.ji == "诸事不宜") << d.month << "月 " << d.day << " " << d.why << ": " << a.yi;
+    EXPECT_FALSE(a.suits == 0 && a.ji == "诸事不宜")
+        << d.month << "月 " << d.day << " " << d.why << ": " << a.yi;
   }
 }
 
@@ -101,7 +130,8 @@ TEST(ClassicDays, TheseForbidHealingAndNothingElseOfTheHarm) {
     DayAdvice a = adviceOn(d.month, d.day);
     const std::string at = std::to_string(d.month) + "月 " + d.day + " " + d.why + " 忌 " + a.ji;
     EXPECT_TRUE(avoids(a, "求医")) << at;
-    for (const char* open : {"裁衣", "交易", "纳财", "会亲友"}) EXPECT_FALSE(avoids(a, open)) << open << " " << at;
+    for (const char* open : {"裁衣", "交易", "纳财", "会亲友"})
+      EXPECT_FALSE(avoids(a, open)) << open << " " << at;
   }
   // 大时 on the 除日 of 寅申巳亥月 forbids only war: healing is open as well.
   DayAdvice daShi = adviceOn(1, "辛卯");
@@ -161,7 +191,8 @@ TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   // 铺注条例: on 二月甲戌, 四月丙申 … 腊月甲子 the virtues, 天赦 and 天愿 meet and nothing is
   // forbidden. On 岁薄 and 逐阵 (四月丙午, 六月戊午 …) what 月厌 forbids is not written
   // under 宜, though 四月丙午 carries 天德合.
-  for (auto [month, day] : {std::pair{2, "甲戌"}, {4, "丙申"}, {6, "甲子"}, {7, "戊申"}, {8, "庚辰"}, {12, "甲子"}}) {
+  for (auto [month, day] :
+       {std::pair{2, "甲戌"}, {4, "丙申"}, {6, "甲子"}, {7, "戊申"}, {8, "庚辰"}, {12, "甲子"}}) {
     DayAdvice a = adviceOn(month, day);
     EXPECT_EQ(a.avoids, 0u) << month << "月 " << day << " 忌 " << a.ji;
     EXPECT_EQ(a.ji, "无") << month << "月 " << day;

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/date_serial.h"
@@ -205,12 +205,21 @@ TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {
   for (int m = 0; m < 12; ++m)
     for (int b = 0; b < 12; ++b) {
       DaySpirits d = spiritsOf(dayIn(m, {b % 10, b}));
-      for (auto [spirit, officer] : pairs) EXPECT_EQ(d.has(spirit), d.officer == officer) << spiritName(spirit) << m << b;
+      for (auto [spirit, officer] : pairs)
+        EXPECT_EQ(d.has(spirit), d.officer == officer) << spiritName(spirit) << m << b;
       const bool yangMonth = m % 2 == 0;
-      EXPECT_EQ(d.has(Spirit::LinRi), d.officer == (yangMonth ? Officer::Ding : Officer::Cheng)) << m << " " << b;
+      EXPECT_EQ(d.has(Spirit::LinRi), d.officer == (yangMonth ? Officer::Ding : Officer::Cheng))
+          << m << " " << b;
     }
   EXPECT_TRUE(isLucky(Spirit::LinRi));
   EXPECT_FALSE(isLucky(Spirit::ShangShuo));
+  // The names stay in step with the list, at both ends of each half.
+  EXPECT_STREQ(spiritName(Spirit::TianHou), "天后");
+  EXPECT_STREQ(spiritName(Spirit::SuiPo), "岁破");
+  EXPECT_STREQ(spiritName(Spirit::JiuKong), "九空");
+  EXPECT_STREQ(spiritName(Spirit::DiNang), "地囊");
+  EXPECT_TRUE(isLucky(Spirit::TianHou));
+  EXPECT_FALSE(isLucky(Spirit::SuiPo));
 }
 
 TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {

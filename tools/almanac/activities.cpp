@@ -92,8 +92,8 @@ const Rules& rules() {
         if (out.affairs[i].name == name) return i;
       throw std::runtime_error("yongshi: no affair " + std::string(name));
     };
-    for (const char* name : {"修造", "作灶", "动土", "起基", "安门", "掘井", "修饰垣墙", "平治道涂", "塞穴", "拆卸",
-                             "伐木", "栽种", "破土", "修坟"})
+    for (const char* name : {"修造", "作灶", "动土", "起基", "安门", "掘井", "修饰垣墙", "平治道涂", "塞穴",
+                             "拆卸", "伐木", "栽种", "破土", "修坟"})
       out.earth.set(index(name));
     for (const char* name : {"求医", "针灸"}) out.healing.set(index(name));
     for (const char* name : {"进人口", "安床", "经络", "酝酿", "开市", "立卷", "交易", "纳财", "开仓"})
@@ -205,7 +205,6 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
   if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
 
-
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
   // 四废 on the 破日 is decay met by the clash: nothing is done.
@@ -297,7 +296,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
     a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});
   if (day.lunarLastDay)
-    a.suits &= namedSet({"祭祀", "解除", "沐浴", "理发", "塞穴", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
+    a.suits &=
+        namedSet({"祭祀", "解除", "沐浴", "理发", "塞穴", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
   if (forbidsNothing(day)) a.avoids = 0;
   if (followsTheYinBuilder(day))
     for (int i = 0; i < activityCount(); ++i)
@@ -316,9 +316,11 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   if (ruinous)
     allBut(0);
   else if (d.officer == Officer::Po)
-    allBut(namedSet({"祭祀", "解除", "沐浴", "求医", "扫舍", "平治道涂", "拆卸", "捕捉", "畋猎", "取渔", "入学"}));
+    allBut(namedSet(
+        {"祭祀", "解除", "沐浴", "求医", "扫舍", "平治道涂", "拆卸", "捕捉", "畋猎", "取渔", "入学"}));
   else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue) || d.has(Spirit::ShangShuo))
-    allBut(namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"}));
+    allBut(
+        namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"}));
   // On the solstices and equinoxes yin and yang contend: even a good day is not marked
   // for the great affairs of office, marriage, moving, trade and the hunt.
   if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {

@@ -17,19 +17,18 @@
 //   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 辰未戌丑 (the ruling earth of the season, as
 //   卷十 places it on the 满日 of 寅申月 and the 除日 of 卯酉月), 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
-//   天喜 and 天医 m+8 (the 成日; 卷四 starts 天医 from 戌 in 正月); 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
-//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with
-//   m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating); 益后 正子
-//   二午 三丑 四未 ... (the first month's branch, then six on and five back in turn); 续世 益后 + 1; 圣心
-//   益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰, 敬安 正未, 普护 正申, 福生 正酉; 解神 正二月申
-//   三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日; 不将 (阴阳不将, the marriage days): the stems
-//   sit on the branches 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind
-//   it (counting back towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits 厌前
-//   and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are 丙丁己庚辛 on 亥子丑寅卯;
-//   鸣吠 (for burial) and 鸣吠对 (for breaking ground): the classic's corrected lists, see
-//   kMingFei below;
-//   天巫 福德 the 满日; 时阴 the 定日; 时阳 the 开日; 吉期 the 除日; 天后 with 驿马;
-//   临日 正午 二亥 三申 四丑 ...: the 定日 of the yang months, the 成日 of the yin months.
+//   天喜 and 天医 m+8 (the 成日; 卷四 starts 天医 from 戌 in 正月); 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马
+//   正午, two on each month; 母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month;
+//   六合 the branch in 六合 with m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅
+//   三巳 四申 (repeating); 益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back
+//   in turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰, 敬安 正未, 普护
+//   正申, 福生 正酉; 解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日; 不将 (阴阳不将,
+//   the marriage days): the stems sit on the branches 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌
+//   and the five branches behind it (counting back towards 厌对) are 厌前, the five branches after it are
+//   厌后; a day whose stem sits 厌前 and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌)
+//   these are 丙丁己庚辛 on 亥子丑寅卯; 鸣吠 (for burial) and 鸣吠对 (for breaking ground): the classic's
+//   corrected lists, see kMingFei below; 天巫 福德 the 满日; 时阴 the 定日; 时阳 the 开日; 吉期 the 除日;
+//   天后 with 驿马; 临日 正午 二亥 三申 四丑 ...: the 定日 of the yang months, the 成日 of the yin months.
 // Unlucky:
 //   岁破 db clashes the year branch; 月破 and 大耗 db clashes m; 小耗 m+5 (执日);
 //   月建 db = m;
@@ -78,16 +77,15 @@ const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "�
 const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德",   "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相",
-    "时德",   "王日",   "官日", "守日",   "相日", "民日",   "阳德", "阴德", "天喜", "天医", "驿马",
-    "天马",   "生气",   "母仓", "天仓",   "月空", "六合",   "三合", "五合", "五富", "要安", "玉宇",
-    "金堂",   "敬安",   "普护", "福生",   "圣心", "益后",   "续世", "解神", "除神", "不将", "鸣吠",
-    "鸣吠对", "天巫",   "福德", "临日",   "时阴", "时阳",   "吉期", "天后", "岁破",   "月破", "大耗",   "小耗", "月建",   "月煞", "劫煞", "灾煞", "月害", "月刑",
-    "月厌",   "地火",   "天吏", "致死",   "大时", "厌对",   "四离", "四绝", "四废", "四忌", "四穷",
-    "四耗",   "四击",   "五虚", "五离",   "血支", "血忌",   "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁",   "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专", "九空",
-    "小时",   "土府",   "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓", "九坎", "九焦", "八风",
-    "触水龙", "地囊"};
+    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩",   "月恩",   "四相", "时德",
+    "王日", "官日",   "守日", "相日",   "民日", "阳德",   "阴德", "天喜", "天医",   "驿马",   "天马", "生气",
+    "母仓", "天仓",   "月空", "六合",   "三合", "五合",   "五富", "要安", "玉宇",   "金堂",   "敬安", "普护",
+    "福生", "圣心",   "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对", "天巫",   "福德", "临日",
+    "时阴", "时阳",   "吉期", "天后",   "岁破", "月破",   "大耗", "小耗", "月建",   "月煞",   "劫煞", "灾煞",
+    "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离",   "四绝",   "四废", "四忌",
+    "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
+    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -139,8 +137,18 @@ constexpr std::array<int, 11> kMingFeiDui = {12, 36, 48, 50, 2, 26, 38, 51, 3, 2
 // last month of each season 戊辰.
 constexpr std::array<int, 12> kWuMu = {31, 31, 4, 22, 22, 4, 37, 37, 4, 28, 28, 4};
 // 地囊 by month number, two cycle indices each (the classic's corrected list).
-constexpr std::array<std::array<int, 2>, 12> kDiNang = {
-    {{36, 6}, {31, 49}, {0, 18}, {15, 45}, {58, 40}, {52, 22}, {53, 23}, {2, 32}, {37, 7}, {14, 44}, {27, 57}, {9, 51}}};
+constexpr std::array<std::array<int, 2>, 12> kDiNang = {{{36, 6},
+                                                         {31, 49},
+                                                         {0, 18},
+                                                         {15, 45},
+                                                         {58, 40},
+                                                         {52, 22},
+                                                         {53, 23},
+                                                         {2, 32},
+                                                         {37, 7},
+                                                         {14, 44},
+                                                         {27, 57},
+                                                         {9, 51}}};
 // 八风 by season, two cycle indices each: 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅.
 constexpr std::array<std::array<int, 2>, 4> kBaFeng = {{{13, 53}, {20, 40}, {43, 23}, {10, 50}}};
 constexpr std::array<int, 3> kChuShuiLong = {12, 19, 49};  // 丙子 癸未 癸丑
@@ -278,11 +286,11 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::MingFei, inCycles(kMingFei));
   set(Spirit::MingFeiDui, inCycles(kMingFeiDui));
   // Names the almanac gives to officer days and to 驿马.
-  set(Spirit::TianWu, onBranch(m + 2));   // 满日
-  set(Spirit::FuDe, onBranch(m + 2));     // 满日
-  set(Spirit::ShiYin, onBranch(m + 4));   // 定日
-  set(Spirit::ShiYang, onBranch(m + 10)); // 开日
-  set(Spirit::JiQi, onBranch(m + 1));     // 除日
+  set(Spirit::TianWu, onBranch(m + 2));    // 满日
+  set(Spirit::FuDe, onBranch(m + 2));      // 满日
+  set(Spirit::ShiYin, onBranch(m + 4));    // 定日
+  set(Spirit::ShiYang, onBranch(m + 10));  // 开日
+  set(Spirit::JiQi, onBranch(m + 1));      // 除日
   set(Spirit::TianHou, db == kYiMa[g]);
   // 临日: the 定日 in the yang months (寅辰午申戌子), the 成日 in the yin months.
   set(Spirit::LinRi, onBranch(m + (n % 2 == 0 ? 4 : 8)));

@@ -172,9 +172,9 @@ bool isYearSpirit(Spirit spirit);
 // What decides the spirits of a day.
 struct DayContext {
   Pillar year, month, day;
-  int termTomorrow = -1;  // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
-  int termToday = -1;     // the solar term of the day itself, or -1
-  int lunarDay = 0;       // the day of the lunar month (1..30), 0 when not known
+  int termTomorrow = -1;      // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
+  int termToday = -1;         // the solar term of the day itself, or -1
+  int lunarDay = 0;           // the day of the lunar month (1..30), 0 when not known
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
