@@ -236,6 +236,17 @@ TEST(Combining, AKindDayDoesNotWriteTradeUnderJi) {
   EXPECT_TRUE(avoidsOn(adviceOn(dayIn(0, {5, 11})), "开市"));
 }
 
+TEST(Combining, HarmonyOutweighsTheDaysOfParting) {
+  // 辰月 乙酉: 五离 on a day in 六合 with the month (and 大时 set aside on the 执日):
+  // betrothal and trade are not forbidden.
+  DayContext c = dayIn(4, {1, 9});
+  ASSERT_TRUE(spiritsOf(c).has(Spirit::WuLi));
+  ASSERT_TRUE(spiritsOf(c).has(Spirit::LiuHe));
+  DayAdvice a = adviceOn(c);
+  EXPECT_FALSE(avoidsOn(a, "订盟")) << a.ji;
+  EXPECT_FALSE(avoidsOn(a, "交易")) << a.ji;
+}
+
 TEST(Combining, TheLunarDaysNarrowWhatIsWritten) {
   // 寅月 丙子 suits marriage, trade and healing on an ordinary day of the lunar month.
   DayContext plain = dayIn(2, {2, 0});

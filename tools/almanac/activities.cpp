@@ -204,6 +204,11 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   Marks harms = virtuous ? marks & ~r.liftable : marks;
   // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
   if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
+  // A harmony outweighs the parting days and the empty and windy ones.
+  if (d.has(Spirit::LiuHe) || d.has(Spirit::SanHe) || d.has(Spirit::TianShe))
+    harms.reset(static_cast<int>(Spirit::WuLi));
+  if (d.has(Spirit::LiuHe))
+    for (Spirit s : {Spirit::WuXu, Spirit::BaFeng}) harms.reset(static_cast<int>(s));
 
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
@@ -324,8 +329,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // On the solstices and equinoxes yin and yang contend: even a good day is not marked
   // for the great affairs of office, marriage, moving, trade and the hunt.
   if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {
-    a.suits &= ~namedSet({"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "出火", "开市",
-                          "立卷", "交易", "捕捉", "畋猎", "取渔"});
+    a.suits &= ~namedSet({"会亲友", "出行", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "出火",
+                          "开市", "立卷", "交易", "捕捉", "畋猎", "取渔"});
     if (t == 23) a.suits &= ~namedSet({"伐木"});
   }
   a.nothingSuits = a.suits == 0;
