@@ -271,6 +271,11 @@ TEST(Combining, TheLunarDaysNarrowWhatIsWritten) {
   EXPECT_FALSE(suitsOn(hui, "嫁娶"));
   EXPECT_FALSE(avoidsOn(hui, "嫁娶"));
   EXPECT_TRUE(suitsOn(hui, "祭祀"));
+  // A 无禄 day marks only the small affairs and forbids nothing more for it: 卯月 庚辰.
+  DayAdvice wuLu = adviceOn(dayIn(3, {6, 4}));
+  ASSERT_TRUE(spiritsOf(dayIn(3, {6, 4})).has(Spirit::WuLu));
+  for (int i = 0; i < activityCount(); ++i)
+    if (wuLu.suits & bit(i)) EXPECT_NE(small.find(activityName(i)), std::string::npos) << activityName(i);
   for (int lunarDay : {1, 15}) {
     DayContext shuoWang = plain;
     shuoWang.lunarDay = lunarDay;

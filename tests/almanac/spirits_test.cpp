@@ -268,6 +268,24 @@ TEST(MarriageSpirits, BuJiangMatchesTheClassicsTableForEveryMonth) {
   }
 }
 
+TEST(DaySpirits, WuLuUnlessTheEmptyLuIsFilled) {
+  // 庚辰 in 卯月 of a 甲辰 year: the 禄 of 庚 (申) lies empty and nothing fills it.
+  EXPECT_TRUE(spiritsOf(dayIn(3, {6, 4})).has(Spirit::WuLu));
+  // After 小满 the Sun fills it.
+  DayContext afterXiaoMan = dayIn(3, {6, 4});
+  afterXiaoMan.zhongQi = 9;
+  EXPECT_FALSE(spiritsOf(afterXiaoMan).has(Spirit::WuLu));
+  // 甲辰 in 寅月: the month fills it; in 卯月 月德 (甲) stands beside it.
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::WuLu));
+  EXPECT_FALSE(spiritsOf(dayIn(3, {0, 4})).has(Spirit::WuLu));
+  // Year, month and day of one stem: 庚辰 in the 庚辰 month of a 庚戌 year.
+  EXPECT_FALSE(spiritsOf(dayIn(4, {6, 4}, {6, 10})).has(Spirit::WuLu));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {6, 4}, {0, 4})).has(Spirit::WuLu));
+  // 癸亥 stays 无禄 even beside 天德 (七月 癸).
+  ASSERT_TRUE(spiritsOf(dayIn(8, {9, 11})).has(Spirit::TianDe));
+  EXPECT_TRUE(spiritsOf(dayIn(8, {9, 11})).has(Spirit::WuLu));
+}
+
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
   EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 11u);

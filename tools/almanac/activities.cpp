@@ -300,6 +300,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   }
   if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
     a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});
+  if (d.has(Spirit::WuLu))
+    a.suits &= namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
   if (day.lunarLastDay)
     a.suits &=
         namedSet({"祭祀", "解除", "沐浴", "理发", "塞穴", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});

@@ -54,7 +54,13 @@
 //   八风 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅; 触水龙 丙子 癸未 癸丑;
 //   地囊 正庚子庚午 二乙未癸丑 三甲子壬午 四己卯己酉 五壬戌甲辰 六丙辰丙戌 七丁巳丁亥 八丙寅丙申
 //   九辛丑辛未 十戊寅戊申 十一辛卯辛酉 十二癸酉乙卯 (the classic's corrections of the older list).
-// Source: 《钦定协纪辨方书》 (1739, public domain), 卷四 to 卷六 (义例) and 卷九 (立成).
+//   无禄 (the day stem's 禄 falls in the empty branches of its decade): 甲辰 乙巳 丙申 丁亥 戊戌
+//   己丑 庚辰 辛巳 壬申 癸亥, except (癸亥 never excepted) beside 天德 or 月德, where the year
+//   or month branch fills the empty 禄 (寅年月甲辰 卯乙巳 巳丙申戊戌 午丁亥己丑 申庚辰 酉辛巳
+//   亥壬申), where the Sun fills it (after 雨水 壬申, 谷雨 辛巳, 小满 庚辰, 大暑 丁亥己丑, 处暑
+//   丙申戊戌, 霜降 乙巳, 小雪 甲辰), where 岁德合 meets 月德合 or 天德合 meets 岁德, and where
+//   year, month and day share their stem.
+// Source: 《钦定协纪辨方书》 (1739, public domain), 卷四 to 卷六 (义例), 卷九 (立成) and 卷十.
 
 #include "tools/almanac/spirits.h"
 
@@ -85,7 +91,7 @@ const char* const kSpiritNames[kSpiritCount] = {
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离",   "四绝",   "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
     "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
-    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊"};
+    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -152,6 +158,72 @@ constexpr std::array<std::array<int, 2>, 12> kDiNang = {{{36, 6},
 // 八风 by season, two cycle indices each: 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅.
 constexpr std::array<std::array<int, 2>, 4> kBaFeng = {{{13, 53}, {20, 40}, {43, 23}, {10, 50}}};
 constexpr std::array<int, 3> kChuShuiLong = {12, 19, 49};  // 丙子 癸未 癸丑
+
+// 无禄 by day stem, as cycle indices: 甲辰 乙巳 丙申 丁亥 戊戌 己丑 庚辰 辛巳 壬申 癸亥.
+constexpr std::array<int, 10> kWuLu = {40, 41, 32, 23, 34, 25, 16, 17, 8, 59};
+
+bool withoutLu(const DayContext& c, bool tianDe, bool yueDe) {
+  const int cycle = c.day.cycle();
+  if (cycle != kWuLu[c.day.stem]) return false;
+  if (cycle == 59) return true;  // 癸亥: stem and branch both at their end
+  if (tianDe || yueDe) return false;
+  auto filledByBranch = [cycle](int branch) {
+    switch (branch) {
+      case 2:
+        return cycle == 40;
+      case 3:
+        return cycle == 41;
+      case 5:
+        return cycle == 32 || cycle == 34;
+      case 6:
+        return cycle == 23 || cycle == 25;
+      case 8:
+        return cycle == 16;
+      case 9:
+        return cycle == 17;
+      case 11:
+        return cycle == 8;
+      default:
+        return false;
+    }
+  };
+  if (filledByBranch(c.year.branch) || filledByBranch(c.month.branch)) return false;
+  switch (c.zhongQi) {
+    case 3:
+      if (cycle == 8) return false;
+      break;  // 雨水
+    case 7:
+      if (cycle == 17) return false;
+      break;  // 谷雨
+    case 9:
+      if (cycle == 16) return false;
+      break;  // 小满
+    case 13:
+      if (cycle == 23 || cycle == 25) return false;
+      break;  // 大暑
+    case 15:
+      if (cycle == 32 || cycle == 34) return false;
+      break;  // 处暑
+    case 19:
+      if (cycle == 41) return false;
+      break;  // 霜降
+    case 21:
+      if (cycle == 40) return false;
+      break;  // 小雪
+    default:
+      break;
+  }
+  const int ys = c.year.stem % 5, m = c.month.branch, g = harmonyGroup(m);
+  // 岁德合 and 月德合 meet.
+  if ((ys == 0 && g == 3 && cycle == 25) || (ys == 1 && g == 1 && cycle == 41) ||
+      (ys == 2 && g == 2 && cycle == 17) || (ys == 3 && g == 0 && cycle == 23))
+    return false;
+  // 天德合 meets 岁德.
+  if ((ys == 1 && m == 11 && cycle == 16) || (ys == 2 && m == 5 && cycle == 32) ||
+      (ys == 3 && m == 2 && cycle == 8) || (ys == 4 && m == 8 && cycle == 34))
+    return false;
+  return !(c.year.stem == c.day.stem && c.month.stem == c.day.stem);
+}
 
 constexpr std::array<Pillar, 5> kBaZhuan = {{{0, 2}, {3, 7}, {5, 7}, {6, 8}, {9, 1}}};
 
@@ -356,6 +428,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::BaFeng, inCycles(kBaFeng[s]));
   set(Spirit::ChuShuiLong, inCycles(kChuShuiLong));
   set(Spirit::DiNang, inCycles(kDiNang[n]));
+  set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
 
   DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
   for (int i = 0; i < kSpiritCount; ++i)

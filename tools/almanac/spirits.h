@@ -160,8 +160,9 @@ enum class Spirit {
   BaFeng,
   ChuShuiLong,
   DiNang,
+  WuLu,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::DiNang) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::WuLu) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
@@ -176,6 +177,7 @@ struct DayContext {
   int termToday = -1;         // the solar term of the day itself, or -1
   int lunarDay = 0;           // the day of the lunar month (1..30), 0 when not known
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
+  int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };

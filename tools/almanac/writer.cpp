@@ -66,6 +66,11 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
     DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
     context.lunarDay = SolarToLunar(serial).day;
     context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
+    for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
+      if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
+        context.zhongQi = t;
+        break;
+      }
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 
