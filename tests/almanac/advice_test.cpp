@@ -48,7 +48,7 @@ TEST(RuleTable, ParsesGroupsAndRefusesWhatItDoesNotKnow) {
   EXPECT_EQ(parseError("\n祭祀\t@好\t寅日\n"), "yongshi line 2: unknown group @好");
   EXPECT_EQ(parseError("祭祀\t天德\n"), "yongshi line 1: an affair takes its name, 宜 and 忌");
   EXPECT_EQ(activityName(0), "祭祀");
-  EXPECT_EQ(activityIndex("嫁娶"), 12);
+  EXPECT_EQ(activityIndex("嫁娶"), 13);
   EXPECT_EQ(activityIndex("结婚"), -1);
 }
 
@@ -98,7 +98,7 @@ TEST(Grading, RepeatedDaysBalanceWithVirtueOrHarmony) {
   DayContext plain = dayIn(2, {0, 0});
   ASSERT_TRUE(spiritsOf(plain).has(Spirit::FuRi));
   EXPECT_TRUE(avoidsOn(adviceOn(plain), "安葬"));
-  DayContext virtuous = dayIn(5, {2, 2});  // 巳月 丙寅: 复日 with 天德合
+  DayContext virtuous = dayIn(5, {2, 0});  // 巳月 丙子: 复日 with 天德合
   ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::FuRi));
   ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::TianDeHe));
   DayAdvice a = adviceOn(virtuous);
@@ -127,20 +127,35 @@ TEST(Grading, TheYanDaysFollowTheirMonth) {
 }
 
 TEST(Combining, TheMonthBuilderStandsAgainstVirtue) {
-  // 寅月 丙寅: 建日 with 月德; the ground is still not to be broken.
+  // 寅月 丙寅: 建日 with 月德; the ground is still not to be broken, for building or
+  // for a grave.
   DayAdvice a = adviceOn(dayIn(2, {2, 2}));
   EXPECT_TRUE(avoidsOn(a, "动土")) << a.ji;
-  EXPECT_TRUE(avoidsOn(a, "安葬"));
+  EXPECT_TRUE(avoidsOn(a, "破土"));
   EXPECT_TRUE(suitsOn(a, "纳采")) << a.yi;
 }
 
-TEST(Combining, PoDayAllowsOnlyDemolitionEvenWithVirtue) {
+TEST(Combining, PoDayForbidsAllButWhatTheClashDoesNotTouch) {
+  // 月破 forbids the great affairs even beside virtue; worship, cleansing, healing and
+  // pulling down are not its concern and stay in 宜 when the day seeks them.
   for (Pillar day : {Pillar{2, 8}, Pillar{4, 8}}) {  // 寅月 丙申 (月德) and 戊申
     DayAdvice a = adviceOn(dayIn(2, day));
-    EXPECT_EQ(a.yi, "拆卸 余事勿取") << day.name();
-    EXPECT_EQ(a.ji, "诸事不宜");
+    EXPECT_EQ(a.ji, "诸事不宜") << day.name();
     EXPECT_TRUE(a.allAvoided);
+    EXPECT_TRUE(suitsOn(a, "拆卸")) << a.yi;
+    EXPECT_TRUE(suitsOn(a, "求医")) << "破日 suits healing: " << a.yi;
+    EXPECT_TRUE(avoidsOn(a, "嫁娶"));
+    EXPECT_TRUE(avoidsOn(a, "修造"));
+    EXPECT_FALSE(avoidsOn(a, "祭祀"));
   }
+  // 子月 午日 is the 破日 with 灾煞: without 月德 or a 合 nothing is done (甲午); with
+  // 月德 (壬午) the clash rules as usual and worship is open again.
+  DayAdvice bare = adviceOn(dayIn(0, {0, 6}));
+  EXPECT_EQ(bare.yi, "诸事不宜");
+  EXPECT_EQ(bare.ji, "诸事不宜");
+  DayAdvice virtuous = adviceOn(dayIn(0, {8, 6}));
+  EXPECT_TRUE(suitsOn(virtuous, "祭祀")) << virtuous.yi;
+  EXPECT_TRUE(avoidsOn(virtuous, "嫁娶"));
 }
 
 TEST(Combining, SiFeiForbidsItsAffairsVirtueOrNot) {
@@ -148,8 +163,8 @@ TEST(Combining, SiFeiForbidsItsAffairsVirtueOrNot) {
   EXPECT_TRUE(avoidsOn(bare, "嫁娶")) << bare.ji;
   EXPECT_TRUE(avoidsOn(bare, "安葬"));
   EXPECT_FALSE(avoidsOn(bare, "祭祀")) << "四废 spares the sacrifices";
-  DayAdvice virtuous = adviceOn(dayIn(2, {7, 9}));  // 寅月 辛酉: 四废 with 月德合
-  ASSERT_TRUE(spiritsOf(dayIn(2, {7, 9})).has(Spirit::YueDeHe));
+  DayAdvice virtuous = adviceOn(dayIn(0, {3, 5}));  // 子月 丁巳: 四废 with 月德合
+  ASSERT_TRUE(spiritsOf(dayIn(0, {3, 5})).has(Spirit::YueDeHe));
   EXPECT_FALSE(virtuous.allAvoided);
   EXPECT_TRUE(avoidsOn(virtuous, "嫁娶")) << "与德合并犹忌";
   EXPECT_TRUE(avoidsOn(virtuous, "修造"));
@@ -157,7 +172,7 @@ TEST(Combining, SiFeiForbidsItsAffairsVirtueOrNot) {
 
 TEST(Combining, TheDaysThatPartTheSeasonsAllowOnlyTheSmallAffairs) {
   for (int term : {2, 5, 8, 11, 14, 17, 20, 23}) {
-    DayAdvice a = adviceOn(dayIn(3, {0, 6}, term));  // 卯月 甲午, a 定日 otherwise
+    DayAdvice a = adviceOn(dayIn(3, {3, 7}, term));  // 卯月 丁未, a 定日 otherwise
     EXPECT_TRUE(avoidsOn(a, "嫁娶")) << term;
     EXPECT_TRUE(avoidsOn(a, "出行"));
     EXPECT_TRUE(avoidsOn(a, "修造"));
@@ -170,7 +185,7 @@ TEST(Combining, TheDaysThatPartTheSeasonsAllowOnlyTheSmallAffairs) {
             std::string::npos)
             << activityName(i);
   }
-  EXPECT_FALSE(avoidsOn(adviceOn(dayIn(3, {0, 6}, 6)), "出行")) << "清明 is no such term";
+  EXPECT_FALSE(avoidsOn(adviceOn(dayIn(3, {3, 7}, 6)), "出行")) << "清明 is no such term";
 }
 
 TEST(Combining, TheSolsticesAndEquinoxesMarkNoGreatAffair) {
@@ -191,16 +206,83 @@ TEST(Combining, TheSolsticesAndEquinoxesMarkNoGreatAffair) {
   EXPECT_TRUE(suitsOn(adviceOn(onQingMing), "嫁娶"));
 }
 
-TEST(Combining, OfficerDaysWithholdWithoutForbidding) {
-  // 卯月 庚寅: 闭日 with 归忌; 移徙 shuns both and 归忌 forbids it (归忌 bars moving
-  // and coming home, not marriage); 开市, shunning only the 闭日, is neither suitable
-  // nor forbidden.
-  DayAdvice a = adviceOn(dayIn(3, {6, 2}));
+TEST(Combining, SomeOfficerDaysForbidAndSomeOnlyWithhold) {
+  // 卯月 庚寅: a 闭日 with 归忌. The classic lists under 闭日 what it forbids (marriage,
+  // trade) and 归忌 bars moving; the feast of kin is no concern of either.
+  DayAdvice closed = adviceOn(dayIn(3, {6, 2}));
   ASSERT_EQ(spiritsOf(dayIn(3, {6, 2})).officer, Officer::Bi);
-  EXPECT_TRUE(avoidsOn(a, "移徙")) << a.ji;
-  EXPECT_FALSE(avoidsOn(a, "嫁娶")) << a.ji;
-  EXPECT_FALSE(suitsOn(a, "开市"));
+  EXPECT_TRUE(avoidsOn(closed, "移徙")) << closed.ji;
+  EXPECT_TRUE(avoidsOn(closed, "嫁娶")) << closed.ji;
+  EXPECT_TRUE(avoidsOn(closed, "开市")) << closed.ji;
+  EXPECT_FALSE(avoidsOn(closed, "立卷")) << "闭日 does not forbid contracts";
+  // 卯月 丁丑: a 开日 with 月恩. An opening day neither marks burial suitable nor
+  // forbids it, however the day seeks it.
+  DayAdvice open = adviceOn(dayIn(3, {3, 1}));
+  ASSERT_EQ(spiritsOf(dayIn(3, {3, 1})).officer, Officer::Kai);
+  EXPECT_FALSE(suitsOn(open, "安葬")) << open.yi;
+  EXPECT_FALSE(avoidsOn(open, "安葬")) << open.ji;
+  EXPECT_TRUE(suitsOn(open, "祭祀")) << open.yi;
+}
+
+TEST(Combining, AKindDayDoesNotWriteTradeUnderJi) {
+  // 子月 乙亥: a 闭日 with 四相. The 闭日 forbids marriage and trade; on a day of 四相
+  // trade is only kept out of 宜, while marriage stays forbidden.
+  DayAdvice a = adviceOn(dayIn(0, {1, 11}));
+  ASSERT_TRUE(spiritsOf(dayIn(0, {1, 11})).has(Spirit::SiXiang));
   EXPECT_FALSE(avoidsOn(a, "开市")) << a.ji;
+  EXPECT_FALSE(suitsOn(a, "开市")) << a.yi;
+  EXPECT_TRUE(avoidsOn(a, "嫁娶")) << a.ji;
+  // The same officer day without a kindness (子月 己亥) writes trade under 忌.
+  EXPECT_TRUE(avoidsOn(adviceOn(dayIn(0, {5, 11})), "开市"));
+}
+
+TEST(Combining, HarmonyOutweighsTheDaysOfParting) {
+  // 辰月 乙酉: 五离 on a day in 六合 with the month (and 大时 set aside on the 执日):
+  // betrothal and trade are not forbidden.
+  DayContext c = dayIn(4, {1, 9});
+  ASSERT_TRUE(spiritsOf(c).has(Spirit::WuLi));
+  ASSERT_TRUE(spiritsOf(c).has(Spirit::LiuHe));
+  DayAdvice a = adviceOn(c);
+  EXPECT_FALSE(avoidsOn(a, "订盟")) << a.ji;
+  EXPECT_FALSE(avoidsOn(a, "交易")) << a.ji;
+}
+
+TEST(Combining, TheLunarDaysNarrowWhatIsWritten) {
+  // 寅月 丙子 suits marriage, trade and healing on an ordinary day of the lunar month.
+  DayContext plain = dayIn(2, {2, 0});
+  DayAdvice ordinary = adviceOn(plain);
+  ASSERT_TRUE(suitsOn(ordinary, "嫁娶"));
+  ASSERT_TRUE(suitsOn(ordinary, "祭祀"));
+  const std::string small = "祭祀 会亲友 沐浴 理发 求医 塞穴 扫舍 修饰垣墙 平治道涂 解除 拆卸 伐木";
+  for (int lunarDay : {5, 14, 23}) {
+    DayContext yueJi = plain;
+    yueJi.lunarDay = lunarDay;
+    DayAdvice a = adviceOn(yueJi);
+    EXPECT_FALSE(suitsOn(a, "嫁娶")) << lunarDay;
+    EXPECT_FALSE(avoidsOn(a, "嫁娶")) << "月忌 withholds, it does not forbid";
+    EXPECT_TRUE(suitsOn(a, "祭祀"));
+    for (int i = 0; i < activityCount(); ++i)
+      if (a.suits & bit(i)) EXPECT_NE(small.find(activityName(i)), std::string::npos) << activityName(i);
+  }
+  DayContext last = plain;
+  last.lunarDay = 30;
+  last.lunarLastDay = true;
+  DayAdvice hui = adviceOn(last);
+  EXPECT_FALSE(suitsOn(hui, "嫁娶"));
+  EXPECT_FALSE(avoidsOn(hui, "嫁娶"));
+  EXPECT_TRUE(suitsOn(hui, "祭祀"));
+  // A 无禄 day marks only the small affairs and forbids nothing more for it: 卯月 庚辰.
+  DayAdvice wuLu = adviceOn(dayIn(3, {6, 4}));
+  ASSERT_TRUE(spiritsOf(dayIn(3, {6, 4})).has(Spirit::WuLu));
+  for (int i = 0; i < activityCount(); ++i)
+    if (wuLu.suits & bit(i)) EXPECT_NE(small.find(activityName(i)), std::string::npos) << activityName(i);
+  for (int lunarDay : {1, 15}) {
+    DayContext shuoWang = plain;
+    shuoWang.lunarDay = lunarDay;
+    DayAdvice a = adviceOn(shuoWang);
+    EXPECT_TRUE(avoidsOn(a, "求医")) << lunarDay;
+    EXPECT_TRUE(suitsOn(a, "嫁娶")) << lunarDay;
+  }
 }
 
 TEST(Combining, EveryMonthAndDayKeepsTheTaboosAndNeverContradictsItself) {

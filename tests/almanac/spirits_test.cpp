@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "calendar/date_serial.h"
@@ -190,9 +191,111 @@ TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
   EXPECT_FALSE(isYearSpirit(Spirit::YuePo));
 }
 
+TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {
+  // The classic files every month spirit counted by branches under the officer day it
+  // shares: 天喜 天医 with 成, 时阳 生气 with 开, 时阴 死气 with 定, 天巫 福德 with 满,
+  // 吉期 with 除, 血支 with 闭; 临日 is the 定日 of the yang months and the 成日 of the
+  // yin ones.
+  const std::pair<Spirit, Officer> pairs[] = {
+      {Spirit::TianXi, Officer::Cheng}, {Spirit::TianYi, Officer::Cheng}, {Spirit::ShiYang, Officer::Kai},
+      {Spirit::ShengQi, Officer::Kai},  {Spirit::ShiYin, Officer::Ding},  {Spirit::SiQi, Officer::Ding},
+      {Spirit::TianWu, Officer::Man},   {Spirit::FuDe, Officer::Man},     {Spirit::JiQi, Officer::Chu},
+      {Spirit::XueZhi, Officer::Bi},
+  };
+  for (int m = 0; m < 12; ++m)
+    for (int b = 0; b < 12; ++b) {
+      DaySpirits d = spiritsOf(dayIn(m, {b % 10, b}));
+      for (auto [spirit, officer] : pairs)
+        EXPECT_EQ(d.has(spirit), d.officer == officer) << spiritName(spirit) << m << b;
+      const bool yangMonth = m % 2 == 0;
+      EXPECT_EQ(d.has(Spirit::LinRi), d.officer == (yangMonth ? Officer::Ding : Officer::Cheng))
+          << m << " " << b;
+    }
+  EXPECT_TRUE(isLucky(Spirit::LinRi));
+  EXPECT_FALSE(isLucky(Spirit::ShangShuo));
+  // The names stay in step with the list, at both ends of each half.
+  EXPECT_STREQ(spiritName(Spirit::TianHou), "天后");
+  EXPECT_STREQ(spiritName(Spirit::SuiPo), "岁破");
+  EXPECT_STREQ(spiritName(Spirit::JiuKong), "九空");
+  EXPECT_STREQ(spiritName(Spirit::DiNang), "地囊");
+  EXPECT_TRUE(isLucky(Spirit::TianHou));
+  EXPECT_FALSE(isLucky(Spirit::SuiPo));
+}
+
+TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {
+  // 上朔: 甲年 癸亥, 乙年 己巳, 丙年 乙亥.
+  EXPECT_TRUE(spiritsOf(dayIn(4, {9, 11}, {0, 4})).has(Spirit::ShangShuo));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {5, 5}, {1, 5})).has(Spirit::ShangShuo));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {1, 11}, {2, 6})).has(Spirit::ShangShuo));
+  EXPECT_FALSE(spiritsOf(dayIn(4, {9, 11}, {2, 6})).has(Spirit::ShangShuo));
+  // 五墓 正二月乙未, 四季月戊辰; 九坎 正月辰, 五月卯, 九月寅, each going back.
+  EXPECT_EQ(daysWith(Spirit::WuMu, 2), std::vector<std::string>{"乙未"});
+  EXPECT_EQ(daysWith(Spirit::WuMu, 4), std::vector<std::string>{"戊辰"});
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 2), "辰"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 3), "丑"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 6), "卯"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 10), "寅"));
+  EXPECT_TRUE(allOnBranch(daysWith(Spirit::JiuKan, 1), "巳"));
+  // 地囊 in 二月 is 乙未 and 癸丑 (the older lists wrote 癸未).
+  EXPECT_EQ(daysWith(Spirit::DiNang, 3), (std::vector<std::string>{"乙未", "癸丑"}));
+  EXPECT_EQ(daysWith(Spirit::ChuShuiLong, 7), (std::vector<std::string>{"丙子", "癸未", "癸丑"}));
+}
+
+TEST(MarriageSpirits, BuJiangMatchesTheClassicsTableForEveryMonth) {
+  // 《钦定协纪辨方书》 卷四, the table of 阴阳不将 days (历例), month by month from 正月.
+  const char* const table[12] = {
+      "辛亥辛丑辛卯庚子庚寅己亥己丑己卯丁亥丁丑丁卯丙子丙寅",
+      "庚戌庚子庚寅己亥己丑丁亥丁丑丙戌丙子丙寅乙亥乙丑",
+      "己酉己亥己丑丁酉丁亥丁丑丙戌丙子乙酉乙亥乙丑甲戌甲子",
+      "丁酉丁亥丙申丙戌丙子乙酉乙亥甲申甲戌甲子戊申戊戌戊子",
+      "丙申丙戌乙未乙酉乙亥甲申甲戌戊申戊戌癸未癸酉癸亥",
+      "乙未乙酉甲午甲申甲戌戊午戊申戊戌癸未癸酉壬午壬申壬戌",
+      "乙巳乙未乙酉甲午甲申戊午戊申癸巳癸未癸酉壬午壬申",
+      "甲辰甲午甲申戊辰戊午戊申癸巳癸未壬辰壬午壬申辛巳辛未",
+      "戊辰戊午癸卯癸巳癸未壬辰壬午辛卯辛巳辛未庚辰庚午",
+      "癸卯癸巳壬寅壬辰壬午辛卯辛巳庚寅庚辰庚午己卯己巳",
+      "壬寅壬辰辛丑辛卯辛巳庚寅庚辰己丑己卯己巳丁丑丁卯丁巳",
+      "辛丑辛卯庚子庚寅庚辰己丑己卯丁丑丁卯丙子丙寅丙辰",
+  };
+  for (int n = 0; n < 12; ++n) {
+    const int monthBranch = (n + 2) % 12;
+    std::vector<std::string> expected;
+    for (std::string list = table[n]; !list.empty(); list.erase(0, 6)) expected.push_back(list.substr(0, 6));
+    std::sort(expected.begin(), expected.end());
+    std::vector<std::string> got = daysWith(Spirit::BuJiang, monthBranch);
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected) << "month " << n + 1;
+  }
+}
+
+TEST(DaySpirits, WuLuUnlessTheEmptyLuIsFilled) {
+  // 庚辰 in 卯月 of a 甲辰 year: the 禄 of 庚 (申) lies empty and nothing fills it.
+  EXPECT_TRUE(spiritsOf(dayIn(3, {6, 4})).has(Spirit::WuLu));
+  // After 小满 the Sun fills it.
+  DayContext afterXiaoMan = dayIn(3, {6, 4});
+  afterXiaoMan.zhongQi = 9;
+  EXPECT_FALSE(spiritsOf(afterXiaoMan).has(Spirit::WuLu));
+  // 甲辰 in 寅月: the month fills it; in 卯月 月德 (甲) stands beside it.
+  EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::WuLu));
+  EXPECT_FALSE(spiritsOf(dayIn(3, {0, 4})).has(Spirit::WuLu));
+  // Year, month and day of one stem: 庚辰 in the 庚辰 month of a 庚戌 year.
+  EXPECT_FALSE(spiritsOf(dayIn(4, {6, 4}, {6, 10})).has(Spirit::WuLu));
+  EXPECT_TRUE(spiritsOf(dayIn(4, {6, 4}, {0, 4})).has(Spirit::WuLu));
+  // 癸亥 stays 无禄 even beside 天德 (七月 癸).
+  ASSERT_TRUE(spiritsOf(dayIn(8, {9, 11})).has(Spirit::TianDe));
+  EXPECT_TRUE(spiritsOf(dayIn(8, {9, 11})).has(Spirit::WuLu));
+}
+
 TEST(BurialSpirits, MingFeiAndItsOppositeAreFixedPillars) {
   EXPECT_EQ(daysWith(Spirit::MingFei, 5).size(), 13u);
-  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 10u);
+  EXPECT_EQ(daysWith(Spirit::MingFeiDui, 5).size(), 11u);
+  // The classic's own lists, not the older ones it corrects: 甲午 is a 鸣吠 day, 庚寅
+  // and 壬寅 are 鸣吠对, and 戊 days are never either.
+  EXPECT_TRUE(spiritsOf(dayIn(5, {0, 6})).has(Spirit::MingFei));
+  EXPECT_FALSE(spiritsOf(dayIn(5, {0, 6})).has(Spirit::MingFeiDui));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {6, 2})).has(Spirit::MingFeiDui));
+  EXPECT_TRUE(spiritsOf(dayIn(5, {8, 2})).has(Spirit::MingFeiDui));
+  for (std::string d : daysWith(Spirit::MingFei, 5)) EXPECT_NE(d.substr(0, 3), "戊") << d;
   EXPECT_TRUE(spiritsOf(dayIn(9, {1, 9})).has(Spirit::MingFei));     // 乙酉 (2024-09-18)
   EXPECT_TRUE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFeiDui));  // 丙寅
   EXPECT_FALSE(spiritsOf(dayIn(2, {2, 2})).has(Spirit::MingFei));

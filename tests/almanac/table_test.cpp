@@ -130,10 +130,9 @@ TEST_F(FullTable, SpiritsOfKnownDays) {
   EXPECT_EQ(row(2018, 10, 18).jsyq, "天恩 四相 母仓 玉宇 不将");  // no 岁德合
   EXPECT_EQ(row(2025, 6, 30).jsyq, "官日 阳德 金堂 鸣吠 司命");   // no 岁德
   EXPECT_EQ(row(2017, 12, 6).xsyq.find("岁破"), std::string::npos);
-  // 2024-12-17 (子月 平日, 月刑 and 天吏) is one of the classic's days on which nothing is
-  // done but worship and mending: 宜 祭祀 (sought by 四相) and 平治道涂 (a 平日; 月刑
-  // spares the roads but not the walls), 忌 诸事不宜.
-  EXPECT_EQ(row(2024, 12, 17).yi, "祭祀 平治道涂 余事勿取");
+  // 2024-12-17 (子月 平日 with 月刑 and 天吏, no virtue) is one of the classic's days on
+  // which nothing at all is done (诸事皆忌), though 四相 would seek worship.
+  EXPECT_EQ(row(2024, 12, 17).yi, "诸事不宜");
   EXPECT_EQ(row(2024, 12, 17).ji, "诸事不宜");
 }
 

@@ -76,7 +76,7 @@ TEST_F(SearchWindow, OffersTheGlossaryAffairsAndTheAnimals) {
   EXPECT_EQ(m_window->windowTitle(), "择吉日");
   auto* activity = child<QComboBox>("ActivityBox");
   EXPECT_EQ(activity->itemText(0), "嫁娶");
-  EXPECT_EQ(activity->count(), 53);
+  EXPECT_EQ(activity->count(), 60);
   auto* zodiac = child<QComboBox>("ZodiacBox");
   EXPECT_EQ(zodiac->count(), 13);
   EXPECT_EQ(zodiac->currentText(), "") << "no subject, no filter";

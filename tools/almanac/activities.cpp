@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <bit>
 #include <bitset>
+#include <initializer_list>
 #include <map>
 #include <stdexcept>
 
@@ -54,6 +55,9 @@ struct Rules {
   std::vector<AffairRule> affairs;
   std::vector<Marks> seeks, shuns;
   Marks virtue, liftable, withholding;
+  std::bitset<64> earth;    // the works of earth and wood a virtuous 建日 still forbids
+  std::bitset<64> healing;  // what a harm set aside by virtue still forbids
+  std::bitset<64> trade;    // household and trade, not written under 忌 on a kind day
 };
 
 Marks marksOf(const std::vector<std::string>& names) {
@@ -83,6 +87,17 @@ const Rules& rules() {
       out.shuns.erase(out.shuns.begin() + i);
     }
     if (out.affairs.size() > 64) throw std::runtime_error("yongshi: more than 64 affairs");
+    auto index = [&out](std::string_view name) {
+      for (std::size_t i = 0; i < out.affairs.size(); ++i)
+        if (out.affairs[i].name == name) return i;
+      throw std::runtime_error("yongshi: no affair " + std::string(name));
+    };
+    for (const char* name : {"修造", "作灶", "动土", "起基", "安门", "掘井", "修饰垣墙", "平治道涂", "塞穴",
+                             "拆卸", "伐木", "栽种", "破土", "修坟"})
+      out.earth.set(index(name));
+    for (const char* name : {"求医", "针灸"}) out.healing.set(index(name));
+    for (const char* name : {"进人口", "安床", "经络", "酝酿", "开市", "立卷", "交易", "纳财", "开仓"})
+      out.trade.set(index(name));
     return out;
   }();
   return r;
@@ -113,6 +128,7 @@ std::vector<AffairRule> parseRules(std::string_view text) {
   auto open = [&](std::string_view field) {
     std::vector<std::string> marks;
     for (std::string_view name : split(field, ' ')) {
+      if (name == "无") continue;
       if (name[0] == '@') {
         auto g = groups.find(name.substr(1));
         if (g == groups.end()) fail("unknown group " + std::string(name));
@@ -172,35 +188,92 @@ std::string activityList(ActivitySet set) {
   return out;
 }
 
+namespace {
+ActivitySet namedSet(std::initializer_list<const char*> names) {
+  ActivitySet set = 0;
+  for (const char* name : names)
+    if (int i = activityIndex(name); i >= 0) set |= bit(i);
+  return set;
+}
+}  // namespace
+
 DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   const Rules& r = rules();
   const Marks marks = dayMarks(day, d);
   const bool virtuous = (marks & r.virtue).any();
   Marks harms = virtuous ? marks & ~r.liftable : marks;
+  // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
+  if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
+  // A harmony outweighs the parting days and the empty and windy ones.
+  if (d.has(Spirit::LiuHe) || d.has(Spirit::SanHe) || d.has(Spirit::TianShe))
+    harms.reset(static_cast<int>(Spirit::WuLi));
+  if (d.has(Spirit::LiuHe))
+    for (Spirit s : {Spirit::WuXu, Spirit::BaFeng}) harms.reset(static_cast<int>(s));
 
   // The graded harms are weighed by their grade instead of by the virtue alone.
   const std::vector<GradedHarm> graded = gradeHarms(day, d);
-  bool ruinous = false;
+  // 四废 on the 破日 is decay met by the clash: nothing is done.
+  bool ruinous = isDayOfNothing(day) || (d.officer == Officer::Po && d.has(Spirit::SiFei));
   for (const GradedHarm& g : graded) {
     harms.reset(static_cast<int>(g.harm));
     ruinous = ruinous || g.grade == Grade::Ruinous;
   }
+
+  // An officer day governed by a monthly harm gives way when the harm is set aside or
+  // balanced; as usual, both forbid what they list.
+  OfficerRule officerRule = officerRuleFor(day, d);
+  if (officerRule == OfficerRule::Governed) {
+    Grade heaviest = Grade::Lifted;
+    for (const GradedHarm& g : graded)
+      if (governsOfficerDays(g.harm)) heaviest = std::max(heaviest, g.grade);
+    officerRule = heaviest == Grade::Lifted     ? OfficerRule::NotAtAll
+                  : heaviest == Grade::Balanced ? OfficerRule::Balanced
+                                                : OfficerRule::AsListed;
+  }
+  auto isHealing = [&r](int i) { return r.healing.test(i); };
+  const int officer = kOfficerMark + static_cast<int>(d.officer);
+  if (officerRule != OfficerRule::AsListed) harms.reset(officer);
+
+  // 铺注条例: on a day of virtue, pardon, wish, 月恩, 四相 or 时德 the household and trade
+  // affairs are not written under 忌, unless a harm that stands against virtue or a
+  // harm graded as usual forbids them.
+  const bool kindDay = virtuous || d.has(Spirit::YueEn) || d.has(Spirit::SiXiang) || d.has(Spirit::ShiDe);
+  Marks officerMarks;
+  for (int o = 0; o < kOfficerCount; ++o) officerMarks.set(kOfficerMark + o);
 
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {
     const Marks against = harms & r.shuns[i];
     bool forbidden = (against & ~r.withholding).any();
     bool withheld = against.any();
+    bool standing = (against & ~r.withholding & ~r.liftable & ~officerMarks).any();
+    if (r.shuns[i].test(officer)) {
+      switch (officerRule) {
+        case OfficerRule::BuildsOnlyEarth:
+          forbidden = forbidden || r.earth.test(i);
+          withheld = withheld || r.earth.test(i);
+          break;
+        case OfficerRule::Healing:
+          forbidden = forbidden || isHealing(i);
+          withheld = withheld || isHealing(i);
+          break;
+        case OfficerRule::Balanced:
+          withheld = true;
+          break;
+        default:
+          break;
+      }
+    }
     for (const GradedHarm& g : graded) {
       if (!r.shuns[i].test(static_cast<int>(g.harm))) continue;
       const std::string& name = activityName(i);
       switch (g.grade) {
         case Grade::Lifted: {
-          const bool still = g.stillForbids.empty() ? name == "求医"
-                                                    : std::find(g.stillForbids.begin(), g.stillForbids.end(),
-                                                                name) != g.stillForbids.end();
+          const bool still =
+              std::find(g.stillForbids.begin(), g.stillForbids.end(), name) != g.stillForbids.end();
           forbidden = forbidden || still;
           withheld = withheld || still;
+          standing = standing || still;
           break;
         }
         case Grade::Balanced:
@@ -208,44 +281,59 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
           break;
         case Grade::Usual:
         case Grade::Ruinous:
-          forbidden = withheld = true;
+          forbidden = withheld = standing = true;
           break;
       }
     }
+    if (kindDay && r.trade.test(i) && !standing) forbidden = false;
     if (forbidden)
       a.avoids |= bit(i);
     else if (!withheld && (marks & r.seeks[i]).any())
       a.suits |= bit(i);
   }
 
-  // The small affairs of worship, cleansing and mending that the heavy harms spare.
-  ActivitySet spared = 0;
-  for (const char* name :
-       {"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"})
-    if (int i = activityIndex(name); i >= 0) spared |= bit(i);
-  const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
-
-  if (ruinous) {
-    a.suits &= spared;
-    a.allAvoided = true;
-  } else if (d.officer == Officer::Po) {
-    const Marks broken = Marks().set(static_cast<int>(Spirit::YuePo));
-    for (int i = 0; i < activityCount(); ++i)
-      if (!(r.seeks[i] & broken).any()) a.suits &= ~bit(i);
-    a.allAvoided = true;
-  } else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue)) {
-    // The days that part the seasons allow only the small affairs, virtue or not.
-    a.suits &= spared;
-    a.avoids = (a.avoids | all) & ~spared;
+  // Days of the lunar month: on 初一 and 十五 healing is forbidden (朔望); the 月忌 days
+  // (初五 十四 廿三) and the last day of the month (晦日) mark only small affairs.
+  if (day.lunarDay == 1 || day.lunarDay == 15) {
+    a.avoids |= r.healing.to_ullong();
+    a.suits &= ~r.healing.to_ullong();
   }
+  if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
+    a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});
+  if (d.has(Spirit::WuLu))
+    a.suits &= namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
+  if (day.lunarLastDay)
+    a.suits &=
+        namedSet({"祭祀", "解除", "沐浴", "理发", "塞穴", "扫舍", "修饰垣墙", "平治道涂", "拆卸", "伐木"});
+  if (forbidsNothing(day)) a.avoids = 0;
+  if (followsTheYinBuilder(day))
+    for (int i = 0; i < activityCount(); ++i)
+      if (r.shuns[i].test(static_cast<int>(Spirit::YueYan))) a.suits &= ~bit(i);
+
+  const ActivitySet all = (ActivitySet{1} << activityCount()) - 1;
+  // The 忌 line reads 诸事不宜 only on the days the classic says so: a day of nothing
+  // (诸事皆忌), the 破日, and 上朔 四离 四绝 (余事皆忌). On the last three the small
+  // affairs that do not fear the day are not forbidden, and stay in 宜 when a spirit of
+  // the day seeks them.
+  auto allBut = [&](ActivitySet spared) {
+    a.suits &= spared;
+    a.avoids |= all & ~spared;
+    a.allAvoided = true;
+  };
+  if (ruinous)
+    allBut(0);
+  else if (d.officer == Officer::Po)
+    allBut(namedSet(
+        {"祭祀", "解除", "沐浴", "求医", "扫舍", "平治道涂", "拆卸", "捕捉", "畋猎", "取渔", "入学"}));
+  else if (d.has(Spirit::SiLi) || d.has(Spirit::SiJue) || d.has(Spirit::ShangShuo))
+    allBut(
+        namedSet({"祭祀", "解除", "沐浴", "理发", "扫舍", "修饰垣墙", "平治道涂", "塞穴", "拆卸", "伐木"}));
   // On the solstices and equinoxes yin and yang contend: even a good day is not marked
   // for the great affairs of office, marriage, moving, trade and the hunt.
   if (const int t = day.termToday; t == 5 || t == 11 || t == 17 || t == 23) {
-    for (const char* name : {"会亲友", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "开市",
-                             "立卷", "交易", "捕捉", "畋猎"})
-      if (int i = activityIndex(name); i >= 0) a.suits &= ~bit(i);
-    if (t == 23)
-      if (int i = activityIndex("伐木"); i >= 0) a.suits &= ~bit(i);
+    a.suits &= ~namedSet({"会亲友", "出行", "赴任", "订盟", "纳采", "嫁娶", "进人口", "移徙", "入宅", "出火",
+                          "开市", "立卷", "交易", "捕捉", "畋猎", "取渔"});
+    if (t == 23) a.suits &= ~namedSet({"伐木"});
   }
   a.nothingSuits = a.suits == 0;
   const int count = std::popcount(a.suits);
@@ -255,13 +343,10 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     a.yi = withTail(activityList(a.suits), "余事勿取");
   else
     a.yi = activityList(a.suits);
-  if (a.allAvoided) a.avoids = all & ~a.suits;
-  // When most affairs are forbidden the almanac writes 诸事不宜 rather than the list.
-  if (a.allAvoided || 2 * std::popcount(a.avoids) >= activityCount()) {
+  if (a.allAvoided)
     a.ji = "诸事不宜";
-  } else {
+  else
     a.ji = a.avoids ? activityList(a.avoids) : "无";
-  }
   return a;
 }
 

@@ -7,21 +7,28 @@
 // is avoided (written under 忌) on a day that carries a mark it shuns, except for the
 // officer days that the table lets only withhold an affair from 宜.
 //
-// How they combine (宜忌等第):
+// How they combine (《钦定协纪辨方书》 卷十 «宜忌» and «宜忌等第»):
 // - a day of virtue (天德 月德 or their 合, 天赦, 天愿) sets aside the lesser harms
-//   that the table names (吉足胜凶: the day follows what it suits);
-// - a 破日 suits only what seeks 月破 (拆卸) and its 忌 reads 诸事不宜;
-// - the monthly harms are graded by month, officer day and virtue (grading.h); a
-//   ruinous one forbids everything but the small affairs of worship and cleansing
-//   (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木), which stay in 宜
-//   when the day seeks them;
-// - 四离 and 四绝 days allow only those small affairs and avoid all else,
-//   virtue or not; 四废 forbids what the table says, virtue or not;
+//   that the table names (吉足胜凶: the day follows what it suits); 五墓 yields to 月德
+//   alone;
+// - the monthly harms are graded by month, officer day and virtue (grading.h);
+// - the 忌 line reads 诸事不宜 on three kinds of day only:
+//   - a day of nothing (诸事皆忌): a ruinous grade, or one of the single days the
+//     classic names (阴阳大防 and the like); nothing suits;
+//   - a 破日: all is forbidden but the affairs 月破 does not touch (祭祀 解除 沐浴 求医
+//     扫舍 平治道涂 拆卸 捕捉 畋猎 取渔 入学), which stay in 宜 when a spirit seeks them;
+//   - 上朔, 四离 and 四绝 (余事皆忌), virtue or not: only the small affairs of worship,
+//     cleansing and mending (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木)
+//     stay open;
+//   on every other day 忌 lists what is forbidden, however long the list;
+// - on the eight days where virtue, 合, 天赦 and 天愿 meet (二月甲戌 …) nothing is
+//   forbidden; on 岁薄 and 逐阵 nothing 月厌 forbids is written under 宜;
+// - by the lunar day: 初一 and 十五 forbid healing; on the 月忌 days (初五 十四 廿三) and
+//   the 晦日 only the small affairs are written under 宜;
 // - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
 //   on 冬至 felling too) are not marked suitable;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in
-//   余事勿取; a 忌 line that would name half the affairs or more reads 诸事不宜
-//   (the sets keep every affair, for the search).
+//   余事勿取.
 
 #include <cstdint>
 #include <string>
@@ -47,7 +54,7 @@ struct DayAdvice {
   ActivitySet suits = 0;
   ActivitySet avoids = 0;
   bool nothingSuits = false;  // 宜 reads 诸事不宜
-  bool allAvoided = false;    // everything outside 宜 is forbidden
+  bool allAvoided = false;    // the 忌 line reads 诸事不宜
   std::string yi;             // the 宜 line
   std::string ji;             // the 忌 line
 };

@@ -14,19 +14,21 @@
 //   七己巳 八庚辰 九辛卯 十壬寅 十一癸丑 十二甲子; 天恩 甲子至戊辰, 己卯至癸未, 己酉至癸丑;
 //   月恩 正丙 二丁 三庚 四己 五戊 六辛 七壬 八癸 九庚 十乙 十一甲 十二辛;
 //   四相 春丙丁 夏戊己 秋壬癸 冬甲乙; 时德 春午 夏辰 秋子 冬寅;
-//   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 酉子卯午, 相日 巳申亥寅, 民日 午酉子卯;
+//   王日 春寅 夏巳 秋申 冬亥, 官日 卯午酉子, 守日 辰未戌丑 (the ruling earth of the season, as
+//   卷十 places it on the 满日 of 寅申月 and the 除日 of 卯酉月), 相日 巳申亥寅, 民日 午酉子卯;
 //   阳德 正戌, two branches on each month; 阴德 正酉, two branches back each month;
-//   天喜 m+8; 天医 m−1; 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马 正午, two on each month;
-//   母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month; 六合 the branch in 六合 with
-//   m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅 三巳 四申 (repeating); 益后 正子
-//   二午 三丑 四未 ... (the first month's branch, then six on and five back in turn); 续世 益后 + 1; 圣心
-//   益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰, 敬安 正未, 普护 正申, 福生 正酉; 解神 正二月申
-//   三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日; 不将 (阴阳不将, the marriage days): the stems
-//   sit on the branches 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌 and the five branches behind
-//   it (counting back towards 厌对) are 厌前, the five branches after it are 厌后; a day whose stem sits 厌前
-//   and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌) these are 丙丁己庚辛 on 亥子丑寅卯;
-//   鸣吠 庚午 壬申 癸酉 壬午 甲申 乙酉 丙申 丁酉 壬寅 丙午 己酉 庚申 辛酉 (for burial);
-//   鸣吠对 丙寅 丁卯 丙子 辛卯 甲午 庚子 癸卯 壬子 甲寅 乙卯 (for breaking ground).
+//   天喜 and 天医 m+8 (the 成日; 卷四 starts 天医 from 戌 in 正月); 生气 m+10; 驿马 by g: 寅 亥 申 巳; 天马
+//   正午, two on each month; 母仓 春亥子 夏寅卯 秋辰戌丑未 冬申酉; 天仓 正寅, one branch back each month;
+//   六合 the branch in 六合 with m; 三合 the other two branches of m's group; 五合 寅卯日; 五富 正亥 二寅
+//   三巳 四申 (repeating); 益后 正子 二午 三丑 四未 ... (the first month's branch, then six on and five back
+//   in turn); 续世 益后 + 1; 圣心 益后 − 1; in the same way 要安 正寅, 玉宇 正卯, 金堂 正辰, 敬安 正未, 普护
+//   正申, 福生 正酉; 解神 正二月申 三四月戌 五六月子 七八月寅 九十月辰 冬腊月午; 除神 申酉日; 不将 (阴阳不将,
+//   the marriage days): the stems sit on the branches 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑; 月厌
+//   and the five branches behind it (counting back towards 厌对) are 厌前, the five branches after it are
+//   厌后; a day whose stem sits 厌前 and whose branch lies 厌后 is 不将 (厌前干配厌后支); in 寅月 (厌 戌)
+//   these are 丙丁己庚辛 on 亥子丑寅卯; 鸣吠 (for burial) and 鸣吠对 (for breaking ground): the classic's
+//   corrected lists, see kMingFei below; 天巫 福德 the 满日; 时阴 the 定日; 时阳 the 开日; 吉期 the 除日;
+//   天后 with 驿马; 临日 正午 二亥 三申 四丑 ...: the 定日 of the yang months, the 成日 of the yin months.
 // Unlucky:
 //   岁破 db clashes the year branch; 月破 and 大耗 db clashes m; 小耗 m+5 (执日);
 //   月建 db = m;
@@ -44,7 +46,21 @@
 //   二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己; 土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰
 //   十一申 十二子; 天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3;
 //   八专 甲寅 丁未 己未 庚申 癸丑; 九空 the clash of the group's store (库): by g 戌 未 辰 丑 (寅申月 the
-//   满日, 子午卯酉月 the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日).
+//   满日, 子午卯酉月 the 开日, 巳亥月 the 月厌, 辰戌丑未月 the 破日);
+//   小时 土府 with 月建; 月虚 with 月煞; 大败 咸池 with 大时; 招摇 with 厌对;
+//   上朔 by the year stem: 甲年癸亥 乙年己巳 丙年乙亥 ... (six days on per stem);
+//   五墓 正二月乙未 四五月丙戌 七八月辛丑 十冬月壬辰, the last month of a season 戊辰;
+//   九坎 九焦 正月辰 back through 丑戌未, 五月卯 back through 子酉午, 九月寅 back through 亥申巳;
+//   八风 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅; 触水龙 丙子 癸未 癸丑;
+//   地囊 正庚子庚午 二乙未癸丑 三甲子壬午 四己卯己酉 五壬戌甲辰 六丙辰丙戌 七丁巳丁亥 八丙寅丙申
+//   九辛丑辛未 十戊寅戊申 十一辛卯辛酉 十二癸酉乙卯 (the classic's corrections of the older list).
+//   无禄 (the day stem's 禄 falls in the empty branches of its decade): 甲辰 乙巳 丙申 丁亥 戊戌
+//   己丑 庚辰 辛巳 壬申 癸亥, except (癸亥 never excepted) beside 天德 or 月德, where the year
+//   or month branch fills the empty 禄 (寅年月甲辰 卯乙巳 巳丙申戊戌 午丁亥己丑 申庚辰 酉辛巳
+//   亥壬申), where the Sun fills it (after 雨水 壬申, 谷雨 辛巳, 小满 庚辰, 大暑 丁亥己丑, 处暑
+//   丙申戊戌, 霜降 乙巳, 小雪 甲辰), where 岁德合 meets 月德合 or 天德合 meets 岁德, and where
+//   year, month and day share their stem.
+// Source: 《钦定协纪辨方书》 (1739, public domain), 卷四 to 卷六 (义例), 卷九 (立成) and 卷十.
 
 #include "tools/almanac/spirits.h"
 
@@ -67,14 +83,15 @@ const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "�
 const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德",   "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩", "月恩", "四相",
-    "时德",   "王日",   "官日", "守日",   "相日", "民日",   "阳德", "阴德", "天喜", "天医", "驿马",
-    "天马",   "生气",   "母仓", "天仓",   "月空", "六合",   "三合", "五合", "五富", "要安", "玉宇",
-    "金堂",   "敬安",   "普护", "福生",   "圣心", "益后",   "续世", "解神", "除神", "不将", "鸣吠",
-    "鸣吠对", "岁破",   "月破", "大耗",   "小耗", "月建",   "月煞", "劫煞", "灾煞", "月害", "月刑",
-    "月厌",   "地火",   "天吏", "致死",   "大时", "厌对",   "四离", "四绝", "四废", "四忌", "四穷",
-    "四耗",   "四击",   "五虚", "五离",   "血支", "血忌",   "游祸", "天贼", "往亡", "归忌", "受死",
-    "河魁",   "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专", "九空"};
+    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩",   "月恩",   "四相", "时德",
+    "王日", "官日",   "守日", "相日",   "民日", "阳德",   "阴德", "天喜", "天医",   "驿马",   "天马", "生气",
+    "母仓", "天仓",   "月空", "六合",   "三合", "五合",   "五富", "要安", "玉宇",   "金堂",   "敬安", "普护",
+    "福生", "圣心",   "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对", "天巫",   "福德", "临日",
+    "时阴", "时阳",   "吉期", "天后",   "岁破", "月破",   "大耗", "小耗", "月建",   "月煞",   "劫煞", "灾煞",
+    "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离",   "四绝",   "四废", "四忌",
+    "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
+    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
+    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -116,9 +133,97 @@ constexpr std::array<int, 4> kWuXuGroup = {1, 0, 3, 2};
 
 // The branch each stem sits on for 不将: 甲卯 乙辰 丙午 丁未 戊寅 己申 庚酉 辛戌 壬子 癸丑.
 constexpr std::array<int, 10> kStemSite = {3, 4, 6, 7, 2, 8, 9, 10, 0, 1};
-// 鸣吠 and 鸣吠对 as cycle indices (0 甲子).
-constexpr std::array<int, 13> kMingFei = {6, 8, 9, 18, 20, 21, 32, 33, 38, 42, 45, 56, 57};
-constexpr std::array<int, 10> kMingFeiDui = {2, 3, 12, 27, 30, 36, 39, 48, 50, 51};
+// 鸣吠 and 鸣吠对 as cycle indices (0 甲子), as the classic corrects the older lists:
+// 鸣吠 甲丙庚壬 on 午申 and 乙丁己辛癸 on 酉, leaving out 戊; 鸣吠对 丙庚壬 on 子,
+// 甲丙庚壬 on 寅 and 乙丁辛癸 on 卯.
+constexpr std::array<int, 13> kMingFei = {6, 18, 30, 42, 8, 20, 32, 56, 21, 33, 45, 57, 9};
+constexpr std::array<int, 11> kMingFeiDui = {12, 36, 48, 50, 2, 26, 38, 51, 3, 27, 39};
+
+// 五墓 by month number as cycle indices: 正二 乙未, 四五 丙戌, 七八 辛丑, 十冬 壬辰, the
+// last month of each season 戊辰.
+constexpr std::array<int, 12> kWuMu = {31, 31, 4, 22, 22, 4, 37, 37, 4, 28, 28, 4};
+// 地囊 by month number, two cycle indices each (the classic's corrected list).
+constexpr std::array<std::array<int, 2>, 12> kDiNang = {{{36, 6},
+                                                         {31, 49},
+                                                         {0, 18},
+                                                         {15, 45},
+                                                         {58, 40},
+                                                         {52, 22},
+                                                         {53, 23},
+                                                         {2, 32},
+                                                         {37, 7},
+                                                         {14, 44},
+                                                         {27, 57},
+                                                         {9, 51}}};
+// 八风 by season, two cycle indices each: 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅.
+constexpr std::array<std::array<int, 2>, 4> kBaFeng = {{{13, 53}, {20, 40}, {43, 23}, {10, 50}}};
+constexpr std::array<int, 3> kChuShuiLong = {12, 19, 49};  // 丙子 癸未 癸丑
+
+// 无禄 by day stem, as cycle indices: 甲辰 乙巳 丙申 丁亥 戊戌 己丑 庚辰 辛巳 壬申 癸亥.
+constexpr std::array<int, 10> kWuLu = {40, 41, 32, 23, 34, 25, 16, 17, 8, 59};
+
+bool withoutLu(const DayContext& c, bool tianDe, bool yueDe) {
+  const int cycle = c.day.cycle();
+  if (cycle != kWuLu[c.day.stem]) return false;
+  if (cycle == 59) return true;  // 癸亥: stem and branch both at their end
+  if (tianDe || yueDe) return false;
+  auto filledByBranch = [cycle](int branch) {
+    switch (branch) {
+      case 2:
+        return cycle == 40;
+      case 3:
+        return cycle == 41;
+      case 5:
+        return cycle == 32 || cycle == 34;
+      case 6:
+        return cycle == 23 || cycle == 25;
+      case 8:
+        return cycle == 16;
+      case 9:
+        return cycle == 17;
+      case 11:
+        return cycle == 8;
+      default:
+        return false;
+    }
+  };
+  if (filledByBranch(c.year.branch) || filledByBranch(c.month.branch)) return false;
+  switch (c.zhongQi) {
+    case 3:
+      if (cycle == 8) return false;
+      break;  // 雨水
+    case 7:
+      if (cycle == 17) return false;
+      break;  // 谷雨
+    case 9:
+      if (cycle == 16) return false;
+      break;  // 小满
+    case 13:
+      if (cycle == 23 || cycle == 25) return false;
+      break;  // 大暑
+    case 15:
+      if (cycle == 32 || cycle == 34) return false;
+      break;  // 处暑
+    case 19:
+      if (cycle == 41) return false;
+      break;  // 霜降
+    case 21:
+      if (cycle == 40) return false;
+      break;  // 小雪
+    default:
+      break;
+  }
+  const int ys = c.year.stem % 5, m = c.month.branch, g = harmonyGroup(m);
+  // 岁德合 and 月德合 meet.
+  if ((ys == 0 && g == 3 && cycle == 25) || (ys == 1 && g == 1 && cycle == 41) ||
+      (ys == 2 && g == 2 && cycle == 17) || (ys == 3 && g == 0 && cycle == 23))
+    return false;
+  // 天德合 meets 岁德.
+  if ((ys == 1 && m == 11 && cycle == 16) || (ys == 2 && m == 5 && cycle == 32) ||
+      (ys == 3 && m == 2 && cycle == 8) || (ys == 4 && m == 8 && cycle == 34))
+    return false;
+  return !(c.year.stem == c.day.stem && c.month.stem == c.day.stem);
+}
 
 constexpr std::array<Pillar, 5> kBaZhuan = {{{0, 2}, {3, 7}, {5, 7}, {6, 8}, {9, 1}}};
 
@@ -164,7 +269,7 @@ const char* spiritName(Spirit spirit) {
 }
 
 bool isLucky(Spirit spirit) {
-  return static_cast<int>(spirit) <= static_cast<int>(Spirit::MingFeiDui);
+  return static_cast<int>(spirit) <= static_cast<int>(Spirit::TianHou);
 }
 
 bool isYearSpirit(Spirit spirit) {
@@ -210,13 +315,13 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ShiDe, db == kShiDe[s]);
   set(Spirit::WangRi, onBranch(2 + 3 * s));
   set(Spirit::GuanRi, onBranch(3 + 3 * s));
-  set(Spirit::ShouRi, onBranch(9 + 3 * s));
+  set(Spirit::ShouRi, onBranch(4 + 3 * s));
   set(Spirit::XiangRi, onBranch(5 + 3 * s));
   set(Spirit::MinRi, onBranch(6 + 3 * s));
   set(Spirit::YangDe, onBranch(10 + 2 * n));
   set(Spirit::YinDe, onBranch(9 - 2 * n));
   set(Spirit::TianXi, onBranch(m + 8));
-  set(Spirit::TianYi, onBranch(m - 1));
+  set(Spirit::TianYi, onBranch(m + 8));
   set(Spirit::YiMa, db == kYiMa[g]);
   set(Spirit::TianMa, onBranch(6 + 2 * n));
   set(Spirit::ShengQi, onBranch(m + 10));
@@ -252,6 +357,15 @@ DaySpirits spiritsOf(const DayContext& c) {
   };
   set(Spirit::MingFei, inCycles(kMingFei));
   set(Spirit::MingFeiDui, inCycles(kMingFeiDui));
+  // Names the almanac gives to officer days and to 驿马.
+  set(Spirit::TianWu, onBranch(m + 2));    // 满日
+  set(Spirit::FuDe, onBranch(m + 2));      // 满日
+  set(Spirit::ShiYin, onBranch(m + 4));    // 定日
+  set(Spirit::ShiYang, onBranch(m + 10));  // 开日
+  set(Spirit::JiQi, onBranch(m + 1));      // 除日
+  set(Spirit::TianHou, db == kYiMa[g]);
+  // 临日: the 定日 in the yang months (寅辰午申戌子), the 成日 in the yin months.
+  set(Spirit::LinRi, onBranch(m + (n % 2 == 0 ? 4 : 8)));
 
   set(Spirit::SuiPo, onBranch(c.year.branch + 6));
   set(Spirit::YuePo, onBranch(m + 6));
@@ -296,6 +410,25 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::SiShen, onBranch(m + 3));
   set(Spirit::BaZhuan, std::any_of(kBaZhuan.begin(), kBaZhuan.end(), isDay));
   set(Spirit::JiuKong, db == std::array{10, 7, 4, 1}[g]);
+  set(Spirit::XiaoShi, db == m);
+  set(Spirit::TuFuBuilder, db == m);
+  set(Spirit::YueXu, db == kYueSha[g]);
+  set(Spirit::DaBai, db == kDaShi[g]);
+  set(Spirit::XianChi, db == kDaShi[g]);
+  set(Spirit::ZhaoYao, onBranch(4 - n));
+  set(Spirit::ShangShuo, c.day.cycle() == (59 + 6 * ys) % 60);
+  set(Spirit::WuMu, c.day.cycle() == kWuMu[n]);
+  {
+    // 九坎 and 九焦: 正月 辰 back through the 季 branches, 五月 卯 through the 仲,
+    // 九月 寅 through the 孟.
+    const int kan = mod(std::array{4, 3, 2}[n / 4] - 3 * (n % 4), 12);
+    set(Spirit::JiuKan, db == kan);
+    set(Spirit::JiuJiao, db == kan);
+  }
+  set(Spirit::BaFeng, inCycles(kBaFeng[s]));
+  set(Spirit::ChuShuiLong, inCycles(kChuShuiLong));
+  set(Spirit::DiNang, inCycles(kDiNang[n]));
+  set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
 
   DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
   for (int i = 0; i < kSpiritCount; ++i)

@@ -12,7 +12,9 @@
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
-// 岁德 and 岁破 by the almanac year, and for 四离 and 四绝 by the term of the next day.
+// 岁德, 岁破 and 上朔 by the almanac year, and for 四离 and 四绝 by the term of the next
+// day. Several spirits are other names of an officer day or of another spirit; the
+// almanac lists them all, so they are kept as spirits of their own.
 // The rules of each are in spirits.cpp.
 
 #include <string>
@@ -95,6 +97,13 @@ enum class Spirit {
   BuJiang,
   MingFei,
   MingFeiDui,
+  TianWu,
+  FuDe,
+  LinRi,
+  ShiYin,
+  ShiYang,
+  JiQi,
+  TianHou,
   // unlucky
   SuiPo,
   YuePo,
@@ -138,8 +147,22 @@ enum class Spirit {
   SiShen,
   BaZhuan,
   JiuKong,
+  XiaoShi,
+  TuFuBuilder,
+  YueXu,
+  DaBai,
+  XianChi,
+  ZhaoYao,
+  ShangShuo,
+  WuMu,
+  JiuKan,
+  JiuJiao,
+  BaFeng,
+  ChuShuiLong,
+  DiNang,
+  WuLu,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::JiuKong) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::WuLu) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
@@ -150,8 +173,11 @@ bool isYearSpirit(Spirit spirit);
 // What decides the spirits of a day.
 struct DayContext {
   Pillar year, month, day;
-  int termTomorrow = -1;  // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
-  int termToday = -1;     // the solar term of the day itself, or -1
+  int termTomorrow = -1;      // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
+  int termToday = -1;         // the solar term of the day itself, or -1
+  int lunarDay = 0;           // the day of the lunar month (1..30), 0 when not known
+  bool lunarLastDay = false;  // the last day of its lunar month (晦日)
+  int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };

@@ -64,6 +64,13 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
     DayPillars p = pillarsOf(terms.monthOf(serial), serial);
     DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
+    context.lunarDay = SolarToLunar(serial).day;
+    context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
+    for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
+      if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
+        context.zhongQi = t;
+        break;
+      }
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 
