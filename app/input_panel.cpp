@@ -1,6 +1,6 @@
 #include "app/input_panel.h"
 
-#include "app/form_items.h"
+#include "core/form_items.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>

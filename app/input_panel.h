@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "app/subject.h"
+#include "core/subject.h"
 
 class QComboBox;
 class QLineEdit;

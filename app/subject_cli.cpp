@@ -1,6 +1,6 @@
 #include <iostream>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 
 namespace lumo {
 
@@ -13,7 +13,7 @@ void addSubjectCli(CLI::App& app) {
   cli::addBirthOptions(*cmd, birth, true);
   cmd->callback([cmd] {
     (void)cmd;
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+    cli::setExitCode(cli::runAndPrint([](Report& report) {
       Subject subject;
       captureSubject(cli::panelInputOf(surname, given, birth), subject, true);
       report.add("surname: " + subject.surname);

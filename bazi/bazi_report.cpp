@@ -14,6 +14,7 @@
 #include "calendar/clock.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
+#include "core/text.h"
 
 namespace lumo::bazi {
 namespace {
@@ -32,7 +33,7 @@ int clockHour(const std::string& text, const std::string& typed) {
   int hour = -1;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), hour);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || hour < 0 || hour > 23)
-    throw db::Notice("“" + typed +
+    throw Notice("“" + typed +
                      "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   return hour;
 }
@@ -44,19 +45,19 @@ const std::string kOutOfRange =
 BirthMoment birthMomentOf(const PanelInput& input, const Subject& subject) {
   BirthMoment m;
   auto date = parseDate(subject.gregorianDate);
-  if (!date) throw db::ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
+  if (!date) throw ReportedFailure("“" + subject.gregorianDate + "”不是有效的日期。");
   m.date = *date;
   m.lunar = SolarToLunar(serialOf(m.date));
-  if (m.lunar.year == 0) throw db::Notice(kOutOfRange);
+  if (m.lunar.year == 0) throw Notice(kOutOfRange);
   m.hourText = hourNumberText(subject.hourText);
   m.hour = clockHour(m.hourText, subject.hourText);
-  m.minute = db::trimmed(input.minute);
-  m.sex = db::trimmed(input.sex);
+  m.minute = trimmed(input.minute);
+  m.sex = trimmed(input.sex);
   return m;
 }
 
 void writeHeader(const Subject& subject, const BirthMoment& m, const std::vector<std::string>& extra,
-                 db::Report& report) {
+                 Report& report) {
   std::string iso = formatDate(m.date);
   report.add("姓氏：" + subject.surname);
   report.add("年龄：" + std::to_string(today().year - m.date.year) + "岁");
@@ -69,7 +70,7 @@ void writeHeader(const Subject& subject, const BirthMoment& m, const std::vector
   report.add(kSeparator);
 }
 
-void writeLuckTable(const BaziChart& chart, int lunarYear, db::Report& report) {
+void writeLuckTable(const BaziChart& chart, int lunarYear, Report& report) {
   report.add(ageRow(chart));
   report.add(startYearRow(chart));
   report.add("");
@@ -78,7 +79,7 @@ void writeLuckTable(const BaziChart& chart, int lunarYear, db::Report& report) {
   for (auto& row : minorLuckRows(chart)) report.add(std::move(row));
 }
 
-void writeBoneWeight(const Subject& subject, const BirthMoment& m, db::Report& report) {
+void writeBoneWeight(const Subject& subject, const BirthMoment& m, Report& report) {
   report.add("袁天罡称骨算命：");
   std::string month = std::to_string(m.lunar.month), day = std::to_string(m.lunar.day);
   for (int line = 0; line < 3; ++line)
@@ -105,14 +106,14 @@ ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options, const std
     run.headerLines = std::move(setup.headerLines);
   }
   if (!chart)
-    throw db::Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
+    throw Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
   run.chart = std::move(*chart);
   return run;
 }
 
 }  // namespace
 
-void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+void writeBaziReport(const PanelInput& input, Subject& subject, Report& report,
                      const ChartOptions& options) {
   BirthMoment m = birthMomentOf(input, subject);
   subject.lunarYearNumber = std::to_string(m.lunar.year);
@@ -133,7 +134,7 @@ void writeBaziReport(const PanelInput& input, Subject& subject, db::Report& repo
   report.add(kClosingLine);
 }
 
-void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+void showBaziReport(const PanelInput& input, Subject& subject, Report& report,
                     const ChartOptions& options) {
   captureSubject(input, subject, false);
   writeBaziReport(input, subject, report, options);

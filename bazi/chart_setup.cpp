@@ -6,7 +6,7 @@
 
 #include "bazi/places.h"
 #include "bazi/solar_time.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 namespace {
@@ -15,7 +15,7 @@ int minuteOf(const std::string& text) {
   int minute = -1;
   auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), minute);
   if (text.empty() || ec != std::errc() || end != text.data() + text.size() || minute < 0 || minute > 59)
-    throw db::ReportedFailure("“" + text + "”不是有效的分钟。");
+    throw ReportedFailure("“" + text + "”不是有效的分钟。");
   return minute;
 }
 
@@ -54,8 +54,8 @@ ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteTex
   s.moment = chartMomentOf(date.year, date.month, date.day, hour, minuteOf(minuteText));
   std::optional<Place> place;
   if (!options.place.empty() && !(place = findPlace(options.place)))
-    throw db::Notice("找不到出生地“" + options.place + "”，请从列表中选择省份和城市。");
-  if (options.solarTime && !place) throw db::Notice("请选择出生地!");
+    throw Notice("找不到出生地“" + options.place + "”，请从列表中选择省份和城市。");
+  if (options.solarTime && !place) throw Notice("请选择出生地!");
   if (place) s.headerLines.push_back(placeLine(*place));
   if (options.solarTime) {
     SolarTimeShift shift = solarTimeShift(s.moment.beijing, place->longitude);

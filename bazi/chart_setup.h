@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "bazi/bazi_chart.h"
-#include "bazi/chart_options.h"
+#include "core/chart_options.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::bazi {
@@ -17,8 +17,8 @@ struct ChartSetup {
   std::vector<std::string> headerLines;  // 出生地 (with a place), 排盘时间, 排盘规则
 };
 
-// Throws db::Notice for a place that the list does not know and for the solar time
-// without a place, db::ReportedFailure for a minute text that is not 0..59.
+// Throws Notice for a place that the list does not know and for the solar time
+// without a place, ReportedFailure for a minute text that is not 0..59.
 ChartSetup chartSetupOf(const Date& date, int hour, const std::string& minuteText,
                         const ChartOptions& options);
 

@@ -1,10 +1,10 @@
 // The main window's commands of automatic naming and the element lookup.
-#include "app/commands.h"
-#include "app/main_host.h"
+#include "core/commands.h"
+#include "core/main_host.h"
 #include "calendar/date_serial.h"
-#include "data/query.h"
 #include "generator/qiming_window.h"
 #include "generator/wuxing_window.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -17,16 +17,16 @@ QString padded(const std::string& number) {
 std::optional<NamingStart> startOf(MainHost& host) {
   const Subject& s = host.subject();
   auto date = parseDate(s.gregorianDate);
-  if (db::trimmed(s.surname).empty() || !date) return std::nullopt;
+  if (trimmed(s.surname).empty() || !date) return std::nullopt;
   PanelInput panel = host.panelInput();
   NamingStart start;
   start.surname = QString::fromStdString(s.surname);
-  start.sex = QString::fromStdString(db::trimmed(panel.sex));
+  start.sex = QString::fromStdString(trimmed(panel.sex));
   start.year = QString::number(date->year);
   start.month = padded(std::to_string(date->month));
   start.day = padded(std::to_string(date->day));
   start.hour = QString::fromStdString(s.hourText);
-  start.minute = padded(db::trimmed(panel.minute));
+  start.minute = padded(trimmed(panel.minute));
   return start;
 }
 

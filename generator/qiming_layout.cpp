@@ -12,8 +12,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/form_items.h"
-#include "app/subject.h"
+#include "core/form_items.h"
+#include "core/subject.h"
 #include "generator/classic_names.h"
 #include "generator/qiming_window.h"
 #include "generator/scheme_entry.h"

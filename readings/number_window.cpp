@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/notice_box.h"
-#include "data/read_failure.h"
+#include "core/notice_box_window.h"
+#include "core/report.h"
 #include "readings/digit_filter.h"
 #include "readings/result_group.h"
 
@@ -47,7 +47,7 @@ NumberWindow::NumberWindow(NumberForm form, QWidget* parent) : QDialog(parent), 
 void NumberWindow::runReading() {
   try {
     m_results->showLines(readNumberForm(m_form, m_field->text().toStdString()));
-  } catch (const db::Notice& notice) {
+  } catch (const Notice& notice) {
     showNotice(this, QString::fromStdString(notice.what()));
   }
 }

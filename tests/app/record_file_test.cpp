@@ -1,4 +1,4 @@
-#include "app/record_file.h"
+#include "core/record_file.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>

@@ -1,8 +1,8 @@
-#include "app/subject.h"
+#include "core/subject.h"
 
 #include <gtest/gtest.h>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo {
 namespace {
@@ -18,7 +18,7 @@ std::string noticeOf(const PanelInput& in, bool requireGiven = true) {
   Subject s;
   try {
     captureSubject(in, s, requireGiven);
-  } catch (const db::Notice& n) {
+  } catch (const Notice& n) {
     return n.what();
   }
   return "";
@@ -70,14 +70,14 @@ TEST(CaptureSubject, UnreadableNumberKeepsWhatWasAssigned) {
     in.year = "19x0";
     Subject s;
     s.lunarText = "earlier";
-    EXPECT_THROW(captureSubject(in, s, true), db::ReportedFailure);
+    EXPECT_THROW(captureSubject(in, s, true), ReportedFailure);
     EXPECT_EQ(s.surname, "李");
     EXPECT_EQ(s.lunarText, "earlier");
   }
   PanelInput huge = panel("李", "四");
   huge.day = "99999999999999999999";  // beyond int: refused, never wrapped
   Subject s;
-  EXPECT_THROW(captureSubject(huge, s, true), db::ReportedFailure);
+  EXPECT_THROW(captureSubject(huge, s, true), ReportedFailure);
 }
 
 // Each refused date: its notice, and nothing derived from it reaches the record.
@@ -129,7 +129,7 @@ TEST(CaptureSubject, DateRefusals) {
         << c.year << "-" << c.month << "-" << c.day << " " << c.hour << " " << c.minute;
     Subject s;
     captureSubject(panel("王", "明"), s, true);
-    EXPECT_THROW(captureSubject(in, s, true), db::Notice);
+    EXPECT_THROW(captureSubject(in, s, true), Notice);
     EXPECT_EQ(s.lunarText, "己未(羊年)十一月十四") << "the refused date computed nothing";
   }
 }

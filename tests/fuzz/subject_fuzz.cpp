@@ -1,8 +1,8 @@
 // The subject capture with its date checks and conversions, and the date parser. Input
 // lines: surname, given name, calendar (0 or 1), year, month, day, hour item, minute.
-#include "app/subject.h"
+#include "core/subject.h"
 #include "calendar/date_serial.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -18,8 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     captureSubject(in, record, true);
     // An accepted subject always has its lunar date and animal.
     fuzz::require(!record.lunarText.empty() && !record.zodiac.empty());
-  } catch (const db::Notice&) {
-  } catch (const db::ReportedFailure&) {
+  } catch (const Notice&) {
+  } catch (const ReportedFailure&) {
   }
   return 0;
 }
