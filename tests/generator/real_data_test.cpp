@@ -173,5 +173,40 @@ TEST_F(RealData, WholeRunsKeepTheRules) {
   }
 }
 
+// Every stroke scheme listed for the commonest surnames gives at least one name in the
+// whole run. 吴's schemes with a one-stroke first character have only 一 to offer, so a
+// guard word that refuses 吴一 (吴一凡 is an ordinary name) empties them.
+TEST_F(RealData, EveryListedSchemeOfTheCommonSurnamesYieldsANameInTheWholeRun) {
+  db::Connection& c = *m_connection;
+  std::map<char32_t, int> strokes;
+  auto strokesOf = [&](char32_t z) {
+    auto [it, added] = strokes.emplace(z, 0);
+    if (added) it->second = LookupStrokes(c, utf8Of(z));
+    return it->second;
+  };
+  for (const char* surname : {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "周", "吴", "欧阳"}) {
+    for (Sex sex : {Sex::Male, Sex::Female}) {
+      SchemeListOptions list;
+      list.naming.surname = surname;
+      list.naming.sex = sex;
+      std::vector<std::string> items = FillStrokeSchemes(c, list);
+      std::set<std::pair<char32_t, char32_t>> pairs;
+      std::size_t bytes = std::string(surname).size();
+      for (const std::string& name : wholeRun(c, surname, sex)) {
+        std::vector<char32_t> given = codePointsOf(name.substr(bytes, name.find('(') - bytes));
+        if (given.size() == 2) pairs.emplace(given[0], given[1]);
+      }
+      std::set<std::pair<int, int>> yielded;
+      for (const auto& [a, b] : pairs) yielded.emplace(strokesOf(a), strokesOf(b));
+      for (std::size_t i = 1; i < items.size(); ++i) {
+        auto scheme = parseSchemeEntry(items[i], NameForm::Double);
+        ASSERT_TRUE(scheme) << items[i];
+        EXPECT_TRUE(yielded.count({scheme->first, scheme->second}))
+            << surname << sexText(sex) << " " << items[i];
+      }
+    }
+  }
+}
+
 }  // namespace
 }  // namespace lumo::generator

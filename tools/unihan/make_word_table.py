@@ -65,8 +65,9 @@ Name set (px nan nv xb Aflag) and the reviewed tables.  The review of
   resources/names (names.py reads it) keeps or drops each character.  A kept
   one gets Aflag NULL, its sex class xb (男: nan=1 nv=0; 女: nan=0 nv=1;
   1: both; 0: nan=0 nv=1), pinyin and duyin from its name reading, and px
-  1..M in the order of name_rank_key (tier, the list of the commonest name
-  characters, level of the general-use list, corpus frequency).  Every other
+  1..M in the order of name_rank_key (tier, dated rare characters last, the
+  list of the commonest name characters, level of the general-use list, corpus
+  frequency).  Every other
   row: nan=0 nv=0 xb='0' Aflag='1' px=10000+id.  Also written:
     ziyi.tsv   gloss and note of each kept character;
     xingdu.tsv the reviewed surname readings, with the element of each
@@ -358,12 +359,15 @@ def tgh_level(zi, data):
     return 1 if serial <= 3500 else 2 if serial <= 6500 else 3
 
 
-def name_rank_key(zi, code, row, data):
+def name_rank_key(zi, code, row, data, dated=frozenset()):
     """Order of the name set: the reviewers' popularity tier, then the list of
     the commonest name characters, then the general-use level, then corpus
-    frequency (Unihan kFrequency and kHanyuPinlu)."""
+    frequency (Unihan kFrequency and kHanyuPinlu).  Among the rare ones (tier 4)
+    the dated characters (`dated`, era 旧) come last: corpus frequency would
+    otherwise put everyday words such as 传 逢 ahead of the rare name characters."""
     popular = names.POPULAR.find(zi)
-    return (int(row.tier), popular if popular >= 0 else len(names.POPULAR),
+    last = row.tier == "4" and zi in dated
+    return (int(row.tier), last, popular if popular >= 0 else len(names.POPULAR),
             tgh_level(zi, data)) + frequency_key(zi, code, data)
 
 
@@ -381,7 +385,7 @@ def tone_marked(entry, syllable):
     return None
 
 
-def build(data, review=None, exceptions=None):
+def build(data, review=None, exceptions=None, dated=frozenset()):
     codes = gbk_codes()
     rows = word_chars(codes)
     syllables, reading, dropped = build_syllables(
@@ -397,7 +401,7 @@ def build(data, review=None, exceptions=None):
             raise SystemExit("%s: name reading %s is not a syllable" % (zi, row.reading))
         reading[zi] = syllable
     chosen = [(code, zi) for code, zi in rows if zi in chosen_rows]
-    chosen.sort(key=lambda cz: name_rank_key(cz[1], cz[0], chosen_rows[cz[1]], data))
+    chosen.sort(key=lambda cz: name_rank_key(cz[1], cz[0], chosen_rows[cz[1]], data, dated))
     px = {zi: i + 1 for i, (_, zi) in enumerate(chosen)}
 
     word = []
@@ -513,10 +517,12 @@ def main(argv=None):
 
     data = unihan.load(unihan.find_dir(args.unihan))
     review = names.review()
-    word, syllables, gbk, dropped, _ = build(data, review)
+    era = names.era_marks(review)
+    dated = {zi for zi, mark, _ in era if mark == "旧"}
+    word, syllables, gbk, dropped, _ = build(data, review, dated=dated)
     tables = {"ziyi": ziyi_rows(review), "xingdu": surname_rows(data, word),
               "xieyin": homophone_rows(), "diezi": doubled_rows(review),
-              "shidai": names.era_marks(review)}
+              "shidai": era}
     write_outputs(os.path.normpath(args.out), word, syllables, gbk, tables)
     print("word rows %d, syllables %d, gbk codes %d" %
           (len(word), len(syllables), len(gbk)))

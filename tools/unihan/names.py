@@ -18,7 +18,8 @@ import os
 HERE = os.path.dirname(os.path.abspath(__file__))
 NAMES_DIR = os.path.normpath(os.path.join(HERE, "..", "..", "resources", "names"))
 
-REVIEW_FILES = ("review-1.tsv", "review-2.tsv", "review-3.tsv", "review-extra.tsv")
+REVIEW_FILES = ("review-1.tsv", "review-2.tsv", "review-3.tsv", "review-extra.tsv",
+                "review-4.tsv")
 REVIEW_HEADER = ["zi", "keep", "xb", "tier", "dbl", "reading", "gloss", "note",
                  "reason"]
 SEX_CLASSES = ("男", "女", "1", "0")

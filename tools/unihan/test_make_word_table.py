@@ -301,6 +301,21 @@ class ReviewTest(unittest.TestCase):
         self.assertEqual([m.tgh_level(z, data) for z in "伟琪瑷"], [1, 2, 3])
         self.assertEqual(m.tgh_level("丂", data), 4)
 
+    def test_dated_rare_characters_rank_after_the_other_rare_ones_only(self):
+        # 有 is far more frequent than 璨, yet as a dated tier-4 character it goes
+        # last; a dated character of a higher tier keeps its place.
+        data = {"有": {"kTGH": "2013:50", "kFrequency": "1"},
+                "璨": {"kTGH": "2013:5000", "kFrequency": "5"},
+                "军": {"kTGH": "2013:300", "kFrequency": "1"},
+                "琪": {"kTGH": "2013:4000", "kFrequency": "3"}}
+        rows = {"有": review_row("有", tier="4"), "璨": review_row("璨", tier="4"),
+                "军": review_row("军", tier="3"), "琪": review_row("琪", tier="3")}
+        dated = {"有", "军"}
+        order = sorted(rows, key=lambda z: m.name_rank_key(z, 0xB0A1, rows[z], data, dated))
+        self.assertEqual(order, ["军", "琪", "璨", "有"])
+        plain = sorted(rows, key=lambda z: m.name_rank_key(z, 0xB0A1, rows[z], data))
+        self.assertEqual(plain, ["军", "琪", "有", "璨"])
+
     def test_tone_marked_reading_matches_the_syllable(self):
         e = {"kMandarin": "cháng", "kXHC1983": "0121.040:cháng 1456.020:zhǎng"}
         self.assertEqual(m.tone_marked(e, "zhang"), "zhǎng")
