@@ -24,8 +24,12 @@ extern const char* const kHiddenStems[12];  // by branch index, e.g. 午 -> "己
 // value mod modulus, always in 0..modulus-1 (also for negative values).
 int wrap(int value, int modulus);
 
-inline int stemIndexOfNumber(int stemNumber) { return wrap(stemNumber - 1, 10); }
-inline int branchIndexOfNumber(int branchNumber) { return wrap(branchNumber - 1, 12); }
+inline int stemIndexOfNumber(int stemNumber) {
+  return wrap(stemNumber - 1, 10);
+}
+inline int branchIndexOfNumber(int branchNumber) {
+  return wrap(branchNumber - 1, 12);
+}
 
 // The stem character of a cyclic stem number.
 std::string stemOfNumber(int stemNumber);

@@ -9,43 +9,60 @@ unsigned char byteAt(std::string_view text, std::size_t i) {
   return static_cast<unsigned char>(text[i]);
 }
 
-// The well-formed sequence at `at` as (length, code point); length 0 when there is none.
-std::pair<std::size_t, char32_t> decode(std::string_view text, std::size_t at) {
+// The sequence at `at`: its length and code point when it is well-formed. A broken one
+// has the length of its longest well-formed beginning (at least its first byte) and no
+// code point. The bounds of the second byte rule out overlong forms, surrogates and code
+// points above U+10FFFF.
+struct Sequence {
+  std::size_t length;
+  bool whole;
+  char32_t codePoint;
+};
+
+Sequence scan(std::string_view text, std::size_t at) {
   unsigned char lead = byteAt(text, at);
-  if (lead < 0x80) return {1, lead};
-  std::size_t length = (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
-  if (length == 0 || length > text.size() - at) return {0, kReplacement};
-  char32_t cp = lead & (0x7F >> length);
-  for (std::size_t k = 1; k < length; ++k) {
-    unsigned char next = byteAt(text, at + k);
-    if ((next & 0xC0) != 0x80) return {0, kReplacement};
+  if (lead < 0x80) return {1, true, lead};
+  std::size_t need = 0;
+  unsigned char low = 0x80, high = 0xBF;
+  char32_t cp = 0;
+  if (lead >= 0xC2 && lead <= 0xDF) {
+    need = 2, cp = lead & 0x1F;
+  } else if (lead >= 0xE0 && lead <= 0xEF) {
+    need = 3, cp = lead & 0x0F;
+    if (lead == 0xE0) low = 0xA0;
+    if (lead == 0xED) high = 0x9F;
+  } else if (lead >= 0xF0 && lead <= 0xF4) {
+    need = 4, cp = lead & 0x07;
+    if (lead == 0xF0) low = 0x90;
+    if (lead == 0xF4) high = 0x8F;
+  } else {
+    return {1, false, kReplacement};
+  }
+  for (std::size_t length = 1; length < need; ++length) {
+    if (at + length >= text.size()) return {length, false, kReplacement};
+    unsigned char next = byteAt(text, at + length);
+    if (next < low || next > high) return {length, false, kReplacement};
+    low = 0x80, high = 0xBF;
     cp = (cp << 6) | (next & 0x3F);
   }
-  // The shortest form only, and only scalar values.
-  static constexpr char32_t kLeast[5] = {0, 0, 0x80, 0x800, 0x10000};
-  if (cp < kLeast[length] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return {0, kReplacement};
-  return {length, cp};
+  return {need, true, cp};
 }
 
 }  // namespace
 
 std::size_t utf8Length(std::string_view text, std::size_t at) {
-  if (at >= text.size()) return 0;
-  std::size_t length = decode(text, at).first;
-  return length == 0 ? 1 : length;
+  return at < text.size() ? scan(text, at).length : 0;
 }
 
 char32_t codePointAt(std::string_view text, std::size_t at) {
-  if (at >= text.size()) return kReplacement;
-  auto [length, cp] = decode(text, at);
-  return length == 0 ? kReplacement : cp;
+  return at < text.size() ? scan(text, at).codePoint : kReplacement;
 }
 
 bool isUtf8(std::string_view text) {
   for (std::size_t i = 0; i < text.size();) {
-    std::size_t length = decode(text, i).first;
-    if (length == 0) return false;
-    i += length;
+    Sequence sequence = scan(text, i);
+    if (!sequence.whole) return false;
+    i += sequence.length;
   }
   return true;
 }

@@ -2,10 +2,11 @@
 // Walking a UTF-8 text character by character.
 //
 // Every walker in the program steps with utf8Length, so they agree on what a character
-// is: a well-formed sequence of 1 to 4 bytes. A byte that starts no well-formed sequence
-// (a stray continuation byte, an overlong form, a surrogate, a code point above U+10FFFF,
-// or a sequence cut off by the end of the text) is a character of its own, one byte long,
-// so a walker never swallows the bytes after a broken one and never runs past the end.
+// is: a well-formed sequence of 1 to 4 bytes. A broken sequence (a stray continuation
+// byte, an overlong form, a surrogate, a code point above U+10FFFF, a sequence cut off)
+// is one character made of its longest well-formed beginning, at least its first byte,
+// as Unicode recommends for replacing it: a walker never swallows the bytes after a
+// broken sequence and never runs past the end of the text.
 
 #include <cstddef>
 #include <string>
@@ -17,7 +18,7 @@ namespace lumo {
 // The byte length of the character at byte `at`; 0 at or past the end.
 std::size_t utf8Length(std::string_view text, std::size_t at);
 
-// The code point of the character at byte `at`; U+FFFD for a broken byte or past the end.
+// The code point of the character at byte `at`; U+FFFD for a broken sequence or past the end.
 char32_t codePointAt(std::string_view text, std::size_t at);
 
 // True when the whole text is well-formed UTF-8 (the empty text is).
