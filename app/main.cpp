@@ -4,7 +4,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "core/commands.h"
+#include "app/shell_commands.h"
 #include "app/database_gate.h"
 #include "app/main_window.h"
 #include "core/notice_box_window.h"

@@ -1,5 +1,8 @@
 // Commands that act on the main window itself: new, open record, save, print, PDF export,
 // exit, about, upgrade.
+
+#include "app/shell_commands.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>

@@ -22,24 +22,13 @@ class CommandRegistry {
   std::map<QString, CommandAction> m_actions;
 };
 
-// Each feature folder's window library registers its commands here.
-void registerShellCommands(CommandRegistry& registry);
+// Each feature folder's window library registers its commands here; the shell calls them
+// all at startup (app/shell_commands.h).
 void registerCalendarCommands(CommandRegistry& registry);
 void registerNamingCommands(CommandRegistry& registry);
 void registerBaziCommands(CommandRegistry& registry);
 void registerGeneratorCommands(CommandRegistry& registry);
 void registerReadingsCommands(CommandRegistry& registry);
 void registerAlmanacCommands(CommandRegistry& registry);
-
-inline void registerAllCommands() {
-  auto& r = CommandRegistry::instance();
-  registerShellCommands(r);
-  registerCalendarCommands(r);
-  registerNamingCommands(r);
-  registerBaziCommands(r);
-  registerGeneratorCommands(r);
-  registerReadingsCommands(r);
-  registerAlmanacCommands(r);
-}
 
 }  // namespace lumo

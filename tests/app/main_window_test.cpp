@@ -17,7 +17,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/commands.h"
+#include "app/shell_commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
 #include "core/notice_box_window.h"

@@ -9,7 +9,7 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "core/commands.h"
+#include "app/shell_commands.h"
 #include "app/main_window.h"
 #include "core/notice_box_window.h"
 #include "bazi/bazi_report.h"

@@ -16,7 +16,7 @@
 #include <memory>
 #include <sstream>
 
-#include "core/commands.h"
+#include "app/shell_commands.h"
 #include "app/main_window.h"
 #include "core/notice_box_window.h"
 #include "core/report_output_window.h"
