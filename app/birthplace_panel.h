@@ -5,7 +5,7 @@
 
 #include <QWidget>
 
-#include "bazi/chart_options.h"
+#include "core/chart_options.h"
 
 class QAction;
 class QComboBox;

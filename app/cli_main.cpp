@@ -3,7 +3,7 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "app/database_needs.h"
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"

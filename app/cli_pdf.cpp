@@ -2,7 +2,7 @@
 
 #include <QGuiApplication>
 
-#include "app/report_pdf.h"
+#include "core/report_pdf.h"
 
 namespace lumo::cli {
 namespace {

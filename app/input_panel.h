@@ -2,7 +2,7 @@
 // The input panel of the main window: surname, given name, sex, calendar kind and the
 // birth moment, one row of fields with their caption labels.
 
-#include "app/birth_input_window.h"
+#include "core/birth_input_window.h"
 
 namespace lumo {
 

@@ -19,10 +19,10 @@
 
 #include "app/birthplace_panel.h"
 #include "app/command_layout.h"
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "data/database_files.h"
 
 namespace lumo {
@@ -197,16 +197,16 @@ PanelInput MainWindow::panelInput() const {
 }
 
 bool MainWindow::captureSubject(bool requireGivenName) {
-  db::Report none;
-  db::CommandResult result = db::runCommand(
-      none, [&](db::Report&) { lumo::captureSubject(m_panel->input(), m_subject, requireGivenName); });
-  if (result.outcome == db::Outcome::Notice) {
+  Report none;
+  CommandResult result = lumo::runCommand(
+      none, [&](Report&) { lumo::captureSubject(m_panel->input(), m_subject, requireGivenName); });
+  if (result.outcome == Outcome::Notice) {
     showNotice(this, QString::fromStdString(result.message));
     if (result.message == "姓不能为空!") m_panel->focusSurname();
-  } else if (result.outcome == db::Outcome::Failed) {
+  } else if (result.outcome == Outcome::Failed) {
     showError(this, QString::fromStdString(result.message));
   }
-  return result.outcome == db::Outcome::Done;
+  return result.outcome == Outcome::Done;
 }
 
 void MainWindow::setReportLines(const std::vector<std::string>& lines) {
@@ -218,10 +218,10 @@ void MainWindow::setReportLines(const std::vector<std::string>& lines) {
   m_pane->verticalScrollBar()->setValue(0);
 }
 
-void MainWindow::showReport(const db::Report& report, const db::CommandResult& result) {
-  if (result.outcome == db::Outcome::Notice) return showNotice(this, QString::fromStdString(result.message));
+void MainWindow::showReport(const Report& report, const CommandResult& result) {
+  if (result.outcome == Outcome::Notice) return showNotice(this, QString::fromStdString(result.message));
   setReportLines(report.lines);
-  if (result.outcome == db::Outcome::Failed) showError(this, QString::fromStdString(result.message));
+  if (result.outcome == Outcome::Failed) showError(this, QString::fromStdString(result.message));
 }
 
 void MainWindow::focusSurname() {

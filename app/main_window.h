@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "app/main_host.h"
+#include "core/main_host.h"
 
 class QPlainTextEdit;
 class QAction;
@@ -29,7 +29,7 @@ class MainWindow final : public QMainWindow, public MainHost {
   bool captureSubject(bool requireGivenName) override;
   Subject& subject() override { return m_subject; }
   bazi::ChartOptions chartOptions() const override;
-  void showReport(const db::Report& report, const db::CommandResult& result) override;
+  void showReport(const Report& report, const CommandResult& result) override;
   void focusSurname() override;
 
   void newReading();  // "新建测算"

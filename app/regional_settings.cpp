@@ -8,7 +8,7 @@
 #include <fstream>
 #include <map>
 
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo {
 
@@ -24,7 +24,7 @@ std::vector<int> applyRegionalFormats(LocaleSource& source) {
   std::vector<int> written;
   for (const auto& item : kRegionalFormats) {
     try {
-      std::string current = db::trimmed(source.read(item.id));
+      std::string current = trimmed(source.read(item.id));
       if (current != item.wanted) {
         source.write(item.id, item.wanted);
         written.push_back(item.id);

@@ -1,5 +1,8 @@
 // Commands that act on the main window itself: new, open record, save, print, PDF export,
 // exit, about, upgrade.
+
+#include "app/shell_commands.h"
+
 #include <QDialog>
 #include <QFileDialog>
 #include <QLabel>
@@ -7,11 +10,11 @@
 #include <QStringList>
 
 #include "app/about_box.h"
-#include "app/commands.h"
+#include "core/commands.h"
 #include "app/main_window.h"
-#include "app/notice_box.h"
-#include "app/record_file.h"
-#include "app/report_output_window.h"
+#include "core/notice_box_window.h"
+#include "core/record_file.h"
+#include "core/report_output_window.h"
 
 namespace lumo {
 namespace {

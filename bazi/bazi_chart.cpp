@@ -5,11 +5,11 @@
 #include "bazi/birthday_text.h"
 #include "bazi/jie_moments.h"
 #include "bazi/pillars.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::bazi {
 namespace {
@@ -63,12 +63,12 @@ void setPillars(BaziChart& c, const ChartMoment& m, const ChartRules& rules, con
   c.monthStem = monthStemOf(year.stem, slot.branch);
   c.dayStem = day.stem, c.dayBranch = day.branch;
   c.hourStem = hour.stem, c.hourBranch = hour.branch;
-  c.yearStemChar = stemName(c.yearStem), c.yearBranchChar = branchName(c.yearBranch);
-  c.monthStemChar = stemName(c.monthStem), c.monthBranchChar = branchName(c.monthBranch);
-  c.dayStemChar = stemName(c.dayStem), c.dayBranchChar = branchName(c.dayBranch);
-  c.hourStemChar = stemName(c.hourStem), c.hourBranchChar = branchName(c.hourBranch);
+  c.yearStemChar = stemOfNumber(c.yearStem), c.yearBranchChar = branchOfNumber(c.yearBranch);
+  c.monthStemChar = stemOfNumber(c.monthStem), c.monthBranchChar = branchOfNumber(c.monthBranch);
+  c.dayStemChar = stemOfNumber(c.dayStem), c.dayBranchChar = branchOfNumber(c.dayBranch);
+  c.hourStemChar = stemOfNumber(c.hourStem), c.hourBranchChar = branchOfNumber(c.hourBranch);
   c.dayMaster = c.dayStemChar;
-  c.fetalOrigin = stemName(c.monthStem + 1) + branchName(c.monthBranch + 3) + " ";
+  c.fetalOrigin = stemOfNumber(c.monthStem + 1) + branchOfNumber(c.monthBranch + 3) + " ";
 }
 
 // The year position takes the lunar year of the next 节 day (searched forward whatever the
@@ -76,10 +76,10 @@ void setPillars(BaziChart& c, const ChartMoment& m, const ChartRules& rules, con
 void setHiddenStems(BaziChart& c, int birthSerial, const Clock& local, const TermOfDay& termOfDay) {
   int ahead = jieDistance(birthSerial, 1, termOfDay);
   int lunarYear = SolarToLunar(birthSerial + (ahead == 0 ? kJieSearchDays + 1 : ahead)).year;
-  c.hiddenYear = hiddenStemsOf(lunarYear - 1924);
-  c.hiddenMonth = hiddenStemsOf(c.month % 12);
-  c.hiddenDay = hiddenStemsOf(local.serial - firstJiaziDay());
-  c.hiddenHour = hiddenStemsOf((local.hour + 1) / 2);
+  c.hiddenYear = hiddenStemsOfIndex(lunarYear - 1924);
+  c.hiddenMonth = hiddenStemsOfIndex(c.month % 12);
+  c.hiddenDay = hiddenStemsOfIndex(local.serial - firstJiaziDay());
+  c.hiddenHour = hiddenStemsOfIndex((local.hour + 1) / 2);
 }
 
 // The starting age: from the exact time to the next or previous 节 when the precise
@@ -101,12 +101,12 @@ void setLuck(BaziChart& c, int startAge) {
   c.luckTenGodLine = "十神：";
   for (int k = 0; k < 10; ++k) {
     int stem = c.monthStem + step * k;
-    std::string pillar = pillarName(stem, c.monthBranch + step * k);
+    std::string pillar = pillarOfNumbers(stem, c.monthBranch + step * k);
     pillars += pillar + "   ";
     c.luckNayinLine += lookupNayin(pillar) + " ";
-    c.luckTenGodLine += lookupTenGod(c.dayMaster + stemName(stem)) + "   ";
+    c.luckTenGodLine += lookupTenGod(c.dayMaster + stemOfNumber(stem)) + "   ";
   }
-  c.luckPillarsLine = db::trimmed(pillars);
+  c.luckPillarsLine = trimmed(pillars);
 }
 
 }  // namespace
@@ -143,7 +143,7 @@ std::optional<BaziChart> computeBaziChart(const ChartMoment& m, const std::strin
   c.isMale = sex == "男";
   setPillars(c, m, rules, local);
   setHiddenStems(c, civil.serial, local, termOfDay);
-  c.luckBackward = c.isMale != isYangStem(c.yearStem);
+  c.luckBackward = c.isMale != isYangStemNumber(c.yearStem);
   setLuck(c, startAgeFor(c, m.beijing, civil.serial, rules.preciseTerms, termOfDay));
   c.personalityText = birthdayText(c.month, c.day);
   return c;

@@ -1,5 +1,5 @@
 // lumo-cli bazi: the BaZi report of a birth moment, line for line as the report pane shows it.
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "bazi/bazi_report.h"
 
 namespace lumo {
@@ -19,7 +19,7 @@ void addBaziCli(CLI::App& app) {
   cli::addPdfOption(*cmd, pdf);
   cmd->callback([] {
     cli::setExitCode(cli::runPrintAndExport(
-        [](db::Report& report) {
+        [](Report& report) {
           Subject subject;
           bazi::showBaziReport(cli::panelInputOf(surname, "", birth), subject, report, chart);
         },

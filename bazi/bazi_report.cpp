@@ -28,7 +28,7 @@ struct TypedTime {
 };
 
 void writeHeader(const Subject& subject, const BirthMoment& m, const TypedTime& typed,
-                 const std::vector<std::string>& extra, db::Report& report) {
+                 const std::vector<std::string>& extra, Report& report) {
   std::string iso = formatDate(m.date());
   report.add("姓氏：" + subject.surname);
   report.add("年龄：" + std::to_string(today().year - m.date().year) + "岁");
@@ -41,7 +41,7 @@ void writeHeader(const Subject& subject, const BirthMoment& m, const TypedTime& 
   report.add(kSeparator);
 }
 
-void writeLuckTable(const BaziChart& chart, int lunarYear, db::Report& report) {
+void writeLuckTable(const BaziChart& chart, int lunarYear, Report& report) {
   report.add(ageRow(chart));
   report.add(startYearRow(chart));
   report.add("");
@@ -50,7 +50,7 @@ void writeLuckTable(const BaziChart& chart, int lunarYear, db::Report& report) {
   for (auto& row : minorLuckRows(chart)) report.add(std::move(row));
 }
 
-void writeBoneWeight(const Subject& subject, const BirthMoment& m, const TypedTime& typed, db::Report& report) {
+void writeBoneWeight(const Subject& subject, const BirthMoment& m, const TypedTime& typed, Report& report) {
   report.add("袁天罡称骨算命：");
   std::string month = std::to_string(m.lunar().month), day = std::to_string(m.lunar().day);
   for (int line = 0; line < 3; ++line)
@@ -78,15 +78,15 @@ ChartRun chartRunOf(const BirthMoment& m, const ChartOptions& options, const std
     run.headerLines = std::move(setup.headerLines);
   }
   if (!chart)
-    throw db::Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
+    throw Notice(std::string(kDateMessage) + "公历没有“" + typedDate + "”这一天，请检查出生的月和日。");
   run.chart = std::move(*chart);
   return run;
 }
 
 }  // namespace
 
-void writeBaziReport(const BirthMoment& m, Subject& subject, db::Report& report, const ChartOptions& options) {
-  if (m.lunar().year == 0) throw db::Notice(kOutOfRange);
+void writeBaziReport(const BirthMoment& m, Subject& subject, Report& report, const ChartOptions& options) {
+  if (m.lunar().year == 0) throw Notice(kOutOfRange);
   subject.lunarYearNumber = std::to_string(m.lunar().year);
   ChartRun run = chartRunOf(m, options, subject.gregorianDate);
   const BaziChart& chart = run.chart;
@@ -106,7 +106,7 @@ void writeBaziReport(const BirthMoment& m, Subject& subject, db::Report& report,
   report.add(kClosingLine);
 }
 
-void showBaziReport(const PanelInput& input, Subject& subject, db::Report& report,
+void showBaziReport(const PanelInput& input, Subject& subject, Report& report,
                     const ChartOptions& options) {
   BirthMoment moment = captureSubject(input, subject, false);
   writeBaziReport(moment, subject, report, options);

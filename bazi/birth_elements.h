@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/birth_moment.h"
+#include "core/birth_moment.h"
 #include "bazi/five_elements.h"
 
 namespace lumo::bazi {

@@ -63,14 +63,14 @@ std::string birthdayText(int month, int day) {
   return birthdayTableText(day) + birthdayTableText(month * 100 + day);
 }
 
-void writePersonalitySection(const BaziChart& chart, db::Report& report) {
+void writePersonalitySection(const BaziChart& chart, Report& report) {
   report.add(kSeparator);
   report.add("性格简评：");
   report.add("    " + chart.personalityText);
 }
 
 void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour,
-                             db::Report& report) {
+                             Report& report) {
   if (auto chart = computeBaziChart(year, month, day, sex, hour)) writePersonalitySection(*chart, report);
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 
@@ -30,10 +30,10 @@ using BirthdayTable = std::array<std::string, 1232>;
 BirthdayTable parseBirthdayTable(std::string_view source);
 
 // The separator, "性格简评：" and four blanks + the chart's personality text.
-void writePersonalitySection(const BaziChart& chart, db::Report& report);
+void writePersonalitySection(const BaziChart& chart, Report& report);
 // The same after computing the chart of the birth moment again (same input, same chart);
 // an impossible day writes nothing.
 void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour,
-                             db::Report& report);
+                             Report& report);
 
 }  // namespace lumo::bazi

@@ -5,7 +5,7 @@
 // Weights are summed exactly in whole 钱 (tenths of a 两): 0.6 + 1.7 + 0.8 + 0.1 is 32 钱,
 // never a binary fraction just below it. The weight key is the 两 digits followed by the
 // 钱 digit ("43" for 4两3钱, "50" for 5两). Every read stops the report silently when its
-// table cannot be read (db::CommandStopped); a missing weight row counts as 0.
+// table cannot be read (CommandStopped); a missing weight row counts as 0.
 
 #include <string>
 

@@ -103,7 +103,7 @@ std::string pillarsText(const BaziChart& c) {
          c.dayBranchChar + kB3 + c.hourStemChar + c.hourBranchChar;
 }
 
-void writeBoundaryNotes(const std::vector<BoundaryNote>& notes, db::Report& report) {
+void writeBoundaryNotes(const std::vector<BoundaryNote>& notes, Report& report) {
   for (const BoundaryNote& n : notes) {
     report.add("边界提示：出生时刻在" + n.point + "前后" + n.window + "之内，" + n.pillars + "未定；" +
                (n.otherIsLater ? "在此之后" : "在此之前") + "出生的八字为：");

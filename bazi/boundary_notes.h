@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "bazi/bazi_chart.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 
@@ -34,6 +34,6 @@ std::vector<BoundaryNote> boundaryNotes(const ChartMoment& moment, const std::st
 std::string pillarsText(const BaziChart& chart);
 
 // Two lines per note: what is uncertain, then "八字：" and the other chart's pillars.
-void writeBoundaryNotes(const std::vector<BoundaryNote>& notes, db::Report& report);
+void writeBoundaryNotes(const std::vector<BoundaryNote>& notes, Report& report);
 
 }  // namespace lumo::bazi

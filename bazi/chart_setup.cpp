@@ -5,7 +5,7 @@
 
 #include "bazi/places.h"
 #include "bazi/solar_time.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 namespace {
@@ -45,8 +45,8 @@ ChartSetup chartSetupOf(const BirthMoment& birth, const ChartOptions& options) {
   s.moment = chartMomentOf(date.year, date.month, date.day, birth.hour(), birth.minute());
   std::optional<Place> place;
   if (!options.place.empty() && !(place = findPlace(options.place)))
-    throw db::Notice("找不到出生地“" + options.place + "”，请从列表中选择省份和城市。");
-  if (options.solarTime && !place) throw db::Notice("请选择出生地!");
+    throw Notice("找不到出生地“" + options.place + "”，请从列表中选择省份和城市。");
+  if (options.solarTime && !place) throw Notice("请选择出生地!");
   if (place) s.headerLines.push_back(placeLine(*place));
   if (options.solarTime) {
     SolarTimeShift shift = solarTimeShift(s.moment.beijing, place->longitude);

@@ -5,9 +5,9 @@
 #include <string>
 #include <vector>
 
-#include "app/birth_moment.h"
+#include "core/birth_moment.h"
 #include "bazi/bazi_chart.h"
-#include "bazi/chart_options.h"
+#include "core/chart_options.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::bazi {
@@ -18,7 +18,7 @@ struct ChartSetup {
   std::vector<std::string> headerLines;  // 出生地 (with a place), 排盘时间, 排盘规则
 };
 
-// Throws db::Notice for a place that the list does not know and for the solar time
+// Throws Notice for a place that the list does not know and for the solar time
 // without a place.
 ChartSetup chartSetupOf(const BirthMoment& birth, const ChartOptions& options);
 

@@ -2,6 +2,8 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/stem_lookup.h"
+#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 namespace {
@@ -72,7 +74,7 @@ std::string seasonOf(int month) {
 }
 
 ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText,
-                                     db::Report& report) {
+                                     Report& report) {
   std::string element = lookupElement(chart.dayMaster);
   std::string season = seasonOf(chart.month);
   report.add("四季用神：日主天干" + element + "生于" + season + "季，" + lookupSeasonRemark(element, season) +

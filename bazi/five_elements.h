@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 
@@ -43,6 +43,6 @@ std::string seasonOf(int month);
 
 // The four lines: season, 穷通宝鉴, tally and favourable element. Returns the tally.
 ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText,
-                                     db::Report& report);
+                                     Report& report);
 
 }  // namespace lumo::bazi

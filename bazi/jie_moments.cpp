@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::embedded {

@@ -2,8 +2,9 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/report_text.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "calendar/date_cn.h"
+#include "core/utf8.h"
 
 namespace lumo::bazi {
 namespace {
@@ -28,7 +29,7 @@ std::string yearPillarName(int year) {
 
 std::string minorLuckPillar(const BaziChart& chart, int m) {
   int step = chart.luckBackward ? -m : m;
-  return pillarName(chart.hourStem + step, chart.hourBranch + step);
+  return pillarOfNumbers(chart.hourStem + step, chart.hourBranch + step);
 }
 
 std::string ageText(int m) { return (m >= 0 && m < 10 ? "0" : "") + std::to_string(m) + "岁"; }

@@ -2,9 +2,10 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/report_text.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
-#include "data/query.h"
+#include "core/text.h"
+#include "core/utf8.h"
 
 namespace lumo::bazi {
 namespace {
@@ -47,8 +48,8 @@ std::string elementText(const BaziChart& c) {
          lookupElement(c.hourBranchChar);
 }
 
-std::string writeChartLines(const BaziChart& c, db::Report& report) {
-  report.add("胎元：" + db::trimmed(c.fetalOrigin) + "(" + lookupNayin(c.fetalOrigin) + ")");
+std::string writeChartLines(const BaziChart& c, Report& report) {
+  report.add("胎元：" + trimmed(c.fetalOrigin) + "(" + lookupNayin(c.fetalOrigin) + ")");
   report.add("起运：" + c.startAgeText + "岁");
   report.add("十神：" + tenGodOf(c, c.yearStemChar) + kB3 + tenGodOf(c, c.monthStemChar) + kB3 + "日元" +
              kB3 + tenGodOf(c, c.hourStemChar));
@@ -64,13 +65,13 @@ std::string writeChartLines(const BaziChart& c, db::Report& report) {
   return elements;
 }
 
-void writeLuckLines(const BaziChart& c, db::Report& report) {
+void writeLuckLines(const BaziChart& c, Report& report) {
   report.add(c.luckNayinLine);
   report.add(c.luckTenGodLine);
   report.add("大运：" + c.luckPillarsLine);
 }
 
-std::string writeNatalLines(const BaziChart& c, db::Report& report) {
+std::string writeNatalLines(const BaziChart& c, Report& report) {
   std::string elements = writeChartLines(c, report);
   writeLuckLines(c, report);
   return elements;

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 
@@ -24,10 +24,10 @@ std::string hiddenStemRow(const BaziChart& chart, int index);
 std::string elementText(const BaziChart& chart);
 
 // Writes the chart lines 胎元 … 纳音 and returns the element text it printed.
-std::string writeChartLines(const BaziChart& chart, db::Report& report);
+std::string writeChartLines(const BaziChart& chart, Report& report);
 // Writes the great-luck lines: their 纳音, their ten gods and 大运.
-void writeLuckLines(const BaziChart& chart, db::Report& report);
+void writeLuckLines(const BaziChart& chart, Report& report);
 // Writes the lines 胎元 … 大运 and returns the element text it printed.
-std::string writeNatalLines(const BaziChart& chart, db::Report& report);
+std::string writeNatalLines(const BaziChart& chart, Report& report);
 
 }  // namespace lumo::bazi

@@ -1,6 +1,6 @@
 #include "bazi/pillars.h"
 
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::bazi {

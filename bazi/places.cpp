@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::embedded {
 extern const std::string_view place_list;
@@ -60,7 +60,7 @@ bool cityMatches(const Place& p, std::string_view city) {
 // it begins with a province name ("新疆乌鲁木齐").
 std::pair<std::string, std::string> splitPlaceText(const std::string& text) {
   std::size_t cut = text.find_first_of(" /");
-  if (cut != std::string::npos) return {db::trimmed(text.substr(0, cut)), db::trimmed(text.substr(cut + 1))};
+  if (cut != std::string::npos) return {trimmed(text.substr(0, cut)), trimmed(text.substr(cut + 1))};
   for (const std::string& province : provinceNames())
     if (text.size() > province.size() && text.starts_with(province))
       return {province, text.substr(province.size())};
@@ -89,7 +89,7 @@ std::vector<std::string> cityNames(const std::string& province) {
 }
 
 std::optional<Place> findPlace(const std::string& text) {
-  auto [province, city] = splitPlaceText(db::trimmed(text));
+  auto [province, city] = splitPlaceText(trimmed(text));
   if (city.empty()) return std::nullopt;
   std::optional<Place> found;
   for (const Place& p : allPlaces()) {

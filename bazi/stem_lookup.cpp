@@ -1,6 +1,7 @@
 #include "bazi/stem_lookup.h"
 
 #include "data/read_failure.h"
+#include "core/text.h"
 
 namespace lumo::bazi {
 namespace {
@@ -17,11 +18,11 @@ std::string lookupTenGod(std::string_view key) {
 }
 
 std::string lookupNayin(std::string_view pillar) {
-  return firstText("select layin from jiazi where jiazi = ? limit 1", db::trimmed(pillar));
+  return firstText("select layin from jiazi where jiazi = ? limit 1", trimmed(pillar));
 }
 
 std::string lookupElement(std::string_view character) {
-  std::string c = db::trimmed(character);
+  std::string c = trimmed(character);
   if (c.empty()) return {};
   // The character is matched literally: a '%' or '_' in it is no wildcard.
   std::string pattern = "%";

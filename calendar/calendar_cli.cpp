@@ -2,7 +2,7 @@
 // lumo-cli month YYYY-MM [--day D]: one month of the perpetual calendar, a line per week.
 #include <iostream>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
 #include "calendar/hx_calendar.h"
@@ -35,11 +35,11 @@ void printDay(int serial) {
 // "YYYY-MM" inside the calendar's years; a refusal ends the command with a notice.
 Date monthOfText(const std::string& text, int day) {
   auto date = parseDate(text + "-1");
-  if (!date) throw db::Notice("not a month (YYYY-MM): " + text);
+  if (!date) throw Notice("not a month (YYYY-MM): " + text);
   if (date->year < calendar::kFirstGridYear || date->year > calendar::kLastGridYear)
-    throw db::Notice("the calendar covers the years 1901 to 2050");
+    throw Notice("the calendar covers the years 1901 to 2050");
   if (day < 1 || day > daysInMonth(date->year, date->month))
-    throw db::Notice("no day " + std::to_string(day) + " in " + text);
+    throw Notice("no day " + std::to_string(day) + " in " + text);
   date->day = day;
   return *date;
 }
@@ -51,7 +51,7 @@ void addMonthCli(CLI::App& app) {
   cmd->add_option("month", month, "the month YYYY-MM")->required();
   cmd->add_option("--day", day, "the selected day, whose star sign the first line shows (default 1)");
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+    cli::setExitCode(cli::runAndPrint([](Report& report) {
       Date shown = monthOfText(month, day);
       for (auto& line : calendar::monthLines(calendar::buildMonthView(shown.year, shown.month, shown.day)))
         report.add(std::move(line));

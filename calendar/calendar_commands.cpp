@@ -1,6 +1,6 @@
 // The calendar's command: "万年历法" opens a fresh date picker and waits until it closes.
-#include "app/commands.h"
-#include "app/main_host.h"
+#include "core/commands.h"
+#include "core/main_host.h"
 #include "calendar/date_window.h"
 
 namespace lumo {

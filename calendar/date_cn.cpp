@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "calendar/date_serial.h"
+#include "core/stem_branch.h"
 
 namespace lumo {
 namespace {
@@ -50,10 +51,6 @@ constexpr int kEndSerial = 73416;      // 2101-01-01
 constexpr std::int64_t kMsPerDay = 86400000;
 
 }  // namespace
-
-const char* const kStems[10] = {"甲", "乙", "丙", "丁", "戊", "己", "庚", "辛", "壬", "癸"};
-const char* const kBranches[12] = {"子", "丑", "寅", "卯", "辰", "巳", "午", "未", "申", "酉", "戌", "亥"};
-const char* const kAnimals[12] = {"鼠", "牛", "虎", "兔", "龙", "蛇", "马", "羊", "猴", "鸡", "狗", "猪"};
 
 int LunarLeapMonth(int year) {
   int leap = info(year) & 0xF;

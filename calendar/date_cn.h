@@ -37,9 +37,4 @@ std::string LunarYearName(int cycleIndex);  // cycleIndex = lunar year - 1864; "
 std::string LunarMonthName(int month, bool leap);
 std::string LunarDayName(int day);
 
-// The shared name tables, indexed from 0.
-extern const char* const kStems[10];
-extern const char* const kBranches[12];
-extern const char* const kAnimals[12];
-
 }  // namespace lumo

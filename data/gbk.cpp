@@ -5,6 +5,8 @@
 #include <cerrno>
 #include <mutex>
 
+#include "core/utf8.h"
+
 namespace lumo::gbk {
 namespace {
 
@@ -39,11 +41,7 @@ std::string convert(iconv_t cd, std::string_view in, std::string_view replacemen
     if (errno == E2BIG) continue;
     out.append(replacement);
     std::size_t skip = 1;
-    if (utf8Input) {
-      auto lead = static_cast<unsigned char>(*src);
-      skip = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-      if (skip > left) skip = left;
-    }
+    if (utf8Input) skip = utf8Length(std::string_view(src, left), 0);
     src += skip;
     left -= skip;
     iconv(cd, nullptr, nullptr, nullptr, nullptr);
@@ -66,13 +64,9 @@ std::vector<std::string> unencodable(std::string_view utf8) {
   };
   std::size_t i = 0;
   while (i < utf8.size()) {
-    auto lead = static_cast<unsigned char>(utf8[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
-    if (length > utf8.size() - i) length = 1;
-    for (std::size_t k = 1; k < length; ++k)
-      if ((static_cast<unsigned char>(utf8[i + k]) & 0xC0) != 0x80) length = 1;
+    std::size_t length = utf8Length(utf8, i);
     std::string_view character = utf8.substr(i, length);
-    if (lead >= 0x80 && convert(t_conv.toGbk, character, "", true).empty())
+    if (static_cast<unsigned char>(utf8[i]) >= 0x80 && convert(t_conv.toGbk, character, "", true).empty())
       note(length == 1 ? std::string("\xEF\xBF\xBD") : std::string(character));
     i += length;
   }

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <map>
 
+#include "core/text.h"
+
 namespace lumo::db {
 namespace {
 
@@ -119,18 +121,7 @@ ResultSet execute(sqlite3* db, std::string_view sql, const std::vector<Param>& p
   return ResultSet(std::move(columns), std::move(rows));
 }
 
-bool isBlank(char c) {
-  return static_cast<unsigned char>(c) <= ' ';
-}
-
 }  // namespace
-
-std::string trimmed(std::string_view text) {
-  std::size_t b = 0, e = text.size();
-  while (b < e && isBlank(text[b])) ++b;
-  while (e > b && isBlank(text[e - 1])) --e;
-  return std::string(text.substr(b, e - b));
-}
 
 std::string valueText(const Value& value) {
   if (auto* s = std::get_if<std::string>(&value)) return *s;

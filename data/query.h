@@ -18,6 +18,7 @@
 #include <variant>
 #include <vector>
 
+#include "core/report.h"
 #include "data/database_files.h"
 
 struct sqlite3;
@@ -30,10 +31,10 @@ namespace lumo::db {
 // complete and be wrong.
 enum class DbFault { Statement, FileUnusable, TableMissing };
 
-class DbError : public std::runtime_error {
+class DbError : public CommandFailure {
  public:
   explicit DbError(const std::string& message, DbFault fault = DbFault::Statement)
-      : std::runtime_error(message), m_fault(fault) {}
+      : CommandFailure(message), m_fault(fault) {}
   DbFault fault() const { return m_fault; }
   bool damagedData() const { return m_fault != DbFault::Statement; }
 
@@ -102,8 +103,5 @@ ResultSet runQuery(DbFile file, std::string_view sql, const std::vector<Param>& 
 void setFreshConnectionPerQuery(bool fresh);
 // Drops this thread's cached connections (tests that swap database folders call it).
 void dropCachedConnections();
-
-// Leading and trailing blanks and control characters removed.
-std::string trimmed(std::string_view text);
 
 }  // namespace lumo::db

@@ -1,4 +1,5 @@
 #include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::db {
 namespace {
@@ -41,21 +42,6 @@ ResultSet readRows(Failure mode, DbFile file, std::string_view sql, const std::v
 ResultSet readRows(Failure mode, Connection& connection, std::string_view sql,
                    const std::vector<Param>& params) {
   return guarded(mode, "", [&] { return connection.run(sql, params); });
-}
-
-CommandResult runCommand(Report& report, const std::function<void(Report&)>& body) {
-  try {
-    body(report);
-    return {};
-  } catch (const CommandStopped&) {
-    return {Outcome::Stopped, {}};
-  } catch (const Notice& notice) {
-    return {Outcome::Notice, notice.what()};
-  } catch (const ReportedFailure& failure) {
-    return {Outcome::Failed, failure.what()};
-  } catch (const DbError& error) {
-    return {Outcome::Failed, error.what()};
-  }
 }
 
 }  // namespace lumo::db

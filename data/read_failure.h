@@ -1,5 +1,5 @@
 #pragma once
-// The four ways a reader absorbs a failing query, and how a command ends.
+// The four ways a reader absorbs a failing query.
 //
 // Each reader names its way once, at the call:
 //   Failure::Zero        the value becomes 0 (or "") and the caller goes on;
@@ -15,31 +15,15 @@
 // Reported, whatever the reader's way: a 0 or an empty text in its place would give a
 // complete-looking report that is wrong.
 
-#include <functional>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "core/report.h"
 #include "data/query.h"
 
 namespace lumo::db {
 
 enum class Failure { Zero, Empty, SilentStop, Reported };
-
-// Ends a command silently; lines already written stay.
-struct CommandStopped {};
-
-// Ends a command with an error box showing the message.
-class ReportedFailure : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
-
-// Ends a command with the notice box ("提示") showing one fixed text.
-class Notice : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // The text shown for a missing or damaged database file (or table): names the file.
 std::string damagedDataMessage(const std::string& file, const std::string& reason);
@@ -51,21 +35,5 @@ ResultSet readRows(Failure mode, DbFile file, std::string_view sql, const std::v
 // The same over a connection that a window holds.
 ResultSet readRows(Failure mode, Connection& connection, std::string_view sql,
                    const std::vector<Param>& params = {});
-
-// A report: the lines a command writes into its pane, in order.
-struct Report {
-  std::vector<std::string> lines;
-  void add(std::string line) { lines.push_back(std::move(line)); }
-};
-
-enum class Outcome { Done, Stopped, Notice, Failed };
-
-struct CommandResult {
-  Outcome outcome = Outcome::Done;
-  std::string message;  // the notice or error text
-};
-
-// Runs a command body that writes into `report`; translates how it ended.
-CommandResult runCommand(Report& report, const std::function<void(Report&)>& body);
 
 }  // namespace lumo::db

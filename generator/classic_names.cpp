@@ -6,6 +6,8 @@
 
 #include "generator/candidate_query.h"
 #include "generator/stroke_schemes.h"
+#include "core/utf8.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 namespace {
@@ -26,18 +28,6 @@ Admitted admitted(db::Connection& connection, const std::string& filter) {
 // The one character a fixed place admits, with its stroke count.
 Admitted fixedOnly(db::Connection& connection, const std::string& character) {
   return {{character, LookupStrokes(connection, character)}};
-}
-
-// The characters of a UTF-8 text, one string each.
-std::vector<std::string> characters(std::string_view text) {
-  std::vector<std::string> out;
-  for (std::size_t i = 0; i < text.size();) {
-    auto lead = static_cast<unsigned char>(text[i]);
-    std::size_t length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    out.emplace_back(text.substr(i, length));
-    i += length;
-  }
-  return out;
 }
 
 // A punctuation mark ends a clause.
@@ -162,7 +152,8 @@ std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic c
     std::string part = lines.text(i, "pian");
     std::string title = lines.text(i, "ti");
     NameSource source{lines.text(i, "shu"), part.empty() ? title : part + "·" + title, lines.text(i, "ju")};
-    auto chars = characters(source.line);
+    auto pieces = utf8Characters(source.line);
+    std::vector<std::string> chars(pieces.begin(), pieces.end());
     if (single)
       singlesOfLine(chars, first, source, collector);
     else

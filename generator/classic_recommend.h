@@ -13,6 +13,7 @@
 
 #include "generator/classic_names.h"
 #include "generator/recommend.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 

@@ -2,6 +2,7 @@
 
 #include "data/gbk.h"
 #include "data/read_failure.h"
+#include "core/text.h"
 
 namespace lumo::generator {
 
@@ -12,7 +13,7 @@ std::string ElementOf(db::Connection& connection, const std::string& character) 
 }
 
 std::optional<std::string> ElementsOfText(db::Connection& connection, const std::string& input) {
-  std::string text = db::trimmed(input);
+  std::string text = trimmed(input);
   if (text.empty()) return std::nullopt;
   std::string result;
   for (std::size_t start = 0; start < 10; start += 2) {

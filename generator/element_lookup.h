@@ -3,7 +3,7 @@
 //
 // The lookup window cuts its input into 2-byte GBK slices, whatever the characters are:
 // a slice that straddles two characters finds nothing and adds nothing, so the result
-// can be shorter than the input. Database errors are reported (db::ReportedFailure).
+// can be shorter than the input. Database errors are reported (ReportedFailure).
 
 #include <optional>
 #include <string>

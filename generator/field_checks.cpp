@@ -1,14 +1,14 @@
 #include "generator/field_checks.h"
 
 #include "data/gbk.h"
-#include "data/query.h"
 #include "generator/scheme_entry.h"
+#include "core/text.h"
 
 namespace lumo::generator {
 namespace {
 
 std::string checkedInteger(const std::string& text, const char* fallback) {
-  std::string t = db::trimmed(text);
+  std::string t = trimmed(text);
   return t.empty() || parseWholeInt(t) ? text : fallback;
 }
 
@@ -36,7 +36,7 @@ std::string clipToGbkBytes(const std::string& text, std::size_t maxBytes) {
 std::string givenNameOf(const std::string& entry, const std::string& surname) {
   std::size_t open = entry.find('(');
   std::string full = open == std::string::npos ? std::string() : entry.substr(0, open);
-  return db::trimmed(gbk::slice(full, gbk::byteLength(db::trimmed(surname)), 20));
+  return trimmed(gbk::slice(full, gbk::byteLength(trimmed(surname)), 20));
 }
 
 }  // namespace lumo::generator

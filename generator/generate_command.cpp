@@ -4,6 +4,7 @@
 #include "generator/element_need.h"
 #include "generator/name_explanation.h"
 #include "generator/naming_run.h"
+#include "core/text.h"
 
 namespace lumo::generator {
 namespace {
@@ -38,10 +39,10 @@ RunLines runToLines(db::Connection& connection, const RunSettings& settings, Can
   return lines;
 }
 
-void generateReport(const GenerateRequest& request, db::Report& report) {
+void generateReport(const GenerateRequest& request, Report& report) {
   db::Connection connection(db::DbFile::Voduzid);
   std::vector<std::string> items{kAutomaticScheme};
-  if (!db::trimmed(request.list.naming.surname).empty()) items = FillStrokeSchemes(connection, request.list);
+  if (!trimmed(request.list.naming.surname).empty()) items = FillStrokeSchemes(connection, request.list);
   for (const auto& item : items) report.add(item);
 
   RunSettings settings;
@@ -65,7 +66,7 @@ void generateReport(const GenerateRequest& request, db::Report& report) {
     report.add(recommendationRow(name));
 }
 
-void explainReport(const std::string& surname, const std::string& given, db::Report& report) {
+void explainReport(const std::string& surname, const std::string& given, Report& report) {
   db::Connection connection(db::DbFile::Voduzid);
   naming::CharacterTable table;
   RecommendedName name = describeName(table, connection, surname, given, 0, {});

@@ -13,6 +13,7 @@
 #include "generator/recommend.h"
 #include "generator/run_settings.h"
 #include "generator/stroke_schemes.h"
+#include "core/report.h"
 
 namespace lumo::generator {
 
@@ -26,7 +27,7 @@ struct GenerateRequest {
 };
 
 // The lines of one naming run (no window), after the scheme list of the surname.
-void generateReport(const GenerateRequest& request, db::Report& report);
+void generateReport(const GenerateRequest& request, Report& report);
 
 // The run alone, over an open connection: the pane's lines and the list.
 struct RunLines {
@@ -36,6 +37,6 @@ struct RunLines {
 RunLines runToLines(db::Connection& connection, const RunSettings& settings, CandidatePool* pool = nullptr);
 
 // lumo-cli explain: the character rows of the name, then its full reading and its tones.
-void explainReport(const std::string& surname, const std::string& given, db::Report& report);
+void explainReport(const std::string& surname, const std::string& given, Report& report);
 
 }  // namespace lumo::generator

@@ -2,11 +2,12 @@
 // line as the windows show them.
 #include <memory>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "generator/classic_names.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
 #include "generator/generate_command.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -48,18 +49,18 @@ std::string validateElements(const std::string& text) {
 GenerateRequest requestOf(const GenerateFlags& f) {
   GenerateRequest r;
   NamingOptions& o = r.list.naming;
-  o.surname = db::trimmed(clipToGbkBytes(f.surname, 4));
+  o.surname = trimmed(clipToGbkBytes(f.surname, 4));
   o.sex = f.sex == "女" ? Sex::Female : Sex::Male;
   o.form = f.form == "单字名" ? NameForm::Single : NameForm::Double;
   if (!f.fixed.empty() && o.form == NameForm::Double) {
     o.fixedTicked = true;
     o.fixedPlace = f.fixed[0] == '3' ? FixedPlace::Third : FixedPlace::Second;
-    o.fixedChar = db::trimmed(clipToGbkBytes(db::trimmed(f.fixed.substr(2)), 2));
+    o.fixedChar = trimmed(clipToGbkBytes(trimmed(f.fixed.substr(2)), 2));
   }
   for (std::size_t i = 0; i < kElements.size(); ++i)
     o.elements[i] = f.elements.find(kElements[i]) != std::string::npos;
   r.list.minTicked = f.min != "none";
-  if (r.list.minTicked) r.list.minScore = db::trimmed(checkedMinScore(f.min));
+  if (r.list.minTicked) r.list.minScore = trimmed(checkedMinScore(f.min));
   r.scheme = f.scheme;
   r.high.enabled = f.high != "none";
   r.high.threshold = thresholdOf(checkedThreshold(f.high));
@@ -88,7 +89,7 @@ void addGenerate(CLI::App& app) {
   cli::addBirthOptions(*cmd, flags->birth, false);
   cmd->callback([flags, cmd] {
     flags->birthGiven = cmd->count("--date") > 0;
-    cli::setExitCode(cli::runAndPrint([&](db::Report& r) { generateReport(requestOf(*flags), r); }));
+    cli::setExitCode(cli::runAndPrint([&](Report& r) { generateReport(requestOf(*flags), r); }));
   });
 }
 
@@ -97,7 +98,7 @@ void addWuxing(CLI::App& app) {
   auto* cmd = app.add_subcommand("wuxing", "the elements of up to five characters");
   cmd->add_option("text", *text, "up to five characters")->required();
   cmd->callback([text] {
-    cli::setExitCode(cli::runAndPrint([&](db::Report& r) {
+    cli::setExitCode(cli::runAndPrint([&](Report& r) {
       db::Connection connection(db::DbFile::Voduzid);
       auto result = ElementsOfText(connection, clipToGbkBytes(*text, 10));
       r.add(clipToGbkBytes(result.value_or(""), 10));
@@ -111,7 +112,7 @@ void addExplain(CLI::App& app) {
   cmd->add_option("surname", names->first, "the surname")->required();
   cmd->add_option("given", names->second, "the given name")->required();
   cmd->callback([names] {
-    cli::setExitCode(cli::runAndPrint([&](db::Report& r) { explainReport(names->first, names->second, r); }));
+    cli::setExitCode(cli::runAndPrint([&](Report& r) { explainReport(names->first, names->second, r); }));
   });
 }
 

@@ -1,9 +1,9 @@
 // The main window's commands of automatic naming and the element lookup.
-#include "app/commands.h"
-#include "app/main_host.h"
-#include "data/query.h"
+#include "core/commands.h"
+#include "core/main_host.h"
 #include "generator/qiming_window.h"
 #include "generator/wuxing_window.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -11,7 +11,7 @@ namespace {
 // The subject of the last analysis that passed its checks, or nothing before any.
 std::optional<NamingStart> startOf(MainHost& host) {
   const Subject& s = host.subject();
-  if (db::trimmed(s.surname).empty() || !s.moment) return std::nullopt;
+  if (trimmed(s.surname).empty() || !s.moment) return std::nullopt;
   return NamingStart{QString::fromStdString(s.surname), *s.moment};
 }
 

@@ -1,8 +1,9 @@
 #include "generator/name_lines.h"
 
 #include "data/gbk.h"
-#include "data/query.h"
 #include "generator/scheme_entry.h"
+#include "core/text.h"
+#include "core/utf8.h"
 
 namespace lumo::generator {
 namespace {
@@ -14,19 +15,10 @@ bool isDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Code point of a 3-byte UTF-8 sequence, or 0 when it is not one.
-char32_t threeByteCodePoint(std::string_view s, std::size_t i) {
-  if (i + 2 >= s.size()) return 0;
-  auto b0 = static_cast<unsigned char>(s[i]), b1 = static_cast<unsigned char>(s[i + 1]),
-       b2 = static_cast<unsigned char>(s[i + 2]);
-  if ((b0 & 0xF0) != 0xE0 || (b1 & 0xC0) != 0x80 || (b2 & 0xC0) != 0x80) return 0;
-  return ((b0 & 0x0Fu) << 12) | ((b1 & 0x3Fu) << 6) | (b2 & 0x3Fu);
-}
-
 }  // namespace
 
 std::optional<int> thresholdOf(const std::string& text) {
-  return parseWholeInt(db::trimmed(text));
+  return parseWholeInt(trimmed(text));
 }
 
 bool isHighScore(std::string_view name, const HighScoreRule& rule) {
@@ -50,7 +42,7 @@ std::size_t gbkLength(std::string_view utf8) {
       ++length, ++i;
       continue;
     }
-    char32_t cp = threeByteCodePoint(utf8, i);
+    char32_t cp = codePointAt(utf8, i);  // a code point in this range takes three bytes
     if (cp < 0x4E00 || cp > 0x9FA5) return gbk::byteLength(utf8);  // GBK holds all of U+4E00..U+9FA5
     length += 2, i += 3;
   }
@@ -85,7 +77,7 @@ void NameLines::reset() {
 }
 
 void AcceptName(std::string_view raw, const HighScoreRule& rule, NameLines& lines, RunOutput& out) {
-  std::string name = db::trimmed(raw);
+  std::string name = trimmed(raw);
   out.acceptedName(name);
   if (isHighScore(name, rule)) out.addListItem(name);
   if (auto line = lines.add(padName(name))) out.addMemoLine(std::move(*line));

@@ -6,6 +6,7 @@
 #include "generator/candidate_query.h"
 #include "generator/guard_data.h"
 #include "generator/slice_order.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

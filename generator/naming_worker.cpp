@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "generator/classic_recommend.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

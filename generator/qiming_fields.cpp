@@ -11,15 +11,17 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-#include "app/birth_input_window.h"
-#include "app/notice_box.h"
-#include "app/subject.h"
+#include "core/birth_input_window.h"
+#include "core/notice_box_window.h"
+#include "core/subject.h"
 #include "data/read_failure.h"
 #include "generator/element_need.h"
 #include "generator/field_checks.h"
 #include "generator/name_explanation.h"
 #include "generator/qiming_window.h"
 #include "naming/name_analysis_window.h"
+#include "core/text.h"
+#include "core/report.h"
 
 namespace lumo {
 namespace {
@@ -111,25 +113,25 @@ void TFrmQiming::formChanged() {
 
 generator::NamingOptions TFrmQiming::namingOptions() const {
   generator::NamingOptions o;
-  o.surname = db::trimmed(text(m_xing));
+  o.surname = trimmed(text(m_xing));
   o.sex = m_sex->currentIndex() == 1 ? generator::Sex::Female : generator::Sex::Male;
   o.form = m_form->currentIndex() == 1 ? generator::NameForm::Single : generator::NameForm::Double;
   o.fixedTicked = m_fixedBox->isChecked();
   o.fixedPlace =
       m_fixedPlace->currentIndex() == 1 ? generator::FixedPlace::Third : generator::FixedPlace::Second;
-  o.fixedChar = db::trimmed(text(m_fixedChar));
+  o.fixedChar = trimmed(text(m_fixedChar));
   for (std::size_t i = 0; i < m_elements.size(); ++i) o.elements[i] = m_elements[i]->isChecked();
   return o;
 }
 
 generator::SchemeListOptions TFrmQiming::listOptions() const {
-  return {namingOptions(), m_minBox->isChecked(), db::trimmed(text(m_minScore))};
+  return {namingOptions(), m_minBox->isChecked(), trimmed(text(m_minScore))};
 }
 
 void TFrmQiming::publishSettings() {
   generator::RunSettings s;
   s.options = namingOptions();
-  s.schemeText = db::trimmed(m_schemes->currentText().toStdString());
+  s.schemeText = trimmed(m_schemes->currentText().toStdString());
   for (int i = 1; i < m_schemes->count(); ++i) s.schemes.push_back(m_schemes->itemText(i).toStdString());
   s.high = {m_highBox->isChecked(), generator::thresholdOf(text(m_threshold))};
   s.need = m_runNeed;
@@ -152,11 +154,11 @@ void TFrmQiming::showEvent(QShowEvent* event) {
 }
 
 void TFrmQiming::fillStrokeSchemes() {
-  if (db::trimmed(text(m_xing)).empty()) return;
+  if (trimmed(text(m_xing)).empty()) return;
   std::vector<std::string> items;
   try {
     items = generator::FillStrokeSchemes(connection(), listOptions());
-  } catch (const std::runtime_error& error) {  // db::ReportedFailure, or a database that cannot open
+  } catch (const std::runtime_error& error) {  // ReportedFailure, or a database that cannot open
     showError(this, QString::fromStdString(error.what()));
     return;
   }

@@ -12,9 +12,9 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "app/birth_input_window.h"
-#include "app/form_items.h"
-#include "app/subject.h"
+#include "core/birth_input_window.h"
+#include "core/form_items.h"
+#include "core/subject.h"
 #include "generator/classic_names.h"
 #include "generator/qiming_window.h"
 #include "generator/scheme_entry.h"

@@ -14,7 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "generator/qiming_window.h"
 
 namespace lumo {

@@ -21,7 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "app/birth_moment.h"
+#include "core/birth_moment.h"
 #include "data/query.h"
 #include "generator/naming_worker.h"
 #include "generator/recommended_name.h"

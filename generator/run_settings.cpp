@@ -1,10 +1,10 @@
 #include "generator/run_settings.h"
 
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::generator {
 
-bool RunSettings::automatic() const { return db::trimmed(schemeText) == kAutomaticScheme; }
+bool RunSettings::automatic() const { return trimmed(schemeText) == kAutomaticScheme; }
 
 void LiveSettings::publish(RunSettings settings) {
   std::lock_guard lock(m_mutex);

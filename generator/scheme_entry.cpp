@@ -3,7 +3,7 @@
 #include <charconv>
 
 #include "data/gbk.h"
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::generator {
 namespace {
@@ -33,10 +33,10 @@ std::optional<int> parseWholeInt(const std::string& text) {
 std::optional<SchemeStrokes> parseSchemeEntry(const std::string& entry, NameForm form) {
   std::string bytes = gbk::fromUtf8(entry);
   std::size_t bar = bytes.find('|');
-  std::string r = db::trimmed(bytesAt(bytes, bar == std::string::npos ? 0 : bar + 1, 30));
+  std::string r = trimmed(bytesAt(bytes, bar == std::string::npos ? 0 : bar + 1, 30));
   std::size_t paren = r.find('(');
   SchemeStrokes out;
-  out.tag = gbk::toUtf8(db::trimmed(bytesAt(r, paren == std::string::npos ? 0 : paren, 16)));
+  out.tag = gbk::toUtf8(trimmed(bytesAt(r, paren == std::string::npos ? 0 : paren, 16)));
   if (form == NameForm::Single) {
     auto first = strokesOf(paren == std::string::npos ? std::string() : r.substr(0, paren));
     if (!first) return std::nullopt;
@@ -57,9 +57,9 @@ std::optional<SchemeStrokes> parseSchemeEntry(const std::string& entry, NameForm
 
 std::string formatSchemeEntry(const std::string& surnameStrokes, const std::string& first,
                               const std::string& second, bool twoGiven, const std::string& score) {
-  std::string entry = surnameStrokes + "|" + db::trimmed(first);
-  if (twoGiven) entry += "-" + db::trimmed(second);
-  return entry + "(" + db::trimmed(score) + "分)";
+  std::string entry = surnameStrokes + "|" + trimmed(first);
+  if (twoGiven) entry += "-" + trimmed(second);
+  return entry + "(" + trimmed(score) + "分)";
 }
 
 }  // namespace lumo::generator

@@ -3,6 +3,8 @@
 #include "data/gbk.h"
 #include "data/read_failure.h"
 #include "generator/scheme_entry.h"
+#include "core/text.h"
+#include "core/report.h"
 
 namespace lumo::generator {
 namespace {
@@ -19,7 +21,7 @@ struct FixedStrokes {
 
 FixedStrokes fixedStrokes(db::Connection& connection, const NamingOptions& o) {
   FixedStrokes f;
-  std::string fixed = db::trimmed(o.fixedChar);
+  std::string fixed = trimmed(o.fixedChar);
   if (!o.fixedTicked || fixed.empty()) return f;
   int strokes = LookupStrokes(connection, fixed);
   (o.fixedPlace == FixedPlace::Third ? f.second : f.first) = strokes;
@@ -78,10 +80,10 @@ SchemeListQuery schemeListQuery(db::Connection& connection, const SchemeListOpti
     q.params.emplace_back(std::int64_t{fixed.first > 0 ? fixed.first : fixed.second});
   }
   if (gbk::byteLength(o.surname) != 2) q.sql += sexCondition(o);
-  std::string minScore = db::trimmed(options.minScore);
+  std::string minScore = trimmed(options.minScore);
   if (options.minTicked && !minScore.empty()) {
     auto value = parseWholeInt(minScore);
-    if (!value) throw db::ReportedFailure("“" + minScore + "”不是有效的整数");
+    if (!value) throw ReportedFailure("“" + minScore + "”不是有效的整数");
     q.sql += " and zf >= ?";
     q.params.emplace_back(std::int64_t{*value});
   }

@@ -3,7 +3,7 @@
 // that suit the surname's stroke counts, best first, as scheme entries.
 //
 // Both functions run over the window's own connection and report database errors
-// (they throw db::ReportedFailure, which the window shows in the error box).
+// (they throw ReportedFailure, which the window shows in the error box).
 
 #include <string>
 #include <vector>
@@ -26,7 +26,7 @@ struct SchemeListOptions {
 // The items of the scheme list: "电脑全自动", then one entry per `zh` row in the order
 // jxjx, zf ascending. At most 40 rows for one given character, 20 for two, 80 when a
 // fixed character with a known stroke count narrows the list. A minimum score that is
-// not a number throws db::ReportedFailure.
+// not a number throws ReportedFailure.
 std::vector<std::string> FillStrokeSchemes(db::Connection& connection, const SchemeListOptions& options);
 
 }  // namespace lumo::generator

@@ -6,10 +6,11 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "data/read_failure.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
+#include "core/report.h"
 
 namespace lumo {
 namespace {
@@ -71,7 +72,7 @@ void TFrmWuxing::lookUp() {
     if (!m_connection) m_connection = std::make_unique<db::Connection>(db::DbFile::Voduzid);
     auto result = generator::ElementsOfText(*m_connection, m_input->text().toStdString());
     if (result) m_result->setText(QString::fromStdString(generator::clipToGbkBytes(*result, kFieldBytes)));
-  } catch (const std::runtime_error& error) {  // db::ReportedFailure, or a file that cannot open
+  } catch (const std::runtime_error& error) {  // ReportedFailure, or a file that cannot open
     showError(this, QString::fromStdString(error.what()));
   }
 }

@@ -4,6 +4,7 @@
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "naming/strokes.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -49,7 +50,7 @@ std::string NumberText(int number, int field) {
   if (rows.empty()) return " ";
   if (field < 0 || field > 3) return "";
   // A table without the column fails like the read itself.
-  if (rows.columnIndex(kFields[field]) < 0) throw db::CommandStopped{};
+  if (rows.columnIndex(kFields[field]) < 0) throw CommandStopped{};
   return rows.rawText(0, kFields[field]);
 }
 

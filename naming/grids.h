@@ -3,7 +3,7 @@
 // the overall score and the texts of the 81 numbers.
 //
 // Failure modes: a failing `sancai` or `81` read stops the command silently
-// (db::CommandStopped); a failing or missing `zh` read falls back to the computed score;
+// (CommandStopped); a failing or missing `zh` read falls back to the computed score;
 // stroke lookups read 0 on error (strokes.h).
 
 #include <string>

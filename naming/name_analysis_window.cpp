@@ -11,9 +11,9 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "app/birth_input_window.h"
-#include "app/notice_box.h"
-#include "app/report_output_window.h"
+#include "core/birth_input_window.h"
+#include "core/notice_box_window.h"
+#include "core/report_output_window.h"
 #include "data/gbk.h"
 #include "naming/name_report.h"
 #include "naming/report_save.h"
@@ -119,11 +119,11 @@ QWidget* TFrmNameMain::buildButtons() {
 }
 
 void TFrmNameMain::analyse() {
-  db::Report report;
-  db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
+  Report report;
+  CommandResult result = lumo::runCommand(report, [&](Report& r) {
     naming::AnalyseName(m_fields->input(), m_record, naming::kWindowClosingLine, r);
   });
-  if (result.outcome == db::Outcome::Notice) return showNotice(this, QString::fromStdString(result.message));
+  if (result.outcome == Outcome::Notice) return showNotice(this, QString::fromStdString(result.message));
   // A date that cannot be read fails before the header: the pane keeps what it showed.
   if (!report.lines.empty()) {
     QStringList lines;
@@ -131,7 +131,7 @@ void TFrmNameMain::analyse() {
     m_pane->setPlainText(lines.join('\n'));
     m_pane->moveCursor(QTextCursor::Start);
   }
-  if (result.outcome == db::Outcome::Failed) showError(this, QString::fromStdString(result.message));
+  if (result.outcome == Outcome::Failed) showError(this, QString::fromStdString(result.message));
 }
 
 QStringList TFrmNameMain::paneLines() const {

@@ -9,7 +9,7 @@
 #include <QStringList>
 #include <functional>
 
-#include "app/subject.h"
+#include "core/subject.h"
 
 class QLineEdit;
 class QTextEdit;

@@ -7,6 +7,8 @@
 #include "naming/character_facts.h"
 #include "naming/character_info.h"
 #include "naming/grids.h"
+#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -16,7 +18,7 @@ const char* const kWindowClosingLine =
 const char* const kMainClosingLine =
     "<-----------------------姓名详解到此结束，名字好坏还须结合八字命理----------------------------->";
 
-void BirthHeader(const Subject& s, const BirthMoment& moment, db::Report& report) {
+void BirthHeader(const Subject& s, const BirthMoment& moment, Report& report) {
   std::string formatted = formatDate(moment.date());
   int age = today().year - moment.date().year;
   report.add(s.surname + s.given + ",您今年:" + std::to_string(age) + "岁");
@@ -43,7 +45,7 @@ const GridLine kGridLines[5] = {
     {kWai, "外格", "：外格又称变格，影响人的社交能力、智慧等，其数理不用重点去看。"},
 };
 
-void sancaiSection(const std::string& sancai, db::Report& report) {
+void sancaiSection(const std::string& sancai, Report& report) {
   db::ResultSet rows = db::readRows(db::Failure::Reported, db::DbFile::KelFile,
                                     "Select * from sancai2009 where title = ? LIMIT 1", {sancai});
   if (rows.empty()) return;
@@ -59,7 +61,7 @@ void sancaiSection(const std::string& sancai, db::Report& report) {
 }
 
 // One line per character after the closing line: what a parent asks first about a name.
-void characterSection(const std::string& surname, const std::string& given, db::Report& report) {
+void characterSection(const std::string& surname, const std::string& given, Report& report) {
   report.add("");
   report.add("【名字用字】");
   for (CharFacts f : surnameFacts(surname)) {
@@ -72,7 +74,7 @@ void characterSection(const std::string& surname, const std::string& given, db::
 }  // namespace
 
 void NameReport(const std::string& surname, const std::string& given, const std::string& closingLine,
-                db::Report& report) {
+                Report& report) {
   Grids grids = GridNumbers(surname, given);
   std::string sancai = SancaiOf(grids);
   double value = NameScore(surname, given);
@@ -100,7 +102,7 @@ void NameReport(const std::string& surname, const std::string& given, const std:
 }
 
 void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
-                 db::Report& report) {
+                 Report& report) {
   BirthMoment moment = captureSubject(input, record, true);
   BirthHeader(record, moment, report);
   NameReport(record.surname, record.given, closingLine, report);

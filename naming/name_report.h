@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/subject.h"
-#include "data/read_failure.h"
+#include "core/subject.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -19,16 +19,16 @@ extern const char* const kMainClosingLine;
 
 // The five header lines: age, Gregorian birth moment, lunar date, animal, star sign. The
 // hour and minute are printed as the subject holds them typed.
-void BirthHeader(const Subject& subject, const BirthMoment& moment, db::Report& report);
+void BirthHeader(const Subject& subject, const BirthMoment& moment, Report& report);
 
 // The report body for a surname and a given name: grids, 三才 and verdict up to
 // `closingLine`, then one line per character (reading, full form, strokes, element, gloss).
 void NameReport(const std::string& surname, const std::string& given, const std::string& closingLine,
-                db::Report& report);
+                Report& report);
 
-// Captures the input into `record` (throws db::Notice on a failing check), then writes the
+// Captures the input into `record` (throws Notice on a failing check), then writes the
 // header and the body.
 void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
-                 db::Report& report);
+                 Report& report);
 
 }  // namespace lumo::naming

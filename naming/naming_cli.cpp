@@ -1,11 +1,12 @@
 // lumo-cli name / sancai / origin / strokes: the naming commands' lines on standard output.
 #include <iostream>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "naming/character_info.h"
 #include "naming/name_report.h"
 #include "naming/sancai_reading.h"
 #include "naming/surname_origin.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -21,7 +22,7 @@ void addNameCommand(CLI::App& app) {
   cli::addPdfOption(*cmd, pdf);
   cmd->callback([] {
     cli::setExitCode(cli::runPrintAndExport(
-        [](db::Report& report) {
+        [](Report& report) {
           Subject record;
           naming::AnalyseName(cli::panelInputOf(surname, given, birth), record, naming::kMainClosingLine,
                               report);
@@ -37,8 +38,8 @@ void addSancaiCommand(CLI::App& app) {
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->add_option("GIVEN", given, "given name")->required();
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
-      naming::ShowSancaiReading(db::trimmed(surname), db::trimmed(given), report);
+    cli::setExitCode(cli::runAndPrint([](Report& report) {
+      naming::ShowSancaiReading(trimmed(surname), trimmed(given), report);
     }));
   });
 }
@@ -49,7 +50,7 @@ void addOriginCommand(CLI::App& app) {
   cmd->fallthrough();  // --today may follow the subcommand
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+    cli::setExitCode(cli::runAndPrint([](Report& report) {
       db::Connection connection(db::DbFile::KelBirth);
       naming::OriginSearch found = naming::SearchOrigin(connection, surname);
       for (auto& line : naming::originLines(found.text)) report.add(line);
@@ -66,7 +67,7 @@ void addStrokesCommand(CLI::App& app) {
   cmd->add_option("TEXT", text, "characters to look up")->required();
   cmd->add_flag("--surname", surname, "read the characters as a surname (单 shàn, 尉迟 yùchí)");
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](db::Report& report) {
+    cli::setExitCode(cli::runAndPrint([](Report& report) {
       auto reading = surname ? naming::ReadingOf::Surname : naming::ReadingOf::Name;
       for (auto& line : naming::strokeLines(text, reading)) report.add(line);
     }));

@@ -1,7 +1,6 @@
 // The main window's naming commands: 姓名详解 / 姓名分析, 三才吉凶 and 姓氏起源.
-#include "app/commands.h"
-#include "app/main_host.h"
-#include "data/query.h"
+#include "core/commands.h"
+#include "core/main_host.h"
 #include "naming/name_report.h"
 #include "naming/sancai_reading.h"
 #include "naming/surname_origin_window.h"
@@ -12,8 +11,8 @@ namespace {
 void analyseInMainWindow(MainHost& host) {
   if (!host.captureSubject(true)) return;
   const Subject& subject = host.subject();
-  db::Report report;
-  db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
+  Report report;
+  CommandResult result = lumo::runCommand(report, [&](Report& r) {
     naming::BirthHeader(subject, *subject.moment, r);  // a capture that passed has left its moment
     naming::NameReport(subject.surname, subject.given, naming::kMainClosingLine, r);
   });
@@ -22,13 +21,13 @@ void analyseInMainWindow(MainHost& host) {
 
 void sancaiInMainWindow(MainHost& host) {
   const Subject& subject = host.subject();
-  db::Report report;
+  Report report;
   bool wrote = false;
-  db::CommandResult result = db::runCommand(report, [&](db::Report& r) {
+  CommandResult result = lumo::runCommand(report, [&](Report& r) {
     wrote = naming::ShowSancaiReading(subject.surname, subject.given, r);
   });
   // Before any analysis, or when the read stopped before the pane was cleared: no change.
-  if (!wrote && result.outcome != db::Outcome::Failed) return;
+  if (!wrote && result.outcome != Outcome::Failed) return;
   host.showReport(report, result);
 }
 

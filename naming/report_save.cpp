@@ -1,17 +1,17 @@
 // Save of the analysis report: proposed name, extension rule, all-or-nothing write.
 #include "naming/report_save.h"
 
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::naming {
 
 std::string proposedSaveName(const std::string& surname, const std::string& given) {
-  std::string name = db::trimmed(surname + given);
+  std::string name = trimmed(surname + given);
   return name.find_first_of("*/<>?\\|") == std::string::npos ? name : "*.txt";
 }
 
 bool hasReportText(const std::string& paneText) {
-  return !db::trimmed(paneText).empty();
+  return !trimmed(paneText).empty();
 }
 
 std::string saveReport(const std::string& chosenPath, const std::vector<std::string>& lines,

@@ -1,13 +1,13 @@
 #pragma once
 // Saving the analysis window's report as a text file (GBK, or UTF-8 on request).
 //
-// The file is written completely or not at all (app/record_file.h writes a temporary file
+// The file is written completely or not at all (core/record_file.h writes a temporary file
 // and renames it into place), and ".txt" is added only when the chosen name lacks it.
 
 #include <string>
 #include <vector>
 
-#include "app/record_file.h"
+#include "core/record_file.h"
 
 namespace lumo::naming {
 

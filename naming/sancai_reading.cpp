@@ -7,6 +7,8 @@
 #include "data/query.h"
 #include "data/unscramble.h"
 #include "naming/grids.h"
+#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -20,7 +22,7 @@ std::string SancaiContent(const std::string& sancai) {
   return gbk::toUtf8(db::UnscrambleStoredText(stored, db::kStoredTextKey, db::kStoredTextRounds));
 }
 
-bool ShowSancaiReading(const std::string& surname, const std::string& given, db::Report& report) {
+bool ShowSancaiReading(const std::string& surname, const std::string& given, Report& report) {
   if (surname.empty() || given.empty()) return false;
   std::string sancai = SancaiOf(GridNumbers(surname, given));
   std::string text = SancaiContent(sancai);

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -16,6 +16,6 @@ std::string SancaiContent(const std::string& sancai);
 
 // Writes the reading of a surname and given name. Writes nothing when either is empty
 // (no name has been analysed yet). Returns whether it wrote anything.
-bool ShowSancaiReading(const std::string& surname, const std::string& given, db::Report& report);
+bool ShowSancaiReading(const std::string& surname, const std::string& given, Report& report);
 
 }  // namespace lumo::naming

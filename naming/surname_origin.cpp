@@ -6,6 +6,7 @@
 
 #include "data/gbk.h"
 #include "data/read_failure.h"
+#include "core/text.h"
 
 namespace lumo::naming {
 
@@ -26,7 +27,7 @@ std::vector<std::string> SurnameList(db::Connection& connection) {
 }
 
 OriginSearch SearchOrigin(db::Connection& connection, const std::string& typed) {
-  std::string surname = db::trimmed(typed);
+  std::string surname = trimmed(typed);
   if (surname.empty()) return {OriginSearch::Clear, {}};
   db::ResultSet rows =
       db::readRows(db::Failure::Reported, connection, "Select * from xing where xingl = ?", {surname});

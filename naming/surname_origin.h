@@ -1,7 +1,7 @@
 #pragma once
 // Surname origins from table `xing`: the list of surnames and the search of one.
 //
-// Both reads are reported failures (db::ReportedFailure): the window shows the error and
+// Both reads are reported failures (ReportedFailure): the window shows the error and
 // stays open. The list comes in GBK byte order of the surnames, the order the Chinese
 // collation of the original store gives (pinyin order for the common characters), not
 // SQLite's code point order.

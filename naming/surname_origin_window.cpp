@@ -10,7 +10,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "data/read_failure.h"
 #include "naming/surname_origin.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "data/gbk.h"
-#include "data/query.h"
-#include "data/read_failure.h"
+#include "core/report.h"
+#include "core/text.h"
 
 namespace lumo::readings {
 namespace {
@@ -98,7 +98,7 @@ std::string_view letterPersonality(char letter) {
 }
 
 std::string NetNamePersonality(std::string_view name, const PinyinTable& pinyin) {
-  std::string trimmedName = db::trimmed(name);
+  std::string trimmedName = trimmed(name);
   if (trimmedName.empty()) return {};
   std::string letters = ToLetters(gbk::fromUtf8(trimmedName), pinyin);
   if (letters.empty()) return {};
@@ -106,13 +106,13 @@ std::string NetNamePersonality(std::string_view name, const PinyinTable& pinyin)
   if (last >= '1' && last <= '9') last = static_cast<char>('A' + (last - '1'));
   if (last == '0') last = 'J';
   if (last >= 'A' && last <= 'Z') last = static_cast<char>(last - 'A' + 'a');
-  return db::trimmed(letterPersonality(last));
+  return trimmed(letterPersonality(last));
 }
 
 std::vector<ResultLine> readNetName(std::string_view fieldText, const PinyinTable& pinyin) {
-  std::string name = db::trimmed(fieldText);
+  std::string name = trimmed(fieldText);
   for (char& c : name) c = upper(static_cast<unsigned char>(c));  // the field shows letters in upper case
-  if (name.empty()) throw db::Notice(std::string(kNetNameEmpty));
+  if (name.empty()) throw Notice(std::string(kNetNameEmpty));
   return {{std::string(kNetNameCaption), name},
           {std::string(kNetPersonalityCaption), NetNamePersonality(name, pinyin)}};
 }

@@ -35,7 +35,7 @@ inline constexpr std::string_view kNetNameRetry = "请重新输入网名，请�
 inline constexpr int kNetNameFieldLength = 18;
 
 // The two result lines of the window, the name with its Latin letters in upper case as
-// the field holds them; throws db::Notice(kNetNameEmpty) for an empty field.
+// the field holds them; throws Notice(kNetNameEmpty) for an empty field.
 std::vector<ResultLine> readNetName(std::string_view fieldText, const PinyinTable& pinyin = builtinPinyinTable());
 
 }  // namespace lumo::readings

@@ -7,9 +7,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/notice_box.h"
-#include "app/window_manners.h"
-#include "data/read_failure.h"
+#include "core/notice_box_window.h"
+#include "core/manners_window.h"
+#include "core/report.h"
 #include "readings/digit_filter.h"
 #include "readings/letters.h"
 #include "readings/result_group.h"
@@ -72,7 +72,7 @@ void TFrmWangming::runReading() {
   std::vector<ResultLine> lines;
   try {
     lines = readNetName(m_field->text().toStdString());
-  } catch (const db::Notice& notice) {
+  } catch (const Notice& notice) {
     showNotice(this, QString::fromStdString(notice.what()));
     return;
   } catch (const std::exception&) {

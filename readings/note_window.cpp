@@ -8,8 +8,8 @@
 #include <QVBoxLayout>
 #include <memory>
 
-#include "app/notice_box.h"
-#include "data/read_failure.h"
+#include "core/notice_box_window.h"
+#include "core/report.h"
 #include "readings/notes.h"
 #include "readings/result_group.h"
 #include "readings/window_slots.h"
@@ -53,9 +53,9 @@ TFrmNote* ShowNote(const QString& code, QWidget* parent) {
   auto window = std::make_unique<TFrmNote>(parent);
   try {
     window->load(code);
-  } catch (const db::CommandStopped&) {
+  } catch (const CommandStopped&) {
     return nullptr;
-  } catch (const db::ReportedFailure& failure) {  // the database file or table is missing
+  } catch (const ReportedFailure& failure) {  // the database file or table is missing
     showError(parent, QString::fromStdString(failure.what()));
     return nullptr;
   }

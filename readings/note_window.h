@@ -13,7 +13,7 @@ class TFrmNote final : public QDialog {
   Q_OBJECT
  public:
   explicit TFrmNote(QWidget* parent = nullptr);
-  // Loads the article of `code`; throws db::CommandStopped when the table cannot be read.
+  // Loads the article of `code`; throws CommandStopped when the table cannot be read.
   void load(const QString& code);
   QString code() const { return m_code; }
   QTextEdit* pane() const { return m_pane; }

@@ -3,7 +3,7 @@
 //
 // The code is bound as a parameter, so a code with a quote simply finds nothing. A code
 // without a row gives the default title and an empty text; a table that cannot be read
-// stops the command silently (db::CommandStopped).
+// stops the command silently (CommandStopped).
 
 #include <array>
 #include <string>

@@ -1,8 +1,8 @@
 #include "readings/number_reading.h"
 
-#include "data/query.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "readings/number_table.h"
+#include "core/text.h"
 
 namespace lumo::readings {
 
@@ -14,8 +14,8 @@ const NumberFormTexts& numberFormTexts(NumberForm form) {
 
 std::vector<ResultLine> readNumberForm(NumberForm form, std::string_view fieldText) {
   const NumberFormTexts& texts = numberFormTexts(form);
-  std::string number = db::trimmed(fieldText);
-  if (number.empty()) throw db::Notice(std::string(texts.emptyMessage));
+  std::string number = trimmed(fieldText);
+  if (number.empty()) throw Notice(std::string(texts.emptyMessage));
   NumberEntry entry = splitEntry(ReadNumber(number));
   return {
       {std::string(texts.numberCaption), number},

@@ -2,7 +2,7 @@
 // What the QQ number window and the any-number window compute when "测算" runs.
 //
 // Both windows behave alike and differ only in their texts. A reading either throws
-// db::Notice (empty field, or a pasted text that is not a number) before anything is
+// Notice (empty field, or a pasted text that is not a number) before anything is
 // shown, or returns the four result lines in the window's order: the number, the
 // verdict, the luck grade and the personality.
 

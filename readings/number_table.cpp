@@ -4,10 +4,10 @@
 #include <charconv>
 #include <cstdint>
 
-#include "data/query.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "data/tsv.h"
 #include "readings/result_line.h"
+#include "core/text.h"
 
 namespace lumo::embedded {
 extern const std::string_view number81;
@@ -64,8 +64,8 @@ int numberIndex(std::string_view digits) {
 }
 
 std::string ReadNumber(std::string_view number) {
-  std::string digits = db::trimmed(number);
-  if (!isDigitText(digits, 18)) throw db::Notice(std::string(kNotANumber));
+  std::string digits = trimmed(number);
+  if (!isDigitText(digits, 18)) throw Notice(std::string(kNotANumber));
   return numberEntryText(numberIndex(digits));
 }
 

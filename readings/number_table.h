@@ -33,7 +33,7 @@ int numberIndex(std::string_view digits);
 inline constexpr std::string_view kNotANumber = "号码只能由数字组成，且不能超过18位，请重新输入！";
 
 // ReadNumber: the entry text of the trimmed number. A text that is not 1 to 18 digits
-// throws db::Notice(kNotANumber) instead of a conversion error.
+// throws Notice(kNotANumber) instead of a conversion error.
 std::string ReadNumber(std::string_view number);
 
 }  // namespace lumo::readings

@@ -8,9 +8,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/notice_box.h"
-#include "app/window_manners.h"
-#include "data/read_failure.h"
+#include "core/notice_box_window.h"
+#include "core/manners_window.h"
+#include "core/report.h"
 #include "readings/digit_filter.h"
 #include "readings/qq_pair.h"
 #include "readings/result_group.h"
@@ -71,7 +71,7 @@ void TFormQQpeidui::runReading() {
     m_result->setText(QString::fromStdString(
         PairQQ(m_own->text().trimmed().toStdString(), m_other->text().trimmed().toStdString())));
     growToFit(this);
-  } catch (const db::ReportedFailure& failure) {
+  } catch (const ReportedFailure& failure) {
     showError(this, QString::fromStdString(failure.what()));
   }
 }

@@ -2,14 +2,16 @@
 
 #include "data/query.h"
 #include "data/read_failure.h"
+#include "core/text.h"
+#include "core/report.h"
 
 namespace lumo::readings {
 
 std::string shoujiinfostr(std::string_view number) {
-  std::string digits = db::trimmed(number);
-  if (digits.empty()) throw db::Notice(std::string(kPhoneEmpty));
-  if (!isDigitText(digits, kPhoneFieldLength)) throw db::Notice(std::string(kPhoneNotDigits));
-  if (digits.size() < 8) throw db::Notice(std::string(kPhoneTooShort));
+  std::string digits = trimmed(number);
+  if (digits.empty()) throw Notice(std::string(kPhoneEmpty));
+  if (!isDigitText(digits, kPhoneFieldLength)) throw Notice(std::string(kPhoneNotDigits));
+  if (digits.size() < 8) throw Notice(std::string(kPhoneTooShort));
   int value = 0;
   for (char c : std::string_view(digits).substr(7)) value = value * 10 + (c - '0');
   return std::to_string(value % 80);
@@ -20,10 +22,10 @@ std::string phoneTooShortMessage(std::size_t digits) {
 }
 
 std::vector<ResultLine> readPhone(std::string_view fieldText) {
-  std::string number = db::trimmed(fieldText);
+  std::string number = trimmed(fieldText);
   // From eight digits on a key could be formed, but it would read a number that is not a phone's.
   if (isDigitText(number, kPhoneFieldLength) && number.size() < static_cast<std::size_t>(kPhoneFieldLength))
-    throw db::Notice(phoneTooShortMessage(number.size()));
+    throw Notice(phoneTooShortMessage(number.size()));
   std::string key = shoujiinfostr(number);
   db::ResultSet rows = db::readRows(db::Failure::SilentStop, db::DbFile::Dream,
                                     "select title,jx,content from shouji where num = ?", {key});

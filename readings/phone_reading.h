@@ -24,13 +24,13 @@ inline constexpr int kPhoneFieldLength = 11;
 std::string phoneTooShortMessage(std::size_t digits);
 
 // shoujiinfostr: the key of the trimmed number as decimal text, "0" to "79".
-// Throws db::Notice for an empty text, a non-digit, more than 11 or fewer than 8 digits.
+// Throws Notice for an empty text, a non-digit, more than 11 or fewer than 8 digits.
 std::string shoujiinfostr(std::string_view number);
 
 // The four result lines of the window: number, title, grade, description (empty values
-// when no row has the key). Throws db::Notice as above, db::CommandStopped when the
+// when no row has the key). Throws Notice as above, CommandStopped when the
 // table cannot be read (the window then keeps its labels as they were).
-// Refuses (db::Notice) any number that is not 11 digits, saying how many were typed.
+// Refuses (Notice) any number that is not 11 digits, saying how many were typed.
 std::vector<ResultLine> readPhone(std::string_view fieldText);
 
 }  // namespace lumo::readings

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::embedded {
 extern const std::string_view pinyin_syllables;
@@ -46,7 +46,7 @@ int PinyinTable::slot(unsigned char lead, unsigned char trail) {
 PinyinTable PinyinTable::parse(std::string_view syllableLines, std::string_view codeLines) {
   PinyinTable table;
   forEachLine(syllableLines, [&](std::string_view line) {
-    std::string syllable = db::trimmed(line);
+    std::string syllable = trimmed(line);
     if (!syllable.empty()) table.m_syllables.push_back(syllable);
   });
   forEachLine(codeLines, [&](std::string_view line) {
@@ -55,7 +55,7 @@ PinyinTable PinyinTable::parse(std::string_view syllableLines, std::string_view 
     unsigned code = 0;
     unsigned number = 0;
     if (!parseWhole(line.substr(0, 4), code, 16)) return;
-    if (!parseWhole(std::string_view(db::trimmed(line.substr(5))), number, 10)) return;
+    if (!parseWhole(std::string_view(trimmed(line.substr(5))), number, 10)) return;
     int at = slot(static_cast<unsigned char>(code >> 8), static_cast<unsigned char>(code & 0xFF));
     if (at >= 0 && number <= table.m_syllables.size()) table.m_numbers[at] = static_cast<std::uint16_t>(number);
   });

@@ -3,6 +3,7 @@
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "readings/result_line.h"
+#include "core/text.h"
 
 namespace lumo::readings {
 namespace {
@@ -12,8 +13,8 @@ bool plausibleQQ(std::string_view number) { return number.size() >= 5 && isDigit
 }  // namespace
 
 std::optional<PairRefusal> checkPairInput(std::string_view own, std::string_view other) {
-  std::string mine = db::trimmed(own);
-  std::string theirs = db::trimmed(other);
+  std::string mine = trimmed(own);
+  std::string theirs = trimmed(other);
   if (mine.empty()) return PairRefusal{"请输入自己的QQ号码！", PairField::Own};
   if (!plausibleQQ(mine)) return PairRefusal{"请输入正确的QQ号码！", PairField::Own};
   if (theirs.empty()) return PairRefusal{"请输入对方的QQ号码！", PairField::Other};

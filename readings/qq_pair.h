@@ -33,7 +33,7 @@ int digitSum(std::string_view digits);
 int pairSum(std::string_view own, std::string_view other);
 
 // PairQQ: the pairing text of both numbers, "" when no row answers their sum.
-// Throws db::ReportedFailure when the table cannot be read.
+// Throws ReportedFailure when the table cannot be read.
 std::string PairQQ(std::string_view own, std::string_view other);
 
 }  // namespace lumo::readings

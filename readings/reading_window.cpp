@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "app/notice_box.h"
-#include "data/read_failure.h"
+#include "core/notice_box_window.h"
+#include "core/report.h"
 #include "readings/digit_filter.h"
 #include "readings/result_group.h"
 
@@ -46,11 +46,11 @@ ReadingWindow::ReadingWindow(const ReadingWindowLook& look, QWidget* parent) : Q
 void ReadingWindow::runReading() {
   try {
     m_results->showLines(read(m_field->text().toStdString()));
-  } catch (const db::Notice& notice) {
+  } catch (const Notice& notice) {
     showNotice(this, QString::fromStdString(notice.what()));
-  } catch (const db::CommandStopped&) {
+  } catch (const CommandStopped&) {
     // the table could not be read: the labels stay as they were, without a message
-  } catch (const db::ReportedFailure& failure) {  // the database file or table is missing
+  } catch (const ReportedFailure& failure) {  // the database file or table is missing
     showError(this, QString::fromStdString(failure.what()));
   }
 }

@@ -41,7 +41,7 @@ class ReadingWindow : public QDialog {
   QVBoxLayout* columns() const { return m_columns; }
 
  private:
-  // The result lines of the field's text; throws db::Notice for a refused number.
+  // The result lines of the field's text; throws Notice for a refused number.
   virtual std::vector<ResultLine> read(std::string_view fieldText) const = 0;
 
   QLineEdit* m_field = nullptr;

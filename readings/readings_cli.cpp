@@ -2,31 +2,32 @@
 // number, phone, net-name, note and omen windows, one shown line per output line.
 #include <memory>
 
-#include "app/cli_support.h"
+#include "core/cli_support.h"
 #include "readings/letters.h"
 #include "readings/notes.h"
 #include "readings/number_reading.h"
 #include "readings/omens.h"
 #include "readings/phone_reading.h"
 #include "readings/qq_pair.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
 
 using readings::ResultLine;
 
-void addLines(db::Report& report, const std::vector<ResultLine>& lines) {
+void addLines(Report& report, const std::vector<ResultLine>& lines) {
   for (const auto& line : lines) report.add(line.joined());
 }
 
 // Adds a subcommand with one positional text argument and a body over it.
 void addTextCommand(CLI::App& app, const char* name, const char* help, const char* argument,
-                    std::function<void(db::Report&, const std::string&)> body) {
+                    std::function<void(Report&, const std::string&)> body) {
   auto* command = app.add_subcommand(name, help);
   auto value = std::make_shared<std::string>();
   command->add_option(argument, *value, argument)->required();
   command->callback([value, body] {
-    cli::setExitCode(cli::runAndPrint([&](db::Report& r) { body(r, *value); }));
+    cli::setExitCode(cli::runAndPrint([&](Report& r) { body(r, *value); }));
   });
 }
 
@@ -37,14 +38,14 @@ void addPairCli(CLI::App& app) {
   command->add_option("OWN", *own, "own QQ number")->required();
   command->add_option("OTHER", *other, "the other QQ number")->required();
   command->callback([own, other] {
-    cli::setExitCode(cli::runAndPrint([&](db::Report& r) {
-      if (auto refusal = readings::checkPairInput(*own, *other)) throw db::Notice(refusal->message);
-      r.add(readings::PairQQ(db::trimmed(*own), db::trimmed(*other)));
+    cli::setExitCode(cli::runAndPrint([&](Report& r) {
+      if (auto refusal = readings::checkPairInput(*own, *other)) throw Notice(refusal->message);
+      r.add(readings::PairQQ(trimmed(*own), trimmed(*other)));
     }));
   });
 }
 
-void printNote(db::Report& r, const std::string& code) {
+void printNote(Report& r, const std::string& code) {
   readings::NoteArticle article = readings::readNote(code);
   r.add(article.title);
   if (article.content.empty()) return;
@@ -57,8 +58,8 @@ void printNote(db::Report& r, const std::string& code) {
   }
 }
 
-void printOmen(db::Report& r, const std::string& pageText) {
-  if (!readings::isDigitText(pageText, 1) || pageText[0] > '6') throw db::Notice("页码只能是0到6！");
+void printOmen(Report& r, const std::string& pageText) {
+  if (!readings::isDigitText(pageText, 1) || pageText[0] > '6') throw Notice("页码只能是0到6！");
   int page = pageText[0] - '0';
   r.add(std::string(readings::kOmenCommands[page].caption));
   std::string_view text = readings::omenPageText(page);
@@ -74,18 +75,18 @@ void printOmen(db::Report& r, const std::string& pageText) {
 }  // namespace
 
 void addReadingsCli(CLI::App& app) {
-  addTextCommand(app, "qq", "QQ number reading (QQ号码测试)", "NUMBER", [](db::Report& r, const std::string& v) {
+  addTextCommand(app, "qq", "QQ number reading (QQ号码测试)", "NUMBER", [](Report& r, const std::string& v) {
     addLines(r, readings::readNumberForm(readings::NumberForm::QQ, v));
   });
   addTextCommand(app, "number", "any-number reading (任意号码分析)", "NUMBER",
-                 [](db::Report& r, const std::string& v) {
+                 [](Report& r, const std::string& v) {
                    addLines(r, readings::readNumberForm(readings::NumberForm::Any, v));
                  });
   addPairCli(app);
   addTextCommand(app, "phone", "mobile phone number reading (手机号码测算)", "NUMBER",
-                 [](db::Report& r, const std::string& v) { addLines(r, readings::readPhone(v)); });
+                 [](Report& r, const std::string& v) { addLines(r, readings::readPhone(v)); });
   addTextCommand(app, "netname", "net-name personality (网名与性格)", "NAME",
-                 [](db::Report& r, const std::string& v) { addLines(r, readings::readNetName(v)); });
+                 [](Report& r, const std::string& v) { addLines(r, readings::readNetName(v)); });
   addTextCommand(app, "note", "note article by code (a1, XM001, XM011..XM015)", "CODE", printNote);
   addTextCommand(app, "omen", "omen page 0..6 with its note", "PAGE", printOmen);
 }

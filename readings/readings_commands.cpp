@@ -1,7 +1,7 @@
 // The main window's reading commands: number, pairing, phone and net-name windows
 // (fresh or new modal), note and omen windows (modeless) and the boy-or-girl chart.
-#include "app/commands.h"
-#include "app/main_host.h"
+#include "core/commands.h"
+#include "core/main_host.h"
 #include "readings/gender_window.h"
 #include "readings/netname_window.h"
 #include "readings/note_window.h"

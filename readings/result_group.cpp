@@ -2,7 +2,7 @@
 
 #include <QFormLayout>
 
-#include "app/window_manners.h"
+#include "core/manners_window.h"
 
 namespace lumo::readings {
 

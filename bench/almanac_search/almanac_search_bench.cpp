@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "readings/almanac_search.h"
+#include "almanac/almanac_search.h"
 
 namespace {
 

@@ -22,7 +22,7 @@ void runReports(benchmark::State& state, bool fresh) {
   std::size_t lines = 0;
   for (auto _ : state) {
     lumo::Subject subject;
-    lumo::db::Report report;
+    lumo::Report report;
     lumo::bazi::showBaziReport(in, subject, report);
     lines = report.lines.size();
     benchmark::DoNotOptimize(report.lines.data());

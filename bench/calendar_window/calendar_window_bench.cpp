@@ -5,7 +5,7 @@
 
 #include "calendar/month_grid.h"
 #include "calendar/month_text.h"
-#include "readings/almanac_day.h"
+#include "almanac/almanac_day.h"
 
 namespace {
 

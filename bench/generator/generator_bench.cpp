@@ -16,6 +16,7 @@
 #include "generator/guard_data.h"
 #include "generator/naming_run.h"
 #include "generator/stroke_schemes.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

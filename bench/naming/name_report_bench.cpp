@@ -28,9 +28,9 @@ void runReports(benchmark::State& state) {
     in.year = "1990";
     in.month = "5";
     in.day = "20";
-    db::Report report;
+    Report report;
     Subject record;
-    db::runCommand(report, [&](db::Report& r) { naming::AnalyseName(in, record, naming::kMainClosingLine, r); });
+    runCommand(report, [&](Report& r) { naming::AnalyseName(in, record, naming::kMainClosingLine, r); });
     lines += report.lines.size();
     benchmark::DoNotOptimize(report.lines.data());
   }

@@ -3,7 +3,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 
-#include "app/birth_input_window.h"
+#include "core/birth_input_window.h"
 
 namespace lumo {
 namespace {

@@ -17,11 +17,11 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/commands.h"
+#include "app/shell_commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
-#include "app/notice_box.h"
-#include "app/report_output_window.h"
+#include "core/notice_box_window.h"
+#include "core/report_output_window.h"
 #include "data/database_check.h"
 #include "data/database_files.h"
 #include "data/query.h"

@@ -13,7 +13,6 @@
 #include "bazi/bazi_chart.h"
 #include "calendar/date_serial.h"
 #include "data/database_files.h"
-#include "data/query.h"
 #include "tests/support/fixture_folder.h"
 
 namespace lumo::bazi::testing {

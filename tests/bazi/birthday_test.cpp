@@ -7,7 +7,7 @@
 #include "bazi/bazi_chart.h"
 #include "bazi/birthday_text.h"
 #include "calendar/date_serial.h"
-#include "data/query.h"
+#include "core/text.h"
 
 namespace lumo::bazi {
 namespace {
@@ -44,7 +44,7 @@ TEST(BirthdayTable, EveryDayHasADistinctTextAndNoOtherKeyHasOne) {
     EXPECT_EQ(!text.empty(), expected) << key;
     if (text.empty()) continue;
     ++filled;
-    EXPECT_TRUE(seen.insert(db::trimmed(text)).second) << "repeated text at " << key;
+    EXPECT_TRUE(seen.insert(trimmed(text)).second) << "repeated text at " << key;
     EXPECT_EQ(text.find('\n'), std::string::npos) << key;
   }
   EXPECT_EQ(filled, 31 + 366);

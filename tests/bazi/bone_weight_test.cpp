@@ -6,6 +6,7 @@
 
 #include "bazi_fixture.h"
 #include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 namespace {
@@ -68,14 +69,14 @@ TEST_F(BoneWeightTest, QuotedKeysAreValues) {
 
 TEST(BoneWeightFailure, AStatementFaultStopsSilentlyAndMissingDataIsReported) {
   FixtureFolder folder;
-  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no dream.dll";
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), ReportedFailure) << "no dream.dll";
   folder.addFile(
       db::DbFile::Dream,
       "CREATE TABLE chenggu1 (year TEXT, weight REAL); CREATE TABLE chenggu2 (month2 TEXT, weight REAL);"
       "CREATE TABLE chenggu3 (day2 TEXT, weight REAL); CREATE TABLE chenggu4 (time TEXT, weight REAL);");
-  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::ReportedFailure) << "no chenggu table";
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), ReportedFailure) << "no chenggu table";
   folder.addFile(db::DbFile::Dream, "CREATE TABLE chenggu (weight TEXT);");
-  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), db::CommandStopped) << "chenggu without its texts";
+  EXPECT_THROW(readBoneWeight("1980", "1", "1", 0, "0"), CommandStopped) << "chenggu without its texts";
 }
 
 TEST(BoneWeightKey, LiangDigitsThenQianDigit) {

@@ -87,9 +87,9 @@ TEST(BoundaryNotes, AMomentNearTwoPointsGetsANoteForEach) {
 
 ReportRun runWith(const PanelInput& in, const ChartOptions& options) {
   ReportRun r;
-  db::Report report;
+  Report report;
   r.result =
-      db::runCommand(report, [&](db::Report& lines) { showBaziReport(in, r.subject, lines, options); });
+      runCommand(report, [&](Report& lines) { showBaziReport(in, r.subject, lines, options); });
   r.lines = report.lines;
   return r;
 }
@@ -98,7 +98,7 @@ TEST_F(ReportTest, OptionsAddTheirHeaderLinesAndTheNotesAfterTheChart) {
   PanelInput in = panel("2024-4-14", "子 23");
   ReportRun plain = testing::run(in);
   ReportRun r = runWith(in, {"乌鲁木齐", true, true, false});
-  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  ASSERT_EQ(r.result.outcome, Outcome::Done) << r.result.message;
   EXPECT_TRUE(std::equal(plain.lines.begin(), plain.lines.begin() + 6, r.lines.begin()));
   EXPECT_EQ(r.lines[6], "出生地：新疆 乌鲁木齐市（东经87.62度，北纬43.79度）");
   EXPECT_EQ(r.lines[7], "排盘时间：真太阳时2024年04月14日21点20分（经度时差-129.5分，均时差-0.1分）");
@@ -116,7 +116,7 @@ TEST_F(ReportTest, OptionsWithoutNearBoundariesAddOnlyTheHeader) {
   PanelInput in = panel("1984-6-20", "午 12");
   in.minute = "5";
   ReportRun r = runWith(in, {"", false, false, true});
-  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  ASSERT_EQ(r.result.outcome, Outcome::Done) << r.result.message;
   EXPECT_EQ(r.lines[6], "排盘时间：北京时间1984年06月20日12点05分");
   EXPECT_EQ(r.lines[7], "排盘规则：节气按固定日期，0点换日，23点为夜子时（时干从次日）");
   EXPECT_EQ(std::count_if(r.lines.begin(), r.lines.end(),
@@ -127,14 +127,14 @@ TEST_F(ReportTest, OptionsWithoutNearBoundariesAddOnlyTheHeader) {
 TEST_F(ReportTest, PlaceAndMinuteProblemsStopBeforeAnyLine) {
   PanelInput in = panel("2024-4-14", "子 23");
   ReportRun unknown = runWith(in, {"纽约", true, false, false});
-  EXPECT_EQ(unknown.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(unknown.result.outcome, Outcome::Notice);
   EXPECT_EQ(unknown.result.message, "找不到出生地“纽约”，请从列表中选择省份和城市。");
   EXPECT_TRUE(unknown.lines.empty());
   ReportRun noPlace = runWith(in, {"", true, false, false});
   EXPECT_EQ(noPlace.result.message, "请选择出生地!");
   in.minute = "61";
   ReportRun badMinute = runWith(in, {"", false, true, false});
-  EXPECT_EQ(badMinute.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(badMinute.result.outcome, Outcome::Notice);
   EXPECT_EQ(badMinute.result.message, "出生分钟只能是0到59!");
   EXPECT_TRUE(badMinute.lines.empty());
 }

@@ -4,7 +4,7 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/birthday_text.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "bazi_fixture.h"
 
 namespace lumo::bazi {

@@ -47,7 +47,7 @@ TEST(BaziCli, PrintsThePaneLines) {
   in.surname = "张", in.sex = "女", in.year = "1990", in.month = "5", in.day = "30";
   in.hour = "未 14", in.minute = "5";
   Subject subject;
-  db::Report report;
+  Report report;
   showBaziReport(in, subject, report);
   setToday(std::nullopt);
   std::string expected;

@@ -7,10 +7,11 @@
 #include <map>
 #include <set>
 
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "calendar/date_cn.h"
 #include "data/read_failure.h"
+#include "core/utf8.h"
 
 namespace lumo::bazi {
 namespace {

@@ -7,6 +7,7 @@
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
 #include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::bazi {
 namespace {
@@ -80,7 +81,7 @@ class SectionTest : public ::testing::Test {
   }
   std::vector<std::string> section(int y, int m, int d) {
     auto chart = computeBaziChart(y, m, d, "男", 0, testing::noTerms);
-    db::Report report;
+    Report report;
     writeFiveElementSection(*chart, "火火   木木   火土   金水", report);
     return report.lines;
   }
@@ -116,13 +117,13 @@ TEST_F(SectionTest, MissingRemarksKeepTheFixedWords) {
 // Without Tgcode.dll the section would recommend 金木水火土 from nothing: reported instead.
 TEST(SectionWithoutDatabase, IsReported) {
   FixtureFolder empty;
-  db::Report report;
+  Report report;
   EXPECT_THROW(
       {
         auto chart = computeBaziChart(2024, 7, 1, "男", 0, testing::noTerms);
         writeFiveElementSection(*chart, "", report);
       },
-      db::ReportedFailure);
+      ReportedFailure);
   EXPECT_TRUE(report.lines.empty());
 }
 

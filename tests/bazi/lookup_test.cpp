@@ -2,10 +2,12 @@
 // origin's trailing blank, and failures absorbed as empty texts.
 #include <gtest/gtest.h>
 
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
 #include "data/read_failure.h"
+#include "core/report.h"
+#include "core/utf8.h"
 
 namespace lumo::bazi {
 namespace {
@@ -55,11 +57,11 @@ TEST(Lookups, QuotesAndWildcardsInAKeyFindNothing) {
 // Empty texts here would make a report without ten gods, elements and 纳音 look whole.
 TEST(Lookups, AMissingDatabaseOrTableIsReported) {
   FixtureFolder folder;  // no Tgcode.dll at all
-  EXPECT_THROW(lookupTenGod("甲丙"), db::ReportedFailure);
-  EXPECT_THROW(lookupNayin("丙寅 "), db::ReportedFailure);
-  EXPECT_THROW(lookupElement("甲"), db::ReportedFailure);
+  EXPECT_THROW(lookupTenGod("甲丙"), ReportedFailure);
+  EXPECT_THROW(lookupNayin("丙寅 "), ReportedFailure);
+  EXPECT_THROW(lookupElement("甲"), ReportedFailure);
   folder.addFile(db::DbFile::Tgcode, "CREATE TABLE other (x TEXT);");
-  EXPECT_THROW(lookupTenGod("甲丙"), db::ReportedFailure) << "a missing table as well";
+  EXPECT_THROW(lookupTenGod("甲丙"), ReportedFailure) << "a missing table as well";
 }
 
 TEST(JieTerms, TheTwelveJieAndNothingElse) {
@@ -73,16 +75,16 @@ TEST(JieTerms, TheTwelveJieAndNothingElse) {
 }
 
 TEST(Vocabulary, HiddenStemsAndCharacters) {
-  EXPECT_EQ(hiddenStemsOf(0), "癸");
-  EXPECT_EQ(hiddenStemsOf(6), "己丁");
-  EXPECT_EQ(hiddenStemsOf(-1), "壬甲");
+  EXPECT_EQ(hiddenStemsOfIndex(0), "癸");
+  EXPECT_EQ(hiddenStemsOfIndex(6), "己丁");
+  EXPECT_EQ(hiddenStemsOfIndex(-1), "壬甲");
   EXPECT_EQ(nthCharacter("己丁", 1), "丁");
   EXPECT_EQ(nthCharacter("己丁", 2), "");
-  EXPECT_EQ(stemName(0), "癸");
-  EXPECT_EQ(branchName(12), "亥");
-  EXPECT_TRUE(isYangStem(1));
-  EXPECT_FALSE(isYangStem(0));
-  EXPECT_FALSE(isYangStem(-8)) << "negative numbers wrap: -8 is 乙";
+  EXPECT_EQ(stemOfNumber(0), "癸");
+  EXPECT_EQ(branchOfNumber(12), "亥");
+  EXPECT_TRUE(isYangStemNumber(1));
+  EXPECT_FALSE(isYangStemNumber(0));
+  EXPECT_FALSE(isYangStemNumber(-8)) << "negative numbers wrap: -8 is 乙";
 }
 
 }  // namespace

@@ -4,7 +4,7 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/pillars.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
 
 namespace lumo::bazi {
@@ -28,7 +28,7 @@ TEST(MonthSlot, BothSidesOfEveryBoundary) {
   };
   for (const auto& c : cases) {
     MonthSlot slot = monthSlotOf(c.month, c.day);
-    EXPECT_EQ(branchName(slot.branch), c.branch) << c.month << "-" << c.day;
+    EXPECT_EQ(branchOfNumber(slot.branch), c.branch) << c.month << "-" << c.day;
     EXPECT_EQ(slot.termCount, c.termCount) << c.month << "-" << c.day;
   }
 }
@@ -36,7 +36,7 @@ TEST(MonthSlot, BothSidesOfEveryBoundary) {
 TEST(YearPillar, ChangesOnFourthFebruaryWhateverTheTrueSpringStart) {
   auto name = [](int y, int m, int d) {
     Pillar p = yearPillarOf(y, m, d);
-    return pillarName(p.stem, p.branch);
+    return pillarOfNumbers(p.stem, p.branch);
   };
   EXPECT_EQ(name(1984, 2, 4), "甲子");
   EXPECT_EQ(name(1984, 2, 3), "癸亥");
@@ -53,16 +53,16 @@ TEST(MonthStem, FollowsTheYearStem) {
   const char* jia[12] = {"丙", "丁", "戊", "己", "庚", "辛", "壬", "癸", "甲", "乙", "丙", "丁"};
   for (int k = 0; k < 12; ++k) {
     int branch = wrap(3 + k, 12);
-    EXPECT_EQ(stemName(monthStemOf(1, branch)), jia[k]) << branchName(branch);
+    EXPECT_EQ(stemOfNumber(monthStemOf(1, branch)), jia[k]) << branchOfNumber(branch);
   }
-  EXPECT_EQ(stemName(monthStemOf(2, 3)), "戊");
-  EXPECT_EQ(stemName(monthStemOf(0, 3)), "甲");
+  EXPECT_EQ(stemOfNumber(monthStemOf(2, 3)), "戊");
+  EXPECT_EQ(stemOfNumber(monthStemOf(0, 3)), "甲");
 }
 
 TEST(DayPillar, ReferenceDays) {
   auto name = [](int y, int m, int d) {
     Pillar p = dayPillarOf(y, m, d);
-    return pillarName(p.stem, p.branch);
+    return pillarOfNumbers(p.stem, p.branch);
   };
   EXPECT_EQ(name(2000, 1, 1), "戊午");
   EXPECT_EQ(name(1900, 2, 20), "甲子");
@@ -87,10 +87,10 @@ TEST(DayPillar, StepsOneByOneOverTwoCenturies) {
 TEST(HourPillar, BranchesOfTheClockHours) {
   const char* branches[24] = {"子", "丑", "丑", "寅", "寅", "卯", "卯", "辰", "辰", "巳", "巳", "午",
                               "午", "未", "未", "申", "申", "酉", "酉", "戌", "戌", "亥", "亥", "子"};
-  for (int h = 0; h < 24; ++h) EXPECT_EQ(branchName(hourPillarOf(1, h).branch), branches[h]) << h;
+  for (int h = 0; h < 24; ++h) EXPECT_EQ(branchOfNumber(hourPillarOf(1, h).branch), branches[h]) << h;
   Pillar zi = hourPillarOf(1, 0), hai = hourPillarOf(1, 21);
-  EXPECT_EQ(pillarName(zi.stem, zi.branch), "甲子");
-  EXPECT_EQ(pillarName(hai.stem, hai.branch), "乙亥");
+  EXPECT_EQ(pillarOfNumbers(zi.stem, zi.branch), "甲子");
+  EXPECT_EQ(pillarOfNumbers(hai.stem, hai.branch), "乙亥");
 }
 
 TEST(HourPillar, HourTwentyThreeIsTheSameDaysZiHour) {

@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "bazi/bazi_report.h"
-#include "bazi/stem_branch.h"
+#include "core/stem_branch.h"
 #include "calendar/clock.h"
 
 namespace lumo::bazi::testing {
 
 struct ReportRun {
   std::vector<std::string> lines;
-  db::CommandResult result;
+  CommandResult result;
   Subject subject;
 };
 
@@ -34,8 +34,8 @@ inline PanelInput panel(const char* date, const char* hour, const char* sex = "�
 
 inline ReportRun run(const PanelInput& in) {
   ReportRun r;
-  db::Report report;
-  r.result = db::runCommand(report, [&](db::Report& lines) { showBaziReport(in, r.subject, lines); });
+  Report report;
+  r.result = runCommand(report, [&](Report& lines) { showBaziReport(in, r.subject, lines); });
   r.lines = report.lines;
   return r;
 }
@@ -43,7 +43,7 @@ inline ReportRun run(const PanelInput& in) {
 // Position of a pillar in the sixty cycle (甲子 = 0); -1 if the text is no pillar.
 inline int cycleIndex(const std::string& pillar) {
   for (int k = 0; k < 60; ++k)
-    if (pillarName(k % 10 + 1, k % 12 + 1) == pillar) return k;
+    if (pillarOfNumbers(k % 10 + 1, k % 12 + 1) == pillar) return k;
   return -1;
 }
 

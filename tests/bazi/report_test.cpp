@@ -18,7 +18,7 @@ using testing::run;
 
 TEST_F(ReportTest, HeaderAndNatalChartLines) {
   ReportRun r = run(panel("1984-2-4", "午 12"));
-  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  ASSERT_EQ(r.result.outcome, Outcome::Done) << r.result.message;
   const std::vector<std::string> head = {
       "姓氏：张",
       "年龄：40岁",
@@ -73,7 +73,7 @@ TEST_F(ReportTest, SectionsInOrderAndClosingLines) {
 
 TEST_F(ReportTest, LunarInputUsesTheConvertedDate) {
   ReportRun r = run(panel("2000-1-1", "子 0", "女", 1));
-  ASSERT_EQ(r.result.outcome, db::Outcome::Done) << r.result.message;
+  ASSERT_EQ(r.result.outcome, Outcome::Done) << r.result.message;
   EXPECT_EQ(r.lines[2], "您出生公历：2000年02月05日0点30分");
   EXPECT_EQ(r.lines[3], "农历：庚辰(龙年)一月初一");
   EXPECT_EQ(r.subject.lunarYearNumber, "2000");
@@ -90,14 +90,14 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
   PanelInput noSurname = panel("1984-2-4", "午 12");
   noSurname.surname = "  ";
   ReportRun r = run(noSurname);
-  EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(r.result.outcome, Outcome::Notice);
   EXPECT_EQ(r.result.message, "姓不能为空!");
   EXPECT_TRUE(r.lines.empty());
   PanelInput noHour = panel("1984-2-4", "");
   EXPECT_EQ(run(noHour).result.message, "请选择出生小时!");
   // An hour typed without its branch is quoted as typed, with what to choose instead.
   ReportRun bare = run(panel("1984-2-4", "13"));
-  EXPECT_EQ(bare.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(bare.result.outcome, Outcome::Notice);
   EXPECT_EQ(bare.result.message.rfind("“13”不是有效的小时：请在“时”框中选择一项", 0), 0u)
       << bare.result.message;
   EXPECT_TRUE(bare.lines.empty());
@@ -105,7 +105,7 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
   EXPECT_EQ(run(badDay).result.message, "公历2023年2月只有28天!");
   PanelInput badHour = panel("1984-2-4", "午 99");
   ReportRun bad = run(badHour);
-  EXPECT_EQ(bad.result.outcome, db::Outcome::Notice);
+  EXPECT_EQ(bad.result.outcome, Outcome::Notice);
   EXPECT_TRUE(bad.lines.empty());
   PanelInput badMinute = panel("1984-2-4", "午 12");
   badMinute.minute = "75";
@@ -115,14 +115,14 @@ TEST_F(ReportTest, InputChecksEndTheCommandBeforeAnyLine) {
 TEST_F(ReportTest, GivenNameIsNotRequired) {
   PanelInput in = panel("1984-2-4", "午 12");
   in.given = "";
-  EXPECT_EQ(run(in).result.outcome, db::Outcome::Done);
+  EXPECT_EQ(run(in).result.outcome, Outcome::Done);
 }
 
 // Outside the lunar calendar there is no lunar year to chart: the date notice, no lines.
 TEST_F(ReportTest, DatesOutsideTheLunarCalendarAreRefused) {
   for (PanelInput in : {panel("1899-12-31", "子 0"), panel("2150-1-1", "子 0", "男", 1)}) {
     ReportRun r = run(in);
-    EXPECT_EQ(r.result.outcome, db::Outcome::Notice);
+    EXPECT_EQ(r.result.outcome, Outcome::Notice);
     EXPECT_EQ(r.result.message, in.calendarIndex == 1 ? "农历年份只能在1901年至2099年之间!"
                                                       : "公历日期只能在1900年1月31日至2100年12月31日之间!");
     EXPECT_TRUE(r.lines.empty());
@@ -142,7 +142,7 @@ TEST_F(ReportTest, ALeapLunarMonthWeighsAsItsNumber) {
 TEST_F(ReportTest, MissingDatabasesAreReportedBeforeAnyLine) {
   testing::FixtureFolder folder;  // no databases at all
   ReportRun r = run(panel("1984-2-4", "午 12"));
-  EXPECT_EQ(r.result.outcome, db::Outcome::Failed);
+  EXPECT_EQ(r.result.outcome, Outcome::Failed);
   EXPECT_NE(r.result.message.find("Tgcode.dll"), std::string::npos) << r.result.message;
   EXPECT_TRUE(r.lines.empty());
 }

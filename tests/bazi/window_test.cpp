@@ -9,9 +9,9 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/commands.h"
+#include "app/shell_commands.h"
 #include "app/main_window.h"
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "bazi/bazi_report.h"
 #include "calendar/clock.h"
 
@@ -59,7 +59,7 @@ TEST_F(BaziWindowTest, WritesTheReportIntoThePane) {
   m_window->runCommand("八字分析");
   EXPECT_TRUE(m_boxes.isEmpty()) << m_boxes.join("|").toStdString();
   Subject subject;
-  db::Report expected;
+  Report expected;
   bazi::showBaziReport(m_window->panelInput(), subject, expected);
   QStringList lines;
   for (const auto& line : expected.lines) lines << QString::fromStdString(line);

@@ -1,13 +1,15 @@
 // The almanac day: the checks of the date choice, the 17 result lines, a missing day,
 // a failing table, and the glossary held in the program.
-#include "readings/almanac_day.h"
+#include "almanac/almanac_day.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "almanac_fixture.h"
-#include "readings/almanac_glossary.h"
+#include "almanac/almanac_glossary.h"
+#include "data/read_failure.h"
+#include "core/report.h"
 
 namespace lumo::almanac {
 namespace {
@@ -15,7 +17,7 @@ namespace {
 std::string noticeOf(const DayChoice& choice) {
   try {
     checkChoice(choice);
-  } catch (const db::Notice& notice) {
+  } catch (const Notice& notice) {
     return notice.what();
   }
   return {};
@@ -106,11 +108,11 @@ TEST(AlmanacEntryTest, YearOutsideTheListAndOneDigitFieldsFindTheDay) {
 TEST(AlmanacEntryTest, MissingDayIsNoEntry) {
   testing::AlmanacDatabase db;
   EXPECT_FALSE(readAlmanacEntry(checkChoice({"2010", "01", "06"})));
-  db::Report report;
-  db::CommandResult result = db::runCommand(report, [](db::Report& r) {
+  Report report;
+  CommandResult result = runCommand(report, [](Report& r) {
     writeAlmanacDay(r, {"2010", "01", "06"});
   });
-  EXPECT_EQ(result.outcome, db::Outcome::Stopped);
+  EXPECT_EQ(result.outcome, Outcome::Stopped);
   EXPECT_TRUE(report.lines.empty());
 }
 
@@ -124,7 +126,7 @@ TEST(AlmanacEntryTest, NullFieldsReadAsEmptyText) {
 
 TEST(AlmanacEntryTest, FailingTableIsReported) {
   testing::AlmanacDatabase noTable("", false);
-  EXPECT_THROW(readAlmanacEntry(checkChoice({"2010", "01", "05"})), db::ReportedFailure);
+  EXPECT_THROW(readAlmanacEntry(checkChoice({"2010", "01", "05"})), ReportedFailure);
 }
 
 TEST(AlmanacEntryTest, TableWithoutAColumnIsReported) {
@@ -132,20 +134,20 @@ TEST(AlmanacEntryTest, TableWithoutAColumnIsReported) {
       "CREATE TABLE huangdao (gn TEXT, nn TEXT);"
       "INSERT INTO huangdao VALUES ('2010-01-05', 'x');",
       false);
-  EXPECT_THROW(readAlmanacEntry(checkChoice({"2010", "01", "05"})), db::ReportedFailure);
+  EXPECT_THROW(readAlmanacEntry(checkChoice({"2010", "01", "05"})), ReportedFailure);
 }
 
 TEST(AlmanacEntryTest, CommandWritesDateLineThenResult) {
   testing::AlmanacDatabase db;
-  db::Report report;
-  db::CommandResult result =
-      db::runCommand(report, [](db::Report& r) { writeAlmanacDay(r, choiceOfText("2010-01-05")); });
-  EXPECT_EQ(result.outcome, db::Outcome::Done);
+  Report report;
+  CommandResult result =
+      runCommand(report, [](Report& r) { writeAlmanacDay(r, choiceOfText("2010-01-05")); });
+  EXPECT_EQ(result.outcome, Outcome::Done);
   ASSERT_EQ(report.lines.size(), 1 + kResultLineCount);
   EXPECT_EQ(report.lines[0], "2010-01-05  己丑(牛)年十一月廿一");
-  db::Report refused;
-  result = db::runCommand(refused, [](db::Report& r) { writeAlmanacDay(r, choiceOfText("2010-04-31")); });
-  EXPECT_EQ(result.outcome, db::Outcome::Notice);
+  Report refused;
+  result = runCommand(refused, [](Report& r) { writeAlmanacDay(r, choiceOfText("2010-04-31")); });
+  EXPECT_EQ(result.outcome, Outcome::Notice);
   EXPECT_EQ(result.message, kInvalidDate);
 }
 

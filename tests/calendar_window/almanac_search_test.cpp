@@ -1,13 +1,13 @@
 // 择日: the checks of a search, whole-word matching of 宜 and 忌, the clash animal, the
 // search over a small table, and the search against every day of a computed year.
-#include "readings/almanac_search.h"
+#include "almanac/almanac_search.h"
 
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "almanac_fixture.h"
-#include "readings/almanac_day.h"
+#include "almanac/almanac_day.h"
 #include "tools/almanac/writer.h"
 
 namespace lumo::almanac {
@@ -16,7 +16,7 @@ namespace {
 std::string noticeOf(const SearchRequest& request) {
   try {
     checkSearch(request);
-  } catch (const db::Notice& notice) {
+  } catch (const Notice& notice) {
     return notice.what();
   }
   return {};
@@ -96,17 +96,17 @@ TEST_F(SmallTable, TheZodiacLeavesOutTheDaysThatClashIt) {
 }
 
 TEST_F(SmallTable, CommandLinesCarryDateTabLunarPillarClashAndSpirits) {
-  db::Report report;
+  Report report;
   writeGoodDays(report, {"纳采", "2026-3-1", "2026-3-31", ""});
   ASSERT_EQ(report.lines.size(), 2u);  // 03-02 and 03-03
   EXPECT_EQ(report.lines[1], "2026-03-03\t丙午年(马) 正月初一 丙寅 冲猴(庚申)煞北 天德 月德");
-  db::Report refused;
-  EXPECT_EQ(db::runCommand(refused,
-                           [](db::Report& r) {
+  Report refused;
+  EXPECT_EQ(runCommand(refused,
+                           [](Report& r) {
                              writeGoodDays(r, {"纳采", "2026-3-1", "2040-1-1", ""});
                            })
                 .outcome,
-            db::Outcome::Notice);
+            Outcome::Notice);
   EXPECT_TRUE(refused.lines.empty());
 }
 

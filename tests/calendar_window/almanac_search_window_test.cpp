@@ -1,6 +1,6 @@
 // The good-day window offscreen: the affairs and the animal it offers, a search and its
 // list, a chosen day's whole entry, a refused range, and how it is opened.
-#include "readings/almanac_search_window.h"
+#include "almanac/almanac_search_window.h"
 
 #include <gtest/gtest.h>
 
@@ -15,10 +15,10 @@
 #include <QTest>
 
 #include "almanac_fixture.h"
-#include "app/commands.h"
-#include "app/notice_box.h"
+#include "core/commands.h"
+#include "core/notice_box_window.h"
 #include "fake_host.h"
-#include "readings/almanac_window.h"
+#include "almanac/almanac_window.h"
 
 namespace lumo {
 namespace {

@@ -1,6 +1,6 @@
 // The almanac window offscreen: its empty start, the checks and their notices, the
 // date line and the 17 result lines of a found day, a missing day, and its commands.
-#include "readings/almanac_window.h"
+#include "almanac/almanac_window.h"
 
 #include <gtest/gtest.h>
 
@@ -14,8 +14,8 @@
 #include <QTest>
 
 #include "almanac_fixture.h"
-#include "app/commands.h"
-#include "app/notice_box.h"
+#include "core/commands.h"
+#include "core/notice_box_window.h"
 #include "fake_host.h"
 
 namespace lumo {

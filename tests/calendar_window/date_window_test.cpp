@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "app/commands.h"
+#include "core/commands.h"
 #include "calendar/clock.h"
 #include "fake_host.h"
 

@@ -3,7 +3,7 @@
 // the windows the commands open.
 #include <QWidget>
 
-#include "app/main_host.h"
+#include "core/main_host.h"
 
 namespace lumo::testing {
 
@@ -13,7 +13,7 @@ class FakeHost final : public MainHost {
   PanelInput panelInput() const override { return {}; }
   bool captureSubject(bool) override { return false; }
   Subject& subject() override { return m_subject; }
-  void showReport(const db::Report&, const db::CommandResult&) override {}
+  void showReport(const Report&, const CommandResult&) override {}
   void focusSurname() override {}
 
   QWidget m_main;

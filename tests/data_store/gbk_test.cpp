@@ -27,5 +27,12 @@ TEST(Gbk, RoundTripAndUnencodable) {
   EXPECT_EQ(fromUtf8("😀"), "?");
 }
 
+TEST(Gbk, BrokenUtf8IsReplacedWithoutTakingWhatFollows) {
+  EXPECT_EQ(fromUtf8(std::string("\xE7") + "ab"), "?ab");
+  EXPECT_EQ(fromUtf8(std::string("\xE7\x8E") + "a"), "?a");
+  EXPECT_EQ(toUtf8(fromUtf8(std::string("\x8E") + "王")), "?王");
+  EXPECT_EQ(unencodable(std::string("\xE7") + "ab"), std::vector<std::string>{"\xEF\xBF\xBD"});
+}
+
 }  // namespace
 }  // namespace lumo::gbk

@@ -9,6 +9,8 @@
 #include <iterator>
 
 #include "data/read_failure.h"
+#include "core/text.h"
+#include "core/report.h"
 
 namespace lumo::db {
 namespace {

@@ -8,6 +8,7 @@
 #include "data/gbk.h"
 #include "data/read_failure.h"
 #include "naming/strokes.h"
+#include "core/utf8.h"
 
 namespace lumo {
 namespace {

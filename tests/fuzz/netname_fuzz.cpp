@@ -1,5 +1,5 @@
 // The net-name reading: letters of GBK bytes and the window's field text.
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "readings/letters.h"
 #include "tests/fuzz/fuzz_input.h"
 
@@ -10,7 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   try {
     readings::NetNamePersonality(text);
     readings::readNetName(text);
-  } catch (const db::Notice&) {
+  } catch (const Notice&) {
   }
   return 0;
 }

@@ -1,7 +1,7 @@
 // The QQ, any-number and phone readings and the QQ pairing checks over any field text.
 // The first byte picks the reading; the rest is the field (for the pairing, two fields
 // split at a tab).
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "readings/number_reading.h"
 #include "readings/phone_reading.h"
 #include "readings/qq_pair.h"
@@ -31,7 +31,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         readings::digitSum(parts[0]);
       }
     }
-  } catch (const db::Notice&) {
+  } catch (const Notice&) {
   }
   return 0;
 }

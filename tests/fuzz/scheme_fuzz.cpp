@@ -2,7 +2,6 @@
 // "4|8-10(85分)", the minimum and threshold fields, whole numbers, the given name of a
 // high-score entry and the byte-limited edits. Input lines: entry, surname.
 #include "data/gbk.h"
-#include "data/query.h"
 #include "generator/field_checks.h"
 #include "generator/scheme_entry.h"
 #include "tests/fuzz/fuzz_input.h"
@@ -14,7 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   for (NameForm form : {NameForm::Double, NameForm::Single}) parseSchemeEntry(f[0], form);
   // A kept field reads, trimmed as the run reads it, as a whole number.
   for (const std::string& kept : {checkedMinScore(f[0]), checkedThreshold(f[0])}) {
-    std::string t = lumo::db::trimmed(kept);
+    std::string t = lumo::trimmed(kept);
     fuzz::require(t.empty() || parseWholeInt(t).has_value());
   }
   givenNameOf(f[0], f[1]);

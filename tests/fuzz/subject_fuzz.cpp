@@ -1,8 +1,8 @@
 // The subject capture with its date checks and conversions, and the date parser. Input
 // lines: surname, given name, calendar (0 or 1), year, month, day, hour item, minute.
-#include "app/subject.h"
+#include "core/subject.h"
 #include "calendar/date_serial.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,9 +20,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // would make too.
     fuzz::require(!record.lunarText.empty() && !record.zodiac.empty());
     fuzz::require(record.moment == moment && withinLunarTable(moment.date()) && moment.lunar().year != 0);
-  } catch (const db::Notice&) {
+  } catch (const Notice&) {
     fuzz::require(!record.moment);
-  } catch (const db::ReportedFailure&) {
+  } catch (const ReportedFailure&) {
     fuzz::require(!record.moment);
   }
   return 0;

@@ -6,6 +6,7 @@
 
 #include "fixture_db.h"
 #include "generator/candidate_query.h"
+#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

@@ -4,6 +4,7 @@
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "generator/element_lookup.h"
+#include "core/report.h"
 
 namespace lumo::generator {
 namespace {
@@ -33,7 +34,7 @@ TEST(ElementLookup, DatabaseErrorIsReported) {
   test::FixtureDb fixture;
   fixture.exec("DROP TABLE word");
   db::Connection connection(fixture.path());
-  EXPECT_THROW(ElementsOfText(connection, "明"), db::ReportedFailure);
+  EXPECT_THROW(ElementsOfText(connection, "明"), ReportedFailure);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 
 #include "data/database_files.h"
 #include "tests/support/schema_stamp.h"
+#include "data/query.h"
 
 namespace lumo::generator::test {
 namespace {

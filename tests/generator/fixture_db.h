@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <string>
 
-#include "data/query.h"
 
 namespace lumo::generator::test {
 

@@ -20,8 +20,8 @@
 #include <QTest>
 #include <chrono>
 
-#include "app/commands.h"
-#include "app/notice_box.h"
+#include "core/commands.h"
+#include "core/notice_box_window.h"
 #include "fixture_db.h"
 
 namespace lumo {

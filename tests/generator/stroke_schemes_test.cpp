@@ -6,6 +6,7 @@
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "generator/stroke_schemes.h"
+#include "core/report.h"
 
 namespace lumo::generator {
 namespace {
@@ -57,7 +58,7 @@ TEST_F(StrokeSchemes, LookupStrokes) {
   for (const auto& c : cases) EXPECT_EQ(LookupStrokes(*m_connection, c.character), c.strokes) << c.character;
   m_db.exec("DROP TABLE word");
   db::Connection broken(m_db.path());
-  EXPECT_THROW(LookupStrokes(broken, "王"), db::ReportedFailure);
+  EXPECT_THROW(LookupStrokes(broken, "王"), ReportedFailure);
 }
 
 TEST_F(StrokeSchemes, OneCharacterSurnameOneGiven) {
@@ -96,7 +97,7 @@ TEST_F(StrokeSchemes, MinimumScore) {
   o.minScore = "abc";
   EXPECT_EQ(list(o).size(), 21u);
   o.minTicked = true;
-  EXPECT_THROW(list(o), db::ReportedFailure);
+  EXPECT_THROW(list(o), ReportedFailure);
 }
 
 TEST_F(StrokeSchemes, FixedCharacterNarrowsTheList) {

@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/notice_box.h"
+#include "core/notice_box_window.h"
 #include "fixture_db.h"
 
 namespace lumo {

@@ -1,5 +1,5 @@
 // The report renderer as a PDF, read back with poppler's tools: pages, text, fonts.
-#include "app/report_pdf.h"
+#include "core/report_pdf.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -9,7 +9,7 @@
 #include <regex>
 #include <sstream>
 
-#include "app/pdf_text_map.h"
+#include "core/pdf_text_map.h"
 #include "tests/support/pdf_text.h"
 
 namespace lumo {

@@ -5,6 +5,7 @@
 
 #include "data/read_failure.h"
 #include "fixture_db.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 namespace {
@@ -46,13 +47,13 @@ TEST_F(Grids_, SancaiGradeByRowAndGrade) {
 
 TEST_F(Grids_, FailingSancaiReadStopsSilentlyAndMissingDataIsReported) {
   m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN djc TO grade");
-  EXPECT_THROW(SancaiGrade("木木木"), db::CommandStopped);
+  EXPECT_THROW(SancaiGrade("木木木"), CommandStopped);
   m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai");
-  EXPECT_THROW(SancaiGrade("木木木"), db::ReportedFailure);
+  EXPECT_THROW(SancaiGrade("木木木"), ReportedFailure);
   m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
-  EXPECT_THROW(NumberText(1, 0), db::ReportedFailure);
+  EXPECT_THROW(NumberText(1, 0), ReportedFailure);
   m_db.remove(db::DbFile::KelFile);
-  EXPECT_THROW(SancaiGrade("木木木"), db::ReportedFailure);
+  EXPECT_THROW(SancaiGrade("木木木"), ReportedFailure);
 }
 
 TEST_F(Grids_, ScoreFromTheTableOrComputed) {
@@ -70,7 +71,7 @@ TEST_F(Grids_, ScoreFromTheTableOrComputed) {
   m_db.exec(db::DbFile::Voduzid, "UPDATE zh SET zf = 0 WHERE bh11 = 4 AND bh21 = 1");
   EXPECT_DOUBLE_EQ(NameScore("王", "一"), 94);
   m_db.exec(db::DbFile::Voduzid, "DROP TABLE zh");
-  EXPECT_THROW(NameScore("王", "一"), db::ReportedFailure);
+  EXPECT_THROW(NameScore("王", "一"), ReportedFailure);
 }
 
 TEST_F(Grids_, AllUnluckyWithoutSancaiRowScoresFiftyFive) {

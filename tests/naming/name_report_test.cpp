@@ -35,11 +35,11 @@ class NameReportTest : public ::testing::Test {
   }
   void TearDown() override { setToday(std::nullopt); }
 
-  db::CommandResult run(const PanelInput& in, Lines& lines, const std::string& closing = kWindowClosingLine) {
-    db::Report report;
+  CommandResult run(const PanelInput& in, Lines& lines, const std::string& closing = kWindowClosingLine) {
+    Report report;
     Subject record;
-    db::CommandResult result =
-        db::runCommand(report, [&](db::Report& r) { AnalyseName(in, record, closing, r); });
+    CommandResult result =
+        runCommand(report, [&](Report& r) { AnalyseName(in, record, closing, r); });
     lines = report.lines;
     return result;
   }
@@ -95,7 +95,7 @@ TEST_F(NameReportTest, EveryLineOfAOneAndOneName) {
   };
   expected.insert(expected.end(), body.begin(), body.end());
   Lines lines;
-  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Done);
+  EXPECT_EQ(run(panel("王", "一"), lines).outcome, Outcome::Done);
   EXPECT_EQ(lines, expected);
   run(panel(" 王 ", " 一 "), lines, kMainClosingLine);  // names are trimmed
   EXPECT_EQ(lines.front(), kHeader.front());
@@ -107,7 +107,7 @@ TEST_F(NameReportTest, WithoutSancai2009RowTheSevenLinesAreLeftOut) {
   Lines full, partial;
   run(panel("王", "一"), full);
   m_db.exec(db::DbFile::KelFile, "DELETE FROM sancai2009");
-  EXPECT_EQ(run(panel("王", "一"), partial).outcome, db::Outcome::Done);
+  EXPECT_EQ(run(panel("王", "一"), partial).outcome, Outcome::Done);
   EXPECT_EQ(partial.size() + 7, full.size());
   for (const auto& line : partial) EXPECT_EQ(line.find("三才数理分析"), std::string::npos);
 }
@@ -115,7 +115,7 @@ TEST_F(NameReportTest, WithoutSancai2009RowTheSevenLinesAreLeftOut) {
 TEST_F(NameReportTest, FailingSancai2009ReadIsReported) {
   m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai2009");
   Lines lines;
-  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Failed);
+  EXPECT_EQ(run(panel("王", "一"), lines).outcome, Outcome::Failed);
   ASSERT_EQ(lines.size(), 17u);  // header, score, separator and the five grid pairs stay
   EXPECT_EQ(lines.back(), "两仪（凶）");
 }
@@ -125,21 +125,21 @@ TEST_F(NameReportTest, SilentStopKeepsTheLinesWritten) {
   // the report stops before it.
   m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN djc TO grade");
   Lines lines;
-  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Stopped);
+  EXPECT_EQ(run(panel("王", "一"), lines).outcome, Outcome::Stopped);
   EXPECT_EQ(lines, kHeader);
 }
 
 TEST_F(NameReportTest, MissingTableOrFileIsReportedNamingTheFile) {
   m_db.exec(db::DbFile::KelFile, "DROP TABLE \"81\"");
   Lines lines;
-  db::CommandResult result = run(panel("王", "一"), lines);
-  EXPECT_EQ(result.outcome, db::Outcome::Failed);
+  CommandResult result = run(panel("王", "一"), lines);
+  EXPECT_EQ(result.outcome, Outcome::Failed);
   EXPECT_NE(result.message.find("KelFile.dll"), std::string::npos) << result.message;
   ASSERT_EQ(lines.size(), 8u) << "the lines before the failing read stay";
   EXPECT_EQ(lines[7], "【天格5的解析】：天格数是先祖留传下来的，其数理对人影响不大。");
 
   m_db.remove(db::DbFile::KelFile);
-  EXPECT_EQ(run(panel("王", "一"), lines).outcome, db::Outcome::Failed);
+  EXPECT_EQ(run(panel("王", "一"), lines).outcome, Outcome::Failed);
   EXPECT_EQ(lines, kHeader);
 }
 
@@ -175,8 +175,8 @@ TEST_F(NameReportTest, InputChecksInOrder) {
   };
   for (const auto& c : cases) {
     Lines lines;
-    db::CommandResult result = run(c.in, lines);
-    EXPECT_EQ(result.outcome, db::Outcome::Notice);
+    CommandResult result = run(c.in, lines);
+    EXPECT_EQ(result.outcome, Outcome::Notice);
     EXPECT_EQ(result.message, c.notice);
     EXPECT_TRUE(lines.empty());
   }
@@ -185,10 +185,10 @@ TEST_F(NameReportTest, InputChecksInOrder) {
     p.month = "2";
     p.day = "30";
   });
-  EXPECT_EQ(run(badDay, lines).outcome, db::Outcome::Notice);
+  EXPECT_EQ(run(badDay, lines).outcome, Outcome::Notice);
   EXPECT_TRUE(lines.empty());
   PanelInput badYear = with([](PanelInput& p) { p.year = "19x0"; });
-  EXPECT_EQ(run(badYear, lines).outcome, db::Outcome::Failed);
+  EXPECT_EQ(run(badYear, lines).outcome, Outcome::Failed);
   EXPECT_TRUE(lines.empty());
 }
 

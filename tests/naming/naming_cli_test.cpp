@@ -72,7 +72,7 @@ TEST_F(NamingCli, NamePrintsTheMainWindowReport) {
   PanelInput in;
   in.surname = "王";
   in.given = "一";
-  db::Report expected;
+  Report expected;
   Subject record;
   AnalyseName(in, record, kMainClosingLine, expected);
   setToday(std::nullopt);

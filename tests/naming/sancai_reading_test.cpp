@@ -19,14 +19,14 @@ class SancaiReadingTest : public ::testing::Test {
 };
 
 TEST_F(SancaiReadingTest, NothingWithoutAnAnalysedName) {
-  db::Report report;
+  Report report;
   EXPECT_FALSE(ShowSancaiReading("", "一", report));
   EXPECT_FALSE(ShowSancaiReading("王", "", report));
   EXPECT_TRUE(report.lines.empty());
 }
 
 TEST_F(SancaiReadingTest, UnscrambledReading) {
-  db::Report report;
+  Report report;
   ASSERT_TRUE(ShowSancaiReading("王", "一", report));
   const std::vector<std::string> expected = {"王一,您的三才为土土木,经系统分析如下:", "", "",
                                              "    土气厚重，根基稳固。", "晚年安乐。"};
@@ -35,7 +35,7 @@ TEST_F(SancaiReadingTest, UnscrambledReading) {
 
 TEST_F(SancaiReadingTest, NoRowGivesThePlaceholder) {
   m_db.exec(db::DbFile::KelFile, "DELETE FROM sancai");
-  db::Report report;
+  Report report;
   ASSERT_TRUE(ShowSancaiReading("王", "一", report));
   ASSERT_EQ(report.lines.size(), 4u);
   EXPECT_EQ(report.lines[3], "    无结果,请听下回分解");
@@ -48,13 +48,13 @@ TEST_F(SancaiReadingTest, EmptyStoredContentGivesAnEmptyText) {
 
 TEST_F(SancaiReadingTest, FailingReadStopsBeforeAnyLine) {
   m_db.exec(db::DbFile::KelFile, "ALTER TABLE sancai RENAME COLUMN content TO text");
-  db::Report report;
-  db::CommandResult result = db::runCommand(report, [](db::Report& r) { ShowSancaiReading("王", "一", r); });
-  EXPECT_EQ(result.outcome, db::Outcome::Stopped);
+  Report report;
+  CommandResult result = runCommand(report, [](Report& r) { ShowSancaiReading("王", "一", r); });
+  EXPECT_EQ(result.outcome, Outcome::Stopped);
   EXPECT_TRUE(report.lines.empty());
   m_db.exec(db::DbFile::KelFile, "DROP TABLE sancai");  // a missing table is reported
-  result = db::runCommand(report, [](db::Report& r) { ShowSancaiReading("王", "一", r); });
-  EXPECT_EQ(result.outcome, db::Outcome::Failed);
+  result = runCommand(report, [](Report& r) { ShowSancaiReading("王", "一", r); });
+  EXPECT_EQ(result.outcome, Outcome::Failed);
   EXPECT_TRUE(report.lines.empty());
 }
 

@@ -7,6 +7,7 @@
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "naming/character_info.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 namespace {
@@ -48,8 +49,8 @@ TEST_F(Strokes, LooksUpSimplifiedThenTraditional) {
 // wrongly), and the failure is not remembered once the file is back.
 TEST_F(Strokes, MissingDatabaseIsReportedAndNotRemembered) {
   m_db.remove(db::DbFile::Voduzid);
-  EXPECT_THROW(StrokeCount("王"), db::ReportedFailure);
-  EXPECT_THROW(strokesOfName("王", "王"), db::ReportedFailure);
+  EXPECT_THROW(StrokeCount("王"), ReportedFailure);
+  EXPECT_THROW(strokesOfName("王", "王"), ReportedFailure);
   m_db.exec(db::DbFile::Voduzid, test::schemaOf("Voduzid"));
   m_db.addWord("王", "王", 4);
   db::dropCachedConnections();

@@ -4,6 +4,7 @@
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "naming/surname_origin.h"
+#include "core/report.h"
 
 namespace lumo::naming {
 namespace {
@@ -50,8 +51,8 @@ TEST_F(SurnameOriginTest, SearchOutcomes) {
 TEST_F(SurnameOriginTest, FailingReadsAreReported) {
   db::Connection connection(db::DbFile::KelBirth);
   m_db.exec(db::DbFile::KelBirth, "DROP TABLE xing");
-  EXPECT_THROW(SurnameList(connection), db::ReportedFailure);
-  EXPECT_THROW(SearchOrigin(connection, "张"), db::ReportedFailure);
+  EXPECT_THROW(SurnameList(connection), ReportedFailure);
+  EXPECT_THROW(SearchOrigin(connection, "张"), ReportedFailure);
   EXPECT_NO_THROW(SearchOrigin(connection, ""));  // an empty field reads nothing
 }
 

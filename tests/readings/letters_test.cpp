@@ -5,7 +5,7 @@
 #include <string>
 
 #include "data/gbk.h"
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "readings/letters.h"
 
 namespace lumo::readings {
@@ -94,7 +94,7 @@ TEST(NetNameReading, LinesAndEmptyField) {
   EXPECT_EQ(lines[0].joined(), "你的网名：TOM7");
   EXPECT_EQ(lines[1].joined(), "你的性格：大丈夫主义者");
   EXPECT_EQ(readNetName("!!!", smallTable())[1].joined(), "你的性格：");
-  EXPECT_THROW(readNetName("   ", smallTable()), db::Notice);
+  EXPECT_THROW(readNetName("   ", smallTable()), Notice);
 }
 
 TEST(PinyinTable, ParsesAndGuardsItsRanges) {

@@ -5,7 +5,7 @@
 #include <array>
 #include <string>
 
-#include "data/read_failure.h"
+#include "core/report.h"
 #include "readings/number_reading.h"
 #include "readings/number_table.h"
 
@@ -48,7 +48,7 @@ TEST(ReadNumber, RefusesWhatIsNotAWholeNumberOfAtMost18Digits) {
     try {
       ReadNumber(text);
       ADD_FAILURE() << "accepted";
-    } catch (const db::Notice& notice) {
+    } catch (const Notice& notice) {
       EXPECT_EQ(std::string(notice.what()), kNotANumber);
     }
   }
@@ -127,7 +127,7 @@ TEST(NumberForm, EmptyFieldShowsTheWindowsMessage) {
       try {
         readNumberForm(form, field);
         ADD_FAILURE() << "accepted an empty field";
-      } catch (const db::Notice& notice) {
+      } catch (const Notice& notice) {
         EXPECT_STREQ(notice.what(), message);
       }
     }

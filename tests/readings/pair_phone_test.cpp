@@ -8,6 +8,7 @@
 #include "fixture_db.h"
 #include "readings/phone_reading.h"
 #include "readings/qq_pair.h"
+#include "core/report.h"
 
 namespace lumo::readings {
 namespace {
@@ -79,7 +80,7 @@ TEST(PairQQ, MatchesTheSumAsAWholeNumberBetweenCommas) {
 TEST(PairQQ, AMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::KelBirth, "CREATE TABLE other (x TEXT);");
-  EXPECT_THROW(PairQQ("12345", "67890"), db::ReportedFailure);
+  EXPECT_THROW(PairQQ("12345", "67890"), ReportedFailure);
 }
 
 TEST(PairQQ, EverySumFrom0To100HasExactlyOneRowInTheBuiltTable) {
@@ -124,7 +125,7 @@ TEST(PhoneKey, RefusesShortLongAndNonDigitNumbers) {
     try {
       shoujiinfostr(number);
       ADD_FAILURE() << "accepted";
-    } catch (const db::Notice& notice) {
+    } catch (const Notice& notice) {
       EXPECT_EQ(std::string(notice.what()), message);
     }
   }
@@ -152,7 +153,7 @@ TEST(PhoneReading, RefusesNumbersShorterThanElevenDigitsWithTheirCount) {
     try {
       readPhone(number);
       ADD_FAILURE() << "read";
-    } catch (const db::Notice& notice) {
+    } catch (const Notice& notice) {
       EXPECT_EQ(std::string(notice.what()), phoneTooShortMessage(std::string_view(number).size()));
     }
   }
@@ -162,9 +163,9 @@ TEST(PhoneReading, RefusesNumbersShorterThanElevenDigitsWithTheirCount) {
 TEST(PhoneReading, AStatementFaultStopsSilentlyAndAMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::Dream, "CREATE TABLE other (x TEXT);");
-  EXPECT_THROW(readPhone("13912345678"), db::ReportedFailure);
+  EXPECT_THROW(readPhone("13912345678"), ReportedFailure);
   folder.addFile(db::DbFile::Dream, "CREATE TABLE shouji (num TEXT);");
-  EXPECT_THROW(readPhone("13912345678"), db::CommandStopped);
+  EXPECT_THROW(readPhone("13912345678"), CommandStopped);
 }
 
 TEST(PhoneReading, TheBuiltTableHasAllEightyKeys) {

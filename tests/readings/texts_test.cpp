@@ -9,6 +9,7 @@
 #include "readings/gender_chart.h"
 #include "readings/notes.h"
 #include "readings/omens.h"
+#include "core/report.h"
 
 namespace lumo::readings {
 namespace {
@@ -36,9 +37,9 @@ TEST(Notes, RowMissingRowAndHostileCode) {
 TEST(Notes, AStatementFaultStopsSilentlyAndAMissingTableIsReported) {
   testing::FixtureFolder folder;
   folder.addFile(db::DbFile::KelBirth, "CREATE TABLE other (x TEXT);");
-  EXPECT_THROW(readNote("a1"), db::ReportedFailure);
+  EXPECT_THROW(readNote("a1"), ReportedFailure);
   folder.addFile(db::DbFile::KelBirth, "CREATE TABLE Noter (Cid TEXT);");
-  EXPECT_THROW(readNote("a1"), db::CommandStopped);
+  EXPECT_THROW(readNote("a1"), CommandStopped);
 }
 
 TEST(Notes, TheSevenArticlesAreInTheBuiltTable) {

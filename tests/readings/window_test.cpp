@@ -13,9 +13,9 @@
 #include <QTimer>
 #include <memory>
 
-#include "app/commands.h"
-#include "app/main_host.h"
-#include "app/notice_box.h"
+#include "core/commands.h"
+#include "core/main_host.h"
+#include "core/notice_box_window.h"
 #include "fixture_db.h"
 #include "readings/gender_window.h"
 #include "readings/netname_window.h"
@@ -38,7 +38,7 @@ class FakeHost : public MainHost {
   PanelInput panelInput() const override { return {}; }
   bool captureSubject(bool) override { return false; }
   Subject& subject() override { return m_subject; }
-  void showReport(const db::Report&, const db::CommandResult&) override {}
+  void showReport(const Report&, const CommandResult&) override {}
   void focusSurname() override {}
 
  private:

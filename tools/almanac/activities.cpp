@@ -11,6 +11,7 @@
 
 #include "calendar/date_cn.h"
 #include "tools/almanac/grading.h"
+#include "core/stem_branch.h"
 
 namespace lumo::embedded {
 extern const std::string_view almanac_yongshi;

@@ -3,6 +3,7 @@
 #include "tools/almanac/day_lore.h"
 
 #include "calendar/date_cn.h"
+#include "core/stem_branch.h"
 
 namespace lumo::almanac {
 namespace {

@@ -9,6 +9,7 @@
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
 #include "tools/almanac/solar_terms.h"
+#include "core/stem_branch.h"
 
 namespace lumo::almanac {
 namespace {

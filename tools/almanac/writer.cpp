@@ -10,6 +10,7 @@
 #include "tools/almanac/day_lore.h"
 #include "tools/almanac/pillars.h"
 #include "tools/almanac/spirits.h"
+#include "core/stem_branch.h"
 
 namespace lumo::almanac {
 namespace {
