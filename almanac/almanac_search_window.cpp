@@ -14,7 +14,7 @@
 #include "calendar/clock.h"
 #include "calendar/date_cn.h"
 #include "almanac/almanac_day.h"
-#include "almanac/almanac_entry_view.h"
+#include "almanac/almanac_entry_window.h"
 #include "almanac/almanac_glossary.h"
 #include "almanac/almanac_search.h"
 #include "core/stem_branch.h"

@@ -10,7 +10,7 @@
 
 #include "core/notice_box_window.h"
 #include "almanac/almanac_day.h"
-#include "almanac/almanac_entry_view.h"
+#include "almanac/almanac_entry_window.h"
 #include "almanac/almanac_glossary.h"
 #include "almanac/almanac_search_window.h"
 

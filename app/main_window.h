@@ -6,7 +6,7 @@
 #include <QMainWindow>
 #include <functional>
 
-#include "core/main_host.h"
+#include "core/main_host_window.h"
 
 class QPlainTextEdit;
 class QAction;

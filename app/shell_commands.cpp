@@ -10,7 +10,7 @@
 #include <QStringList>
 
 #include "app/about_box.h"
-#include "core/commands.h"
+#include "core/commands_window.h"
 #include "app/main_window.h"
 #include "core/notice_box_window.h"
 #include "core/record_file.h"

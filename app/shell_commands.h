@@ -2,7 +2,7 @@
 // The shell's own commands (新建测算, 打开记录, 关于 …) and the one place that registers
 // every folder's commands: the shell sits on top and knows every feature folder.
 
-#include "core/commands.h"
+#include "core/commands_window.h"
 
 namespace lumo {
 

@@ -1,7 +1,7 @@
 // The main window's "八字分析" command: capture the subject without the given-name check,
 // then write the BaZi report into the report pane.
-#include "core/commands.h"
-#include "core/main_host.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 #include "bazi/bazi_report.h"
 
 namespace lumo {

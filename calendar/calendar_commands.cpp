@@ -1,6 +1,6 @@
 // The calendar's command: "万年历法" opens a fresh date picker and waits until it closes.
-#include "core/commands.h"
-#include "core/main_host.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 #include "calendar/date_window.h"
 
 namespace lumo {

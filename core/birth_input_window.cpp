@@ -5,7 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "core/form_items.h"
+#include "core/form_items_window.h"
 
 namespace lumo {
 namespace {

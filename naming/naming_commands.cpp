@@ -1,6 +1,6 @@
 // The main window's naming commands: 姓名详解 / 姓名分析, 三才吉凶 and 姓氏起源.
-#include "core/commands.h"
-#include "core/main_host.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 #include "naming/name_report.h"
 #include "naming/sancai_reading.h"
 #include "naming/surname_origin_window.h"

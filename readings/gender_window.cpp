@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "readings/gender_chart.h"
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 namespace {

@@ -10,9 +10,9 @@
 #include "core/notice_box_window.h"
 #include "core/manners_window.h"
 #include "core/report.h"
-#include "readings/digit_filter.h"
+#include "readings/digit_filter_window.h"
 #include "readings/letters.h"
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 namespace {

@@ -1,6 +1,6 @@
 #include "readings/number_window.h"
 
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 namespace {

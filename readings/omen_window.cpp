@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "readings/omens.h"
-#include "readings/result_group.h"
-#include "readings/window_slots.h"
+#include "readings/result_group_window.h"
+#include "readings/open_window.h"
 
 namespace lumo::readings {
 

@@ -11,9 +11,9 @@
 #include "core/notice_box_window.h"
 #include "core/manners_window.h"
 #include "core/report.h"
-#include "readings/digit_filter.h"
+#include "readings/digit_filter_window.h"
 #include "readings/qq_pair.h"
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 namespace {

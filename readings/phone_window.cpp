@@ -5,7 +5,7 @@
 #include <QVBoxLayout>
 
 #include "readings/phone_reading.h"
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 namespace {

@@ -8,8 +8,8 @@
 
 #include "core/notice_box_window.h"
 #include "core/report.h"
-#include "readings/digit_filter.h"
-#include "readings/result_group.h"
+#include "readings/digit_filter_window.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 

@@ -1,7 +1,7 @@
 // The main window's reading commands: number, pairing, phone and net-name windows
 // (fresh or new modal), note and omen windows (modeless) and the boy-or-girl chart.
-#include "core/commands.h"
-#include "core/main_host.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 #include "readings/gender_window.h"
 #include "readings/netname_window.h"
 #include "readings/note_window.h"
@@ -11,8 +11,8 @@
 #include "readings/omens.h"
 #include "readings/pair_window.h"
 #include "readings/phone_window.h"
-#include "readings/result_group.h"
-#include "readings/window_slots.h"
+#include "readings/result_group_window.h"
+#include "readings/open_window.h"
 
 namespace lumo {
 

@@ -14,7 +14,7 @@
 #include <QTest>
 
 #include "almanac_fixture.h"
-#include "core/commands.h"
+#include "core/commands_window.h"
 #include "core/notice_box_window.h"
 #include "fake_host.h"
 

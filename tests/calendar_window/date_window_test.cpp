@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/commands.h"
+#include "core/commands_window.h"
 #include "calendar/clock.h"
 #include "fake_host.h"
 

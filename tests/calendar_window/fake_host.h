@@ -3,7 +3,7 @@
 // the windows the commands open.
 #include <QWidget>
 
-#include "core/main_host.h"
+#include "core/main_host_window.h"
 
 namespace lumo::testing {
 

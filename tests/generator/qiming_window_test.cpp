@@ -20,7 +20,7 @@
 #include <QTest>
 #include <chrono>
 
-#include "core/commands.h"
+#include "core/commands_window.h"
 #include "core/notice_box_window.h"
 #include "fixture_db.h"
 

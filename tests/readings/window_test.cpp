@@ -13,8 +13,8 @@
 #include <QTimer>
 #include <memory>
 
-#include "core/commands.h"
-#include "core/main_host.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 #include "core/notice_box_window.h"
 #include "fixture_db.h"
 #include "readings/gender_window.h"
@@ -26,8 +26,8 @@
 #include "readings/pair_window.h"
 #include "readings/phone_reading.h"
 #include "readings/phone_window.h"
-#include "readings/result_group.h"
-#include "readings/window_slots.h"
+#include "readings/result_group_window.h"
+#include "readings/open_window.h"
 
 namespace lumo::readings {
 namespace {

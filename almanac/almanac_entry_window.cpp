@@ -1,4 +1,4 @@
-#include "almanac/almanac_entry_view.h"
+#include "almanac/almanac_entry_window.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

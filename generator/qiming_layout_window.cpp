@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "core/birth_input_window.h"
-#include "core/form_items.h"
+#include "core/form_items_window.h"
 #include "core/subject.h"
 #include "generator/classic_names.h"
 #include "generator/qiming_window.h"

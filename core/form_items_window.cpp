@@ -1,4 +1,4 @@
-#include "core/form_items.h"
+#include "core/form_items_window.h"
 
 namespace lumo {
 

@@ -1,4 +1,4 @@
-#include "core/commands.h"
+#include "core/commands_window.h"
 
 namespace lumo {
 

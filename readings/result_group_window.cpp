@@ -1,4 +1,4 @@
-#include "readings/result_group.h"
+#include "readings/result_group_window.h"
 
 #include <QFormLayout>
 

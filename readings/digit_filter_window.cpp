@@ -1,4 +1,4 @@
-#include "readings/digit_filter.h"
+#include "readings/digit_filter_window.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
