@@ -49,7 +49,7 @@ int main(int argc, char** argv) {
   font.setPixelSize(12);
   font.setStyleHint(QFont::Serif);
   app.setFont(font);
-  lumo::db::setBadPairSignal([] { QApplication::beep(); });
+  lumo::db::SetBadPairSignal([] { QApplication::beep(); });
   lumo::registerAllCommands();
   lumo::MainWindow window;
   window.show();

@@ -29,7 +29,7 @@ int pairValue(std::string_view pair) {
 
 }  // namespace
 
-void setBadPairSignal(std::function<void()> signal) { g_badPairSignal = std::move(signal); }
+void SetBadPairSignal(std::function<void()> signal) { g_badPairSignal = std::move(signal); }
 
 std::string UnscrambleStoredText(std::string_view stored, unsigned key, int rounds) {
   // Half the length, halves rounded to the even neighbour.

@@ -12,7 +12,7 @@ constexpr unsigned kStoredTextKey = 5913;
 constexpr int kStoredTextRounds = 7;
 
 // Called once for every pair that is not hexadecimal (the GUI beeps).
-void setBadPairSignal(std::function<void()> signal);
+void SetBadPairSignal(std::function<void()> signal);
 
 // Stored hex text -> GBK bytes of the display text.
 std::string UnscrambleStoredText(std::string_view stored, unsigned key, int rounds);

@@ -68,11 +68,11 @@ std::string strokeCondition(int strokes) { return " and bh = " + std::to_string(
 
 }  // namespace
 
-std::string characterFilter(const NamingOptions& options) {
+std::string CharacterFilter(const NamingOptions& options) {
   return elementPart(options.elements) + sexPart(options);
 }
 
-std::string genderFlag(Sex sex) { return sex == Sex::Male ? " and nan = 1 " : " and nv = 1 "; }
+std::string GenderFlag(Sex sex) { return sex == Sex::Male ? " and nan = 1 " : " and nv = 1 "; }
 
 namespace {
 
@@ -83,7 +83,7 @@ std::string firstSelect(const NamingOptions& o, const Pieces& p, const SchemeStr
     params.emplace_back(o.fixedChar);
     return p.fixedFirst;
   }
-  std::string a = p.firstBase + characterFilter(o);
+  std::string a = p.firstBase + CharacterFilter(o);
   if (strokes.first > 0) a += strokeCondition(strokes.first);
   return a;
 }
@@ -97,7 +97,7 @@ std::string secondSelect(const NamingOptions& o, const Pieces& p, const SchemeSt
     return p.fixedSecond;
   }
   if (strokes.second <= 0) return {};
-  return p.secondBase + characterFilter(o) + genderFlag(o.sex) + strokeCondition(strokes.second);
+  return p.secondBase + CharacterFilter(o) + GenderFlag(o.sex) + strokeCondition(strokes.second);
 }
 
 }  // namespace
@@ -134,7 +134,7 @@ Statement BuildCandidateQuery(const NamingOptions& options, const std::string& e
   return wrap(std::move(select.select), select.twoCharacters);
 }
 
-std::size_t groupCount(std::size_t schemeCount) { return (schemeCount + 7) / 8; }
+std::size_t GroupCount(std::size_t schemeCount) { return (schemeCount + 7) / 8; }
 
 Statement BuildCandidateQuery(const NamingOptions& options, const std::vector<std::string>& schemes,
                               std::size_t group, const std::function<bool()>& keepGoing) {

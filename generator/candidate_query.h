@@ -42,9 +42,9 @@ struct SchemeSelect {
 struct BadSchemeEntry {};
 
 // The character filter: the element part followed by the sex part.
-std::string characterFilter(const NamingOptions& options);
+std::string CharacterFilter(const NamingOptions& options);
 // The gender flag, applied to the second given character only.
-std::string genderFlag(Sex sex);
+std::string GenderFlag(Sex sex);
 
 // The unwrapped name select of one scheme entry. Throws BadSchemeEntry.
 SchemeSelect BuildSchemeSelect(const NamingOptions& options, const std::string& entry, Variant variant);
@@ -53,7 +53,7 @@ SchemeSelect BuildSchemeSelect(const NamingOptions& options, const std::string& 
 Statement BuildCandidateQuery(const NamingOptions& options, const std::string& entry);
 
 // Number of automatic groups for `schemeCount` schemes: eight to a group.
-std::size_t groupCount(std::size_t schemeCount);
+std::size_t GroupCount(std::size_t schemeCount);
 
 // The statement of automatic group `group` (0-based) of `schemes` (the list items after
 // "电脑全自动"). `keepGoing` is asked before each scheme is added; when it says no, no

@@ -123,11 +123,11 @@ void singlesOfLine(const std::vector<std::string>& chars, const Admitted& first,
 
 }  // namespace
 
-const char* classicText(Classic classic) {
+const char* ClassicText(Classic classic) {
   return kClassicTexts[static_cast<std::size_t>(classic)];
 }
 
-std::optional<Classic> classicOf(std::string_view text) {
+std::optional<Classic> ClassicOf(std::string_view text) {
   for (std::size_t i = 0; i < kClassicTexts.size(); ++i)
     if (text == kClassicTexts[i]) return static_cast<Classic>(i);
   return std::nullopt;
@@ -136,17 +136,17 @@ std::optional<Classic> classicOf(std::string_view text) {
 std::vector<ClassicName> ClassicCandidates(db::Connection& connection, Classic classic,
                                            const NamingOptions& options) {
   if (classic == Classic::Any) return {};
-  std::string filter = characterFilter(options);
+  std::string filter = CharacterFilter(options);
   bool single = options.form == NameForm::Single;
   Admitted first = options.fixedFirst() && !single ? fixedOnly(connection, options.fixedChar)
-                   : options.fixedSecond()         ? admitted(connection, filter + genderFlag(options.sex))
+                   : options.fixedSecond()         ? admitted(connection, filter + GenderFlag(options.sex))
                                                    : admitted(connection, filter);
   Admitted second = single                  ? Admitted{}
                     : options.fixedSecond() ? fixedOnly(connection, options.fixedChar)
-                                            : admitted(connection, filter + genderFlag(options.sex));
+                                            : admitted(connection, filter + GenderFlag(options.sex));
 
   db::ResultSet lines = connection.run("select shu, pian, ti, ju from jingdian where shu = ? order by id",
-                                       {std::string(classicText(classic))});
+                                       {std::string(ClassicText(classic))});
   Collector collector;
   for (std::size_t i = 0; i < lines.size(); ++i) {
     std::string part = lines.text(i, "pian");

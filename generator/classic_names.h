@@ -24,9 +24,9 @@
 namespace lumo::generator {
 
 // "不限", "诗经", "楚辞".
-const char* classicText(Classic classic);
+const char* ClassicText(Classic classic);
 // The source of one of those texts; empty for any other text.
-std::optional<Classic> classicOf(std::string_view text);
+std::optional<Classic> ClassicOf(std::string_view text);
 
 struct ClassicName {
   std::string given;             // one or two characters

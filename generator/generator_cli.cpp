@@ -63,9 +63,9 @@ GenerateRequest requestOf(const GenerateFlags& f) {
   if (r.list.minTicked) r.list.minScore = trimmed(checkedMinScore(f.min));
   r.scheme = f.scheme;
   r.high.enabled = f.high != "none";
-  r.high.threshold = thresholdOf(checkedThreshold(f.high));
+  r.high.threshold = ThresholdOf(checkedThreshold(f.high));
   r.recommend = f.recommend;
-  r.source = classicOf(f.source).value_or(Classic::Any);
+  r.source = ClassicOf(f.source).value_or(Classic::Any);
   if (f.birthGiven) r.birth = birthMomentOf(f);
   return r;
 }

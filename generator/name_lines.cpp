@@ -17,11 +17,11 @@ bool isDigit(char c) {
 
 }  // namespace
 
-std::optional<int> thresholdOf(const std::string& text) {
+std::optional<int> ThresholdOf(const std::string& text) {
   return parseWholeInt(trimmed(text));
 }
 
-bool isHighScore(std::string_view name, const HighScoreRule& rule) {
+bool IsHighScore(std::string_view name, const HighScoreRule& rule) {
   if (!rule.enabled) return false;
   if (name.find("100") != std::string_view::npos) return true;
   if (!rule.threshold) return false;
@@ -35,7 +35,7 @@ bool isHighScore(std::string_view name, const HighScoreRule& rule) {
   return digits > 0 && score >= *rule.threshold;
 }
 
-std::size_t gbkLength(std::string_view utf8) {
+std::size_t GbkLength(std::string_view utf8) {
   std::size_t length = 0;
   for (std::size_t i = 0; i < utf8.size();) {
     if (static_cast<unsigned char>(utf8[i]) < 0x80) {
@@ -49,9 +49,9 @@ std::size_t gbkLength(std::string_view utf8) {
   return length;
 }
 
-std::string padName(std::string_view name) {
+std::string PadName(std::string_view name) {
   std::string out(name);
-  std::size_t length = gbkLength(name);
+  std::size_t length = GbkLength(name);
   if (length >= 10 && length < kPaddedLength) out.append(kPaddedLength - length, ' ');
   return out;
 }
@@ -79,8 +79,8 @@ void NameLines::reset() {
 void AcceptName(std::string_view raw, const HighScoreRule& rule, NameLines& lines, RunOutput& out) {
   std::string name = trimmed(raw);
   out.acceptedName(name);
-  if (isHighScore(name, rule)) out.addListItem(name);
-  if (auto line = lines.add(padName(name))) out.addMemoLine(std::move(*line));
+  if (IsHighScore(name, rule)) out.addListItem(name);
+  if (auto line = lines.add(PadName(name))) out.addMemoLine(std::move(*line));
 }
 
 }  // namespace lumo::generator

@@ -21,19 +21,19 @@ struct HighScoreRule {
 };
 
 // The threshold of a Sorcss text (trimmed integer), empty when it is not a number.
-std::optional<int> thresholdOf(const std::string& text);
+std::optional<int> ThresholdOf(const std::string& text);
 
 // True when the rule puts the name into the high-score list: any name containing "100",
 // or a name whose score (the digits of the two bytes after its first "(") reaches the
 // threshold. A one-digit score reads as that digit.
-bool isHighScore(std::string_view name, const HighScoreRule& rule);
+bool IsHighScore(std::string_view name, const HighScoreRule& rule);
 
 // Length in GBK bytes; exact for every text (CJK ideographs are counted without a
 // conversion, which keeps the run fast).
-std::size_t gbkLength(std::string_view utf8);
+std::size_t GbkLength(std::string_view utf8);
 
 // A name of 10 to 15 GBK bytes padded with blanks to 16; other lengths unchanged.
-std::string padName(std::string_view name);
+std::string PadName(std::string_view name);
 
 // LineCount and LineText: the names of the current, incomplete line.
 class NameLines {

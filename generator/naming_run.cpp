@@ -31,7 +31,7 @@ class Run {
       RunSettings s = m_settings.snapshot();
       std::size_t total = s.schemes.size();
       if (group == 0) m_out.progress(0, total);
-      if (group >= groupCount(total)) break;
+      if (group >= GroupCount(total)) break;
       Statement statement = BuildCandidateQuery(s.options, s.schemes, group, [this] { return running(); });
       if (statement.empty()) continue;  // a stopped run adds no scheme: nothing more is done
       NameGuard guard = guardFor(s.options);

@@ -133,7 +133,7 @@ void TFrmQiming::publishSettings() {
   s.options = namingOptions();
   s.schemeText = trimmed(m_schemes->currentText().toStdString());
   for (int i = 1; i < m_schemes->count(); ++i) s.schemes.push_back(m_schemes->itemText(i).toStdString());
-  s.high = {m_highBox->isChecked(), generator::thresholdOf(text(m_threshold))};
+  s.high = {m_highBox->isChecked(), generator::ThresholdOf(text(m_threshold))};
   s.need = m_runNeed;
   s.classic = static_cast<generator::Classic>(m_source->currentIndex());
   m_settings->publish(std::move(s));

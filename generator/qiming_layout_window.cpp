@@ -140,7 +140,7 @@ QWidget* TFrmQiming::buildSchemeRow() {
   addLabel(layout, QStringLiteral("名字来源"), band);
   QStringList sources;
   for (auto c : {generator::Classic::Any, generator::Classic::Shijing, generator::Classic::Chuci})
-    sources << QString::fromUtf8(generator::classicText(c));
+    sources << QString::fromUtf8(generator::ClassicText(c));
   layout->addWidget(m_source = comboBox("CBLaiyuan", sources, sources[0], band));
   layout->addStretch();
   return band;

@@ -14,7 +14,7 @@ const char* const kMixedList = ",6,17,26,27,29,30,38,49,51,55,58,71,73,75,";
 const char* const kUnluckyList =
     ",2,4,9,10,12,14,19,20,22,28,34,36,40,42,43,44,46,50,53,54,56,59,60,62,64,66,69,70,72,74,76,77,78,79,80,";
 
-NameStrokes strokesOfKind(int kind, int bh11, int bh12, int bh21, int bh22) {
+NameStrokes StrokesOfKind(int kind, int bh11, int bh12, int bh21, int bh22) {
   NameStrokes s;
   s.surname.twoCharacters = kind / 10 == 2;
   s.given.twoCharacters = kind % 10 == 2;
@@ -26,7 +26,7 @@ NameStrokes strokesOfKind(int kind, int bh11, int bh12, int bh21, int bh22) {
   return s;
 }
 
-Grids gridsOfStrokes(const NameStrokes& n) {
+Grids GridsOfStrokes(const NameStrokes& n) {
   const PartStrokes& s = n.surname;
   const PartStrokes& g = n.given;
   Grids grids{};
@@ -47,7 +47,7 @@ std::string GridElement(int number) {
 
 std::string SancaiOf(int tian, int ren, int di) { return GridElement(tian) + GridElement(ren) + GridElement(di); }
 
-NumberClass classOfNumber(int number) {
+NumberClass ClassOfNumber(int number) {
   std::string key = "," + std::to_string(number) + ",";
   if (std::strstr(kLuckyList, key.c_str())) return NumberClass::Lucky;
   if (std::strstr(kMixedList, key.c_str())) return NumberClass::Mixed;
@@ -61,7 +61,7 @@ double GridWeight(int number, int gridIndex) {
   static const double kMixed[5] = {8.5, 8.5, 25.5, 17, 8.5};
   static const double kUnlucky[5] = {7, 7, 21, 14, 7};
   if (gridIndex < 0 || gridIndex > 4) return 0;
-  switch (classOfNumber(number)) {
+  switch (ClassOfNumber(number)) {
     case NumberClass::Lucky: return kLucky[gridIndex];
     case NumberClass::Mixed: return kMixed[gridIndex];
     case NumberClass::Unlucky: return kUnlucky[gridIndex];
@@ -70,20 +70,20 @@ double GridWeight(int number, int gridIndex) {
   return 0;
 }
 
-double sancaiPointsOfGrade(long long djc) {
+double SancaiPointsOfGrade(long long djc) {
   static const double kPoints[7] = {20, 18, 16, 15, 14, 13, 12};
   return djc >= 1 && djc <= 7 ? kPoints[djc - 1] : kNoSancaiPoints;
 }
 
-double scoreOfGrids(const Grids& grids, double sancaiPoints) {
+double ScoreOfGrids(const Grids& grids, double sancaiPoints) {
   double sum = 0;
   for (int i = 0; i < 5; ++i) sum += GridWeight(grids[i], i);
   return sum + sancaiPoints;
 }
 
-int roundedScore(double score) { return static_cast<int>(std::floor(score + 0.5)); }
+int RoundedScore(double score) { return static_cast<int>(std::floor(score + 0.5)); }
 
-std::string scoreText(double score) {
+std::string ScoreText(double score) {
   char buffer[32];
   auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, score);
   return ec == std::errc() ? std::string(buffer, end) : std::string("0");

@@ -34,10 +34,10 @@ struct NameStrokes {
 
 // The stroke combination of table `zh` kind 11, 12, 21 or 22 (surname characters, given
 // characters); counts of absent characters are ignored.
-NameStrokes strokesOfKind(int kind, int bh11, int bh12, int bh21, int bh22);
+NameStrokes StrokesOfKind(int kind, int bh11, int bh12, int bh21, int bh22);
 
 // The five grids by the table of the four shapes.
-Grids gridsOfStrokes(const NameStrokes& strokes);
+Grids GridsOfStrokes(const NameStrokes& strokes);
 
 // 木 火 土 金 水 by the last decimal digit (1,2 木; 3,4 火; 5,6 土; 7,8 金; 9,0 水).
 std::string GridElement(int number);
@@ -50,20 +50,20 @@ enum class NumberClass { Lucky, Mixed, Unlucky, None };
 extern const char* const kLuckyList;
 extern const char* const kMixedList;
 extern const char* const kUnluckyList;
-NumberClass classOfNumber(int number);
+NumberClass ClassOfNumber(int number);
 
 // Points of a grid number in the grid with that index; 0 outside 1..81.
 double GridWeight(int number, int gridIndex);
 // Points of a 三才 grade `djc` 1..7 (20, 18, 16, 15, 14, 13, 12); -1 for any other value.
-double sancaiPointsOfGrade(long long djc);
+double SancaiPointsOfGrade(long long djc);
 constexpr double kNoSancaiPoints = -1;
 
 // Five grid weights plus the 三才 points, added in index order.
-double scoreOfGrids(const Grids& grids, double sancaiPoints);
+double ScoreOfGrids(const Grids& grids, double sancaiPoints);
 // The score rounded half up, as table `zh` stores it.
-int roundedScore(double score);
+int RoundedScore(double score);
 // Shortest decimal form: 85.5, 100, 77.
-std::string scoreText(double score);
+std::string ScoreText(double score);
 
 // The verdict line of the first band that holds the score (90, 80, 70, 60, below).
 std::string Verdict(double score);

@@ -9,14 +9,14 @@
 namespace lumo::naming {
 
 Grids GridNumbers(const std::string& surname, const std::string& given) {
-  return gridsOfStrokes(strokesOfName(surname, given));
+  return GridsOfStrokes(StrokesOfName(surname, given));
 }
 
 double SancaiGrade(const std::string& sancai) {
   db::ResultSet rows = db::readRows(db::Failure::SilentStop, db::DbFile::KelFile,
                                     "Select djc from sancai where title = ?", {sancai});
   if (rows.empty()) return kNoSancaiPoints;
-  return sancaiPointsOfGrade(rows.integer(0, "djc"));
+  return SancaiPointsOfGrade(rows.integer(0, "djc"));
 }
 
 namespace {
@@ -24,7 +24,7 @@ namespace {
 // The stored score of a stroke combination; 0 for no row, an empty value or an error.
 int storedScore(const std::string& surname, const std::string& given) {
   auto slot = [](const std::string& part, int k) {
-    return k == 2 && !isTwoCharacterPart(part) ? 0 : StrokeCount(CharacterAt(part, k));
+    return k == 2 && !IsTwoCharacterPart(part) ? 0 : StrokeCount(CharacterAt(part, k));
   };
   std::vector<db::Param> keys{std::int64_t{slot(surname, 1)}, std::int64_t{slot(surname, 2)},
                               std::int64_t{slot(given, 1)}, std::int64_t{slot(given, 2)}};
@@ -40,7 +40,7 @@ int storedScore(const std::string& surname, const std::string& given) {
 double NameScore(const std::string& surname, const std::string& given) {
   if (int stored = storedScore(surname, given); stored != 0) return stored;
   Grids grids = GridNumbers(surname, given);
-  return scoreOfGrids(grids, SancaiGrade(SancaiOf(grids)));
+  return ScoreOfGrids(grids, SancaiGrade(SancaiOf(grids)));
 }
 
 std::string NumberText(int number, int field) {

@@ -78,7 +78,7 @@ void NameReport(const std::string& surname, const std::string& given, const std:
   Grids grids = GridNumbers(surname, given);
   std::string sancai = SancaiOf(grids);
   double value = NameScore(surname, given);
-  std::string score = scoreText(value);
+  std::string score = ScoreText(value);
   report.add("综合评分: " + score + "分");
   report.add(kNameSeparator);
   for (const GridLine& g : kGridLines) {

@@ -53,7 +53,7 @@ void addOriginCommand(CLI::App& app) {
     cli::setExitCode(cli::runAndPrint([](Report& report) {
       db::Connection connection(db::DbFile::KelBirth);
       naming::OriginSearch found = naming::SearchOrigin(connection, surname);
-      for (auto& line : naming::originLines(found.text)) report.add(line);
+      for (auto& line : naming::OriginLines(found.text)) report.add(line);
     }));
   });
 }

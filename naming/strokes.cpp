@@ -63,7 +63,7 @@ std::string WideSecondKey(const std::string& part) {
   return gbk::slice(part, 2, 4);
 }
 
-bool isTwoCharacterPart(const std::string& part) {
+bool IsTwoCharacterPart(const std::string& part) {
   return gbk::byteLength(part) >= 3;
 }
 
@@ -71,7 +71,7 @@ namespace {
 
 PartStrokes partStrokes(const std::string& part) {
   PartStrokes p;
-  p.twoCharacters = isTwoCharacterPart(part);
+  p.twoCharacters = IsTwoCharacterPart(part);
   if (!p.twoCharacters) {
     p.first = StrokeCount(part);
     return p;
@@ -84,7 +84,7 @@ PartStrokes partStrokes(const std::string& part) {
 
 }  // namespace
 
-NameStrokes strokesOfName(const std::string& surname, const std::string& given) {
+NameStrokes StrokesOfName(const std::string& surname, const std::string& given) {
   NameStrokes n;
   n.surname = partStrokes(surname);
   n.given = partStrokes(given);
@@ -92,11 +92,11 @@ NameStrokes strokesOfName(const std::string& surname, const std::string& given) 
   return n;
 }
 
-void setStrokeCacheEnabled(bool enabled) {
+void SetStrokeCacheEnabled(bool enabled) {
   g_cacheEnabled.store(enabled);
 }
 
-void clearStrokeCache() {
+void ClearStrokeCache() {
   std::lock_guard lock(g_cacheMutex);
   g_cache.clear();
 }

@@ -25,13 +25,13 @@ std::string CharacterAt(const std::string& part, int k);
 std::string WideSecondKey(const std::string& part);
 
 // True when the part counts as two characters (3 or more GBK bytes).
-bool isTwoCharacterPart(const std::string& part);
+bool IsTwoCharacterPart(const std::string& part);
 
 // The stroke counts of a surname and a given name for the grids.
-NameStrokes strokesOfName(const std::string& surname, const std::string& given);
+NameStrokes StrokesOfName(const std::string& surname, const std::string& given);
 
 // Benchmarks and tests: turn the per-character cache off, or empty it.
-void setStrokeCacheEnabled(bool enabled);
-void clearStrokeCache();
+void SetStrokeCacheEnabled(bool enabled);
+void ClearStrokeCache();
 
 }  // namespace lumo::naming

@@ -35,7 +35,7 @@ OriginSearch SearchOrigin(db::Connection& connection, const std::string& typed) 
   return {OriginSearch::Show, rows.text(0, "intro")};
 }
 
-std::vector<std::string> originLines(const std::string& text) {
+std::vector<std::string> OriginLines(const std::string& text) {
   std::vector<std::string> lines;
   std::istringstream in(text);
   std::string line;

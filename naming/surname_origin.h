@@ -27,6 +27,6 @@ struct OriginSearch {
 OriginSearch SearchOrigin(db::Connection& connection, const std::string& typed);
 
 // The origin text as pane lines (its line breaks split it).
-std::vector<std::string> originLines(const std::string& text);
+std::vector<std::string> OriginLines(const std::string& text);
 
 }  // namespace lumo::naming

@@ -84,7 +84,7 @@ std::string ToLetters(std::string_view gbkBytes, const PinyinTable& pinyin) {
   return out;
 }
 
-std::string_view letterPersonality(char letter) {
+std::string_view LetterPersonality(char letter) {
   static constexpr std::array<std::string_view, 26> kTexts{
       "好奇心强，专一", "老实，沉默", "可爱，较明显的自恋", "温柔，乖巧", "会拍马屁，攀关系",
       "有抱负，志气高", "大丈夫主义者", "自立，自强，可依靠", "有点懒惰", "煽情高手", "古怪，求新", "圆滑",
@@ -106,10 +106,10 @@ std::string NetNamePersonality(std::string_view name, const PinyinTable& pinyin)
   if (last >= '1' && last <= '9') last = static_cast<char>('A' + (last - '1'));
   if (last == '0') last = 'J';
   if (last >= 'A' && last <= 'Z') last = static_cast<char>(last - 'A' + 'a');
-  return trimmed(letterPersonality(last));
+  return trimmed(LetterPersonality(last));
 }
 
-std::vector<ResultLine> readNetName(std::string_view fieldText, const PinyinTable& pinyin) {
+std::vector<ResultLine> ReadNetName(std::string_view fieldText, const PinyinTable& pinyin) {
   std::string name = trimmed(fieldText);
   for (char& c : name) c = upper(static_cast<unsigned char>(c));  // the field shows letters in upper case
   if (name.empty()) throw Notice(std::string(kNetNameEmpty));

@@ -21,7 +21,7 @@ inline constexpr std::size_t kLettersLimit = 255;
 std::string ToLetters(std::string_view gbkBytes, const PinyinTable& pinyin = builtinPinyinTable());
 
 // The personality text of a lower-case letter a..z; "" for anything else.
-std::string_view letterPersonality(char letter);
+std::string_view LetterPersonality(char letter);
 
 // NetNamePersonality: the text for a UTF-8 name (trimmed first); digits count as the
 // letters A (1) .. I (9), J (0); "" when the name is empty or ends in no letter.
@@ -36,6 +36,6 @@ inline constexpr int kNetNameFieldLength = 18;
 
 // The two result lines of the window, the name with its Latin letters in upper case as
 // the field holds them; throws Notice(kNetNameEmpty) for an empty field.
-std::vector<ResultLine> readNetName(std::string_view fieldText, const PinyinTable& pinyin = builtinPinyinTable());
+std::vector<ResultLine> ReadNetName(std::string_view fieldText, const PinyinTable& pinyin = builtinPinyinTable());
 
 }  // namespace lumo::readings

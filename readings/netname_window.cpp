@@ -71,7 +71,7 @@ TFrmWangming::TFrmWangming(QWidget* parent) : QDialog(parent) {
 void TFrmWangming::runReading() {
   std::vector<ResultLine> lines;
   try {
-    lines = readNetName(m_field->text().toStdString());
+    lines = ReadNetName(m_field->text().toStdString());
   } catch (const Notice& notice) {
     showNotice(this, QString::fromStdString(notice.what()));
     return;

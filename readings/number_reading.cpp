@@ -16,7 +16,7 @@ std::vector<ResultLine> readNumberForm(NumberForm form, std::string_view fieldTe
   const NumberFormTexts& texts = numberFormTexts(form);
   std::string number = trimmed(fieldText);
   if (number.empty()) throw Notice(std::string(texts.emptyMessage));
-  NumberEntry entry = splitEntry(ReadNumber(number));
+  NumberEntry entry = SplitEntry(ReadNumber(number));
   return {
       {std::string(texts.numberCaption), number},
       {std::string(kStateCaption), entry.verdict},

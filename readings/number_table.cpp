@@ -40,13 +40,13 @@ const std::array<std::string, kNumberEntries>& table() {
 
 }  // namespace
 
-const std::string& numberEntryText(int index) {
+const std::string& NumberEntryText(int index) {
   static const std::string none;
   if (index < 0 || index >= kNumberEntries) return none;
   return table()[index];
 }
 
-NumberEntry splitEntry(std::string_view entry) {
+NumberEntry SplitEntry(std::string_view entry) {
   NumberEntry out;
   auto first = entry.find('|');
   out.verdict = std::string(entry.substr(0, first));
@@ -57,7 +57,7 @@ NumberEntry splitEntry(std::string_view entry) {
   return out;
 }
 
-int numberIndex(std::string_view digits) {
+int NumberIndex(std::string_view digits) {
   std::int64_t value = 0;
   std::from_chars(digits.data(), digits.data() + digits.size(), value);
   return static_cast<int>(value % kNumberEntries);
@@ -66,7 +66,7 @@ int numberIndex(std::string_view digits) {
 std::string ReadNumber(std::string_view number) {
   std::string digits = trimmed(number);
   if (!isDigitText(digits, 18)) throw Notice(std::string(kNotANumber));
-  return numberEntryText(numberIndex(digits));
+  return NumberEntryText(NumberIndex(digits));
 }
 
 }  // namespace lumo::readings

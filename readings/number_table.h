@@ -20,14 +20,14 @@ struct NumberEntry {
 };
 
 // Raw entry text of index 0..80; "" outside that range.
-const std::string& numberEntryText(int index);
+const std::string& NumberEntryText(int index);
 
 // Splits an entry at its first two "|"; missing fields are empty.
-NumberEntry splitEntry(std::string_view entry);
+NumberEntry SplitEntry(std::string_view entry);
 
 // Index of a number given as 1 to 18 decimal digits (so it fits in 64 bits).
 // Precondition: isDigitText(digits, 18).
-int numberIndex(std::string_view digits);
+int NumberIndex(std::string_view digits);
 
 // The message for a text that is not a whole number of at most 18 digits.
 inline constexpr std::string_view kNotANumber = "号码只能由数字组成，且不能超过18位，请重新输入！";

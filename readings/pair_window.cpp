@@ -62,7 +62,7 @@ TFormQQpeidui::TFormQQpeidui(QWidget* parent) : QDialog(parent) {
 }
 
 void TFormQQpeidui::runReading() {
-  if (auto refusal = checkPairInput(m_own->text().toStdString(), m_other->text().toStdString())) {
+  if (auto refusal = CheckPairInput(m_own->text().toStdString(), m_other->text().toStdString())) {
     showNotice(this, QString::fromStdString(refusal->message));
     (refusal->field == PairField::Own ? m_own : m_other)->setFocus();
     return;

@@ -12,7 +12,7 @@ bool plausibleQQ(std::string_view number) { return number.size() >= 5 && isDigit
 
 }  // namespace
 
-std::optional<PairRefusal> checkPairInput(std::string_view own, std::string_view other) {
+std::optional<PairRefusal> CheckPairInput(std::string_view own, std::string_view other) {
   std::string mine = trimmed(own);
   std::string theirs = trimmed(other);
   if (mine.empty()) return PairRefusal{"请输入自己的QQ号码！", PairField::Own};
@@ -22,20 +22,20 @@ std::optional<PairRefusal> checkPairInput(std::string_view own, std::string_view
   return std::nullopt;
 }
 
-int digitSum(std::string_view digits) {
+int DigitSum(std::string_view digits) {
   int sum = 0;
   for (char c : digits)
     if (c >= '0' && c <= '9') sum += c - '0';
   return sum;
 }
 
-int pairSum(std::string_view own, std::string_view other) {
-  int sum = digitSum(own) + digitSum(other);
+int PairSum(std::string_view own, std::string_view other) {
+  int sum = DigitSum(own) + DigitSum(other);
   return sum > 100 ? sum % 100 : sum;
 }
 
 std::string PairQQ(std::string_view own, std::string_view other) {
-  std::string pattern = "%," + std::to_string(pairSum(own, other)) + ",%";
+  std::string pattern = "%," + std::to_string(PairSum(own, other)) + ",%";
   db::ResultSet rows = db::readRows(db::Failure::Reported, db::DbFile::KelBirth,
                                     "select * from QQpd where bihua like ? LIMIT 1", {pattern});
   return rows.empty() ? std::string() : rows.text(0, "intro");

@@ -24,13 +24,13 @@ inline constexpr int kQQFieldLength = 18;
 // The four checks of the pairing window, in order; nullopt when both numbers pass.
 // A number passes when it is 5 to 10 digits (a pasted non-digit is refused like a
 // wrong length, rather than failing on conversion later).
-std::optional<PairRefusal> checkPairInput(std::string_view own, std::string_view other);
+std::optional<PairRefusal> CheckPairInput(std::string_view own, std::string_view other);
 
 // Sum of the decimal digits of a digit text.
-int digitSum(std::string_view digits);
+int DigitSum(std::string_view digits);
 
 // The digit sum of both numbers, reduced into 0..100.
-int pairSum(std::string_view own, std::string_view other);
+int PairSum(std::string_view own, std::string_view other);
 
 // PairQQ: the pairing text of both numbers, "" when no row answers their sum.
 // Throws ReportedFailure when the table cannot be read.

@@ -39,7 +39,7 @@ void addPairCli(CLI::App& app) {
   command->add_option("OTHER", *other, "the other QQ number")->required();
   command->callback([own, other] {
     cli::setExitCode(cli::runAndPrint([&](Report& r) {
-      if (auto refusal = readings::checkPairInput(*own, *other)) throw Notice(refusal->message);
+      if (auto refusal = readings::CheckPairInput(*own, *other)) throw Notice(refusal->message);
       r.add(readings::PairQQ(trimmed(*own), trimmed(*other)));
     }));
   });
@@ -86,7 +86,7 @@ void addReadingsCli(CLI::App& app) {
   addTextCommand(app, "phone", "mobile phone number reading (手机号码测算)", "NUMBER",
                  [](Report& r, const std::string& v) { addLines(r, readings::readPhone(v)); });
   addTextCommand(app, "netname", "net-name personality (网名与性格)", "NAME",
-                 [](Report& r, const std::string& v) { addLines(r, readings::readNetName(v)); });
+                 [](Report& r, const std::string& v) { addLines(r, readings::ReadNetName(v)); });
   addTextCommand(app, "note", "note article by code (a1, XM001, XM011..XM015)", "CODE", printNote);
   addTextCommand(app, "omen", "omen page 0..6 with its note", "PAGE", printOmen);
 }

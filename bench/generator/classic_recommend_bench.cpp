@@ -38,7 +38,7 @@ void BM_ClassicListAfterTheRun(benchmark::State& state) {
   for (auto _ : state) names = recommendFromPool(pool, classic, s.options, table, connection, {});
   state.counters["pool"] = static_cast<double>(pool.size());
   state.counters["listed"] = static_cast<double>(names.size());
-  state.SetLabel(std::string(c.surname) + (c.sex == Sex::Male ? " 男 " : " 女 ") + classicText(classic));
+  state.SetLabel(std::string(c.surname) + (c.sex == Sex::Male ? " 男 " : " 女 ") + ClassicText(classic));
 }
 BENCHMARK(BM_ClassicListAfterTheRun)
     ->ArgsProduct({{0, 1, 2, 3}, {0, 1}})

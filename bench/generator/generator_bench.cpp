@@ -57,7 +57,7 @@ void BM_CandidateStatements(benchmark::State& state) {
   std::size_t rows = 0;
   for (auto _ : state) {
     rows = 0;
-    for (std::size_t g = 0; g < groupCount(s.schemes.size()); ++g) {
+    for (std::size_t g = 0; g < GroupCount(s.schemes.size()); ++g) {
       Statement statement = BuildCandidateQuery(s.options, s.schemes, g);
       rows += connection.run(statement.sql, statement.params).size();
     }
@@ -119,7 +119,7 @@ void BM_RunGuards(benchmark::State& state) {
   db::Connection connection(db::DbFile::Voduzid);
   RunSettings s = settingsOf(connection, c);
   std::vector<std::string> candidates;
-  std::size_t groups = groupCount(s.schemes.size());
+  std::size_t groups = GroupCount(s.schemes.size());
   for (std::size_t g = 0; g < groups; ++g) {
     Statement statement = BuildCandidateQuery(s.options, s.schemes, g);
     db::ResultSet rows = connection.run(statement.sql, statement.params);

@@ -39,23 +39,23 @@ void runReports(benchmark::State& state) {
 
 void BM_NameReport(benchmark::State& state) {
   db::setFreshConnectionPerQuery(false);
-  naming::setStrokeCacheEnabled(true);
+  naming::SetStrokeCacheEnabled(true);
   runReports(state);
 }
 
 void BM_NameReportNoStrokeCache(benchmark::State& state) {
   db::setFreshConnectionPerQuery(false);
-  naming::setStrokeCacheEnabled(false);
+  naming::SetStrokeCacheEnabled(false);
   runReports(state);
-  naming::setStrokeCacheEnabled(true);
+  naming::SetStrokeCacheEnabled(true);
 }
 
 void BM_NameReportFreshConnectionPerRead(benchmark::State& state) {
   db::setFreshConnectionPerQuery(true);
-  naming::setStrokeCacheEnabled(false);
+  naming::SetStrokeCacheEnabled(false);
   runReports(state);
   db::setFreshConnectionPerQuery(false);
-  naming::setStrokeCacheEnabled(true);
+  naming::SetStrokeCacheEnabled(true);
 }
 
 BENCHMARK(BM_NameReport)->Unit(benchmark::kMicrosecond);

@@ -25,13 +25,13 @@ TEST(Unscramble, StoredFormIsHexAndMixed) {
 TEST(Unscramble, EmptyAndBadPairs) {
   EXPECT_EQ(UnscrambleStoredText("", kStoredTextKey, kStoredTextRounds), "");
   int beeps = 0;
-  setBadPairSignal([&] { ++beeps; });
+  SetBadPairSignal([&] { ++beeps; });
   std::string good = ScrambleStoredText("xyz", kStoredTextKey, 0);  // no rounds: the bytes as they are
   EXPECT_EQ(UnscrambleStoredText("ZZ" + good, kStoredTextKey, 0), "xyz");
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(UnscrambleStoredText("G1", kStoredTextKey, 0), "");
   EXPECT_EQ(beeps, 2);
-  setBadPairSignal(nullptr);
+  SetBadPairSignal(nullptr);
 }
 
 TEST(Unscramble, OddLengthRoundsHalfToEven) {

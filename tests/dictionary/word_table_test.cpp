@@ -75,7 +75,7 @@ TEST(WordTable, NameSetFlagsAgreeWithTheSexClasses) {
 }
 
 TEST(WordTable, FullFormRadicalsAndNumerals) {
-  naming::clearStrokeCache();
+  naming::ClearStrokeCache();
   const std::pair<const char*, int> cases[] = {
       {"江", 7},  {"打", 6},  {"情", 12}, {"狗", 9},  {"玲", 10}, {"祥", 11}, {"被", 11}, {"肝", 9},
       {"朋", 8},  {"芳", 10}, {"罗", 20}, {"红", 9},  {"语", 14}, {"远", 17}, {"陈", 16}, {"郑", 19},
@@ -86,7 +86,7 @@ TEST(WordTable, FullFormRadicalsAndNumerals) {
 
 // Counts where the Kangxi residual of Unihan is short of the glyph, decided by review.
 TEST(WordTable, GlyphStrokeDecisions) {
-  naming::clearStrokeCache();
+  naming::ClearStrokeCache();
   const std::pair<const char*, int> cases[] = {{"兴", 16}, {"露", 21}, {"璐", 18},
                                                {"政", 9},  {"整", 16}, {"斌", 12}};
   for (auto [character, strokes] : cases) EXPECT_EQ(naming::StrokeCount(character), strokes) << character;

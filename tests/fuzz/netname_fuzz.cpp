@@ -9,7 +9,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   readings::ToLetters(text);
   try {
     readings::NetNamePersonality(text);
-    readings::readNetName(text);
+    readings::ReadNetName(text);
   } catch (const Notice&) {
   }
   return 0;

@@ -27,8 +27,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       }
       default: {
         auto parts = fuzz::fieldsOf(field, '\t', 2);
-        if (!readings::checkPairInput(parts[0], parts[1])) readings::pairSum(parts[0], parts[1]);
-        readings::digitSum(parts[0]);
+        if (!readings::CheckPairInput(parts[0], parts[1])) readings::PairSum(parts[0], parts[1]);
+        readings::DigitSum(parts[0]);
       }
     }
   } catch (const Notice&) {

@@ -116,7 +116,7 @@ TEST_F(CandidateQuery, ElementBoxesForAGirl) {
 }
 
 TEST_F(CandidateQuery, ElementPartText) {
-  auto filter = [](const std::string& ticked) { return characterFilter(withElements(options(Sex::Male), ticked)); };
+  auto filter = [](const std::string& ticked) { return CharacterFilter(withElements(options(Sex::Male), ticked)); };
   EXPECT_EQ(filter("").find("wuhang"), std::string::npos);
   EXPECT_EQ(filter("金木水火土").find("wuhang"), std::string::npos);
   EXPECT_EQ(filter("金").rfind(" and wuhang = '金' ", 0), 0u) << "one box: no brackets";
@@ -130,11 +130,11 @@ TEST_F(CandidateQuery, GenderFlagOnlyOnTheSecondCharacter) {
   EXPECT_NE(std::find(names.begin(), names.end(), "王岩浩(85分)"), names.end());
   for (const auto& name : names) EXPECT_EQ(name.find("森"), std::string::npos) << name;
   Statement two = BuildCandidateQuery(options(Sex::Male), "4|8-10(85分)");
-  std::size_t flag = two.sql.find(genderFlag(Sex::Male));
+  std::size_t flag = two.sql.find(GenderFlag(Sex::Male));
   ASSERT_NE(flag, std::string::npos);
   EXPECT_GT(flag, two.sql.find(") a , (")) << "the flag stands in b";
-  EXPECT_EQ(two.sql.find(genderFlag(Sex::Male), flag + 1), std::string::npos);
-  EXPECT_EQ(BuildCandidateQuery(options(Sex::Male, NameForm::Single), "4|8(85分)").sql.find(genderFlag(Sex::Male)),
+  EXPECT_EQ(two.sql.find(GenderFlag(Sex::Male), flag + 1), std::string::npos);
+  EXPECT_EQ(BuildCandidateQuery(options(Sex::Male, NameForm::Single), "4|8(85分)").sql.find(GenderFlag(Sex::Male)),
             std::string::npos);
 }
 
@@ -175,9 +175,9 @@ TEST_F(CandidateQuery, AutomaticShapesMustAgree) {
 }
 
 TEST_F(CandidateQuery, AutomaticGroupsOfEight) {
-  EXPECT_EQ(groupCount(0), 0u);
-  EXPECT_EQ(groupCount(8), 1u);
-  EXPECT_EQ(groupCount(17), 3u);
+  EXPECT_EQ(GroupCount(0), 0u);
+  EXPECT_EQ(GroupCount(8), 1u);
+  EXPECT_EQ(GroupCount(17), 3u);
   Names schemes(17, "4|8-10(85分)");
   schemes[16] = "4|8-10(99分)";
   auto unions = [](const Statement& s) {

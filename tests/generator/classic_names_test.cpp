@@ -188,9 +188,9 @@ TEST_F(ClassicNames, SomberLinesComeLast) {
 }
 
 TEST(ClassicTexts, SourceChoices) {
-  for (Classic c : {Classic::Any, Classic::Shijing, Classic::Chuci}) EXPECT_EQ(classicOf(classicText(c)), c);
-  EXPECT_FALSE(classicOf("论语"));
-  EXPECT_EQ(classicText(Classic::Any), std::string("不限"));
+  for (Classic c : {Classic::Any, Classic::Shijing, Classic::Chuci}) EXPECT_EQ(ClassicOf(ClassicText(c)), c);
+  EXPECT_FALSE(ClassicOf("论语"));
+  EXPECT_EQ(ClassicText(Classic::Any), std::string("不限"));
 }
 
 }  // namespace

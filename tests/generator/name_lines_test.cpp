@@ -25,17 +25,17 @@ TEST(HighScore, ThresholdAndHundred) {
       {"王明(9分)", false},    {"王明华", false},       {"王(1)明(80分)", false},  // the first "(" decides
       {"王明华(85分)", true},
   };
-  for (const auto& c : cases) EXPECT_EQ(isHighScore(c.name, rule), c.high) << c.name;
-  EXPECT_TRUE(isHighScore("王明(9分)", HighScoreRule{true, 9})) << "a one-digit score reads as that digit";
-  EXPECT_FALSE(isHighScore("王明华(100分)", HighScoreRule{false, 77})) << "box unticked: the list stays empty";
-  EXPECT_FALSE(isHighScore("王明华(99分)", HighScoreRule{true, std::nullopt}));
-  EXPECT_TRUE(isHighScore("王明华(100分)", HighScoreRule{true, std::nullopt}));
+  for (const auto& c : cases) EXPECT_EQ(IsHighScore(c.name, rule), c.high) << c.name;
+  EXPECT_TRUE(IsHighScore("王明(9分)", HighScoreRule{true, 9})) << "a one-digit score reads as that digit";
+  EXPECT_FALSE(IsHighScore("王明华(100分)", HighScoreRule{false, 77})) << "box unticked: the list stays empty";
+  EXPECT_FALSE(IsHighScore("王明华(99分)", HighScoreRule{true, std::nullopt}));
+  EXPECT_TRUE(IsHighScore("王明华(100分)", HighScoreRule{true, std::nullopt}));
 }
 
 TEST(HighScore, ThresholdText) {
-  EXPECT_EQ(thresholdOf(" 77 "), 77);
-  EXPECT_EQ(thresholdOf(""), std::nullopt);
-  EXPECT_EQ(thresholdOf("7x"), std::nullopt);
+  EXPECT_EQ(ThresholdOf(" 77 "), 77);
+  EXPECT_EQ(ThresholdOf(""), std::nullopt);
+  EXPECT_EQ(ThresholdOf("7x"), std::nullopt);
 }
 
 TEST(Padding, SixteenBytesFromTenToFifteen) {
@@ -53,9 +53,9 @@ TEST(Padding, SixteenBytesFromTenToFifteen) {
       {"ab(85分)c", 0},         // 9
       {"abcdefghij", 6},
   };
-  for (const auto& c : cases) EXPECT_EQ(padName(c.name), c.name + std::string(c.blanks, ' ')) << c.name;
-  EXPECT_EQ(gbkLength("王明华(85分)"), 12u);
-  EXPECT_EQ(gbkLength("·王"), 4u) << "characters outside the ideograph block are measured by conversion";
+  for (const auto& c : cases) EXPECT_EQ(PadName(c.name), c.name + std::string(c.blanks, ' ')) << c.name;
+  EXPECT_EQ(GbkLength("王明华(85分)"), 12u);
+  EXPECT_EQ(GbkLength("·王"), 4u) << "characters outside the ideograph block are measured by conversion";
 }
 
 TEST(NameLinesTest, SixToALineAndTheRestWaits) {

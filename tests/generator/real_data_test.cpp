@@ -37,11 +37,11 @@ TEST_F(RealData, EveryListedSchemeYieldsWellFormedNames) {
       s.high.threshold = 0;
       RunLines lines = runToLines(*m_connection, s);
       ASSERT_FALSE(lines.list.empty()) << surname << " ran into a failure";
-      std::size_t surnameBytes = gbkLength(surname);
+      std::size_t surnameBytes = GbkLength(surname);
       for (std::size_t i = 0; i < lines.list.size(); i += 97) {
         const std::string& name = lines.list[i];
         EXPECT_EQ(name.rfind(surname, 0), 0u) << name;
-        EXPECT_EQ(gbkLength(name.substr(0, name.find('('))), surnameBytes + 4) << name;
+        EXPECT_EQ(GbkLength(name.substr(0, name.find('('))), surnameBytes + 4) << name;
       }
       EXPECT_EQ((lines.list.size() + 5) / 6, lines.memo.size()) << "every name stands in the pane";
     }
@@ -70,14 +70,14 @@ TEST_F(RealData, EachClassicGivesTwentyRecommendedNamesOfTheListedSchemes) {
       runToLines(*m_connection, s, &pool);
       for (Classic classic : {Classic::Shijing, Classic::Chuci}) {
         auto names = recommendFromPool(pool, classic, s.options, table, *m_connection, {});
-        EXPECT_GE(names.size(), 20u) << surname << sexText(sex) << classicText(classic);
+        EXPECT_GE(names.size(), 20u) << surname << sexText(sex) << ClassicText(classic);
         for (const auto& name : names) {
           const std::string& line = name.source.line;
           std::string first = name.given.substr(0, 3), second = name.given.substr(3);
           std::size_t at = line.find(first);
           ASSERT_NE(at, std::string::npos) << name.given;
           EXPECT_NE(line.find(second, at + 3), std::string::npos) << name.given << " " << line;
-          EXPECT_EQ(name.source.book, classicText(classic));
+          EXPECT_EQ(name.source.book, ClassicText(classic));
           EXPECT_TRUE(
               strokes.count({LookupStrokes(*m_connection, first), LookupStrokes(*m_connection, second)}))
               << name.given;

@@ -45,7 +45,7 @@ TEST(Content81, GradesAgreeWithTheNumberLists) {
     EXPECT_EQ(num, static_cast<int>(i) + 1);
     auto grade = byGrade.find(rows.text(i, "jx"));
     ASSERT_NE(grade, byGrade.end()) << num << ": " << rows.text(i, "jx");
-    EXPECT_EQ(grade->second, classOfNumber(num)) << num;
+    EXPECT_EQ(grade->second, ClassOfNumber(num)) << num;
     for (const char* column : {"yy", "as", "content"}) EXPECT_GE(rows.text(i, column).size(), 30u) << num << column;
   }
 }
@@ -132,10 +132,10 @@ TEST(ContentZh, EveryScoreIsTheComputedOneRounded) {
   long mismatches = 0, badSex = 0;
   forEachZhRow([&](const int* v, const std::string& xb) {
     ++rowsPerKind[v[0]];
-    Grids g = gridsOfStrokes(strokesOfKind(v[0], v[1], v[2], v[3], v[4]));
+    Grids g = GridsOfStrokes(StrokesOfKind(v[0], v[1], v[2], v[3], v[4]));
     auto it = grades.find(SancaiOf(g));
-    double points = it == grades.end() ? kNoSancaiPoints : sancaiPointsOfGrade(it->second);
-    if (v[5] != roundedScore(scoreOfGrids(g, points)) && mismatches++ < 5)
+    double points = it == grades.end() ? kNoSancaiPoints : SancaiPointsOfGrade(it->second);
+    if (v[5] != RoundedScore(ScoreOfGrids(g, points)) && mismatches++ < 5)
       ADD_FAILURE() << "zf " << v[5] << " for " << v[0] << ":" << v[1] << "," << v[2] << "," << v[3] << "," << v[4];
     bool girlRow = xb == "女" || xb == "0";
     if (girlRow && strongForAWoman(g)) ++badSex;
@@ -182,9 +182,9 @@ TEST(ContentZh, BestSchemesComeFirst) {
                                     "ORDER BY jxjx ASC, zf ASC LIMIT 20");
   ASSERT_EQ(rows.size(), 20u);
   for (std::size_t i = 0; i < rows.size(); ++i) {
-    Grids g = gridsOfStrokes(strokesOfKind(12, 7, 0, static_cast<int>(rows.integer(i, "bh21")),
+    Grids g = GridsOfStrokes(StrokesOfKind(12, 7, 0, static_cast<int>(rows.integer(i, "bh21")),
                                            static_cast<int>(rows.integer(i, "bh22"))));
-    for (Grid k : {kRen, kDi, kZong}) EXPECT_EQ(classOfNumber(g[k]), NumberClass::Lucky) << i;
+    for (Grid k : {kRen, kDi, kZong}) EXPECT_EQ(ClassOfNumber(g[k]), NumberClass::Lucky) << i;
     if (i > 0) {
       EXPECT_LE(rows.integer(i, "zf"), rows.integer(i - 1, "zf")) << i;
     }
@@ -206,7 +206,7 @@ TEST(ContentXing, CommonSurnamesWithOrigins) {
 }
 
 TEST(ContentWord, WellKnownNumerologyCounts) {
-  clearStrokeCache();
+  ClearStrokeCache();
   const std::pair<const char*, int> cases[] = {{"王", 4},  {"李", 7},  {"张", 11}, {"刘", 15}, {"陈", 16},
                                                {"江", 7},  {"郭", 15}, {"四", 4},  {"五", 5},  {"九", 9},
                                                {"十", 10}, {"劉", 15}, {"欧", 15}, {"阳", 17}};

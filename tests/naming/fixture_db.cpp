@@ -44,7 +44,7 @@ std::string sqlText(const std::string& text) {
 
 void resetReaders() {
   db::dropCachedConnections();
-  naming::clearStrokeCache();
+  naming::ClearStrokeCache();
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ void FixtureFolder::exec(db::DbFile file, const std::string& sql) {
     sqlite3_free(error);
     throw std::runtime_error(message + " in: " + sql);
   }
-  naming::clearStrokeCache();
+  naming::ClearStrokeCache();
 }
 
 void FixtureFolder::remove(db::DbFile file) {

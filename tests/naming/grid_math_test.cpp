@@ -25,15 +25,15 @@ TEST(GridTable, FourShapesAndTheOuterGridRule) {
       {"single+single, not 2 bytes", {single(0), single(6), false}, {1, 7, 6, 6, 1}},
       {"unknown characters", {single(0), single(0), true}, {1, 1, 0, 0, 2}},
   };
-  for (const auto& c : cases) EXPECT_EQ(gridsOfStrokes(c.strokes), c.expected) << c.name;
+  for (const auto& c : cases) EXPECT_EQ(GridsOfStrokes(c.strokes), c.expected) << c.name;
 }
 
 TEST(GridTable, OuterGridEqualsItsShortForms) {
   for (int s1 = 1; s1 <= 30; s1 += 7)
     for (int g2 = 1; g2 <= 24; g2 += 5) {
-      EXPECT_EQ(gridsOfStrokes({single(s1), pair(9, g2), false})[kWai], g2 + 1);
-      EXPECT_EQ(gridsOfStrokes({pair(s1, 6), single(g2), false})[kWai], s1 + 1);
-      EXPECT_EQ(gridsOfStrokes({pair(s1, 6), pair(9, g2), false})[kWai], s1 + g2 + 1);
+      EXPECT_EQ(GridsOfStrokes({single(s1), pair(9, g2), false})[kWai], g2 + 1);
+      EXPECT_EQ(GridsOfStrokes({pair(s1, 6), single(g2), false})[kWai], s1 + 1);
+      EXPECT_EQ(GridsOfStrokes({pair(s1, 6), pair(9, g2), false})[kWai], s1 + g2 + 1);
     }
 }
 
@@ -41,14 +41,14 @@ TEST(GridTable, TotalGridUsesTheWideKeyOfALongPart) {
   // A surname longer than 4 bytes: 天格 and 人格 use its first two characters, 总格 the
   // count of bytes 3..6 (here 0, as such a key normally finds nothing).
   NameStrokes n{{true, 8, 12, 0}, single(5), false};
-  EXPECT_EQ(gridsOfStrokes(n), (Grids{20, 6, 17, 13, -3}));
+  EXPECT_EQ(GridsOfStrokes(n), (Grids{20, 6, 17, 13, -3}));
 }
 
 TEST(GridTable, KindsOfTheScoreTable) {
-  EXPECT_EQ(gridsOfStrokes(strokesOfKind(11, 4, 99, 1, 99)), (Grids{5, 2, 5, 5, 2}));
-  EXPECT_EQ(gridsOfStrokes(strokesOfKind(12, 7, 99, 3, 8)), (Grids{8, 11, 10, 18, 9}));
-  EXPECT_EQ(gridsOfStrokes(strokesOfKind(21, 8, 12, 5, 99)), (Grids{20, 6, 17, 25, 9}));
-  EXPECT_EQ(gridsOfStrokes(strokesOfKind(22, 8, 12, 3, 9)), (Grids{20, 12, 15, 32, 18}));
+  EXPECT_EQ(GridsOfStrokes(StrokesOfKind(11, 4, 99, 1, 99)), (Grids{5, 2, 5, 5, 2}));
+  EXPECT_EQ(GridsOfStrokes(StrokesOfKind(12, 7, 99, 3, 8)), (Grids{8, 11, 10, 18, 9}));
+  EXPECT_EQ(GridsOfStrokes(StrokesOfKind(21, 8, 12, 5, 99)), (Grids{20, 6, 17, 25, 9}));
+  EXPECT_EQ(GridsOfStrokes(StrokesOfKind(22, 8, 12, 3, 9)), (Grids{20, 12, 15, 32, 18}));
 }
 
 TEST(GridElement, ByLastDigit) {
@@ -63,7 +63,7 @@ TEST(GridElement, ByLastDigit) {
 TEST(NumberClasses, PartitionOneToEightyOne) {
   int lucky = 0, mixed = 0, unlucky = 0;
   for (int n = 1; n <= 81; ++n) {
-    switch (classOfNumber(n)) {
+    switch (ClassOfNumber(n)) {
       case NumberClass::Lucky: ++lucky; break;
       case NumberClass::Mixed: ++mixed; break;
       case NumberClass::Unlucky: ++unlucky; break;
@@ -74,7 +74,7 @@ TEST(NumberClasses, PartitionOneToEightyOne) {
   EXPECT_EQ(mixed, 14);
   EXPECT_EQ(unlucky, 35);
   // The comma framing keeps 1 from matching 11 or 81.
-  for (int n : {0, 82, 100, 111, -1}) EXPECT_EQ(classOfNumber(n), NumberClass::None) << n;
+  for (int n : {0, 82, 100, 111, -1}) EXPECT_EQ(ClassOfNumber(n), NumberClass::None) << n;
 }
 
 TEST(GridWeight, PointsPerGridAndClass) {
@@ -90,8 +90,8 @@ TEST(GridWeight, PointsPerGridAndClass) {
 
 TEST(SancaiPoints, GradeMapping) {
   const double expected[] = {20, 18, 16, 15, 14, 13, 12};
-  for (int djc = 1; djc <= 7; ++djc) EXPECT_DOUBLE_EQ(sancaiPointsOfGrade(djc), expected[djc - 1]);
-  for (long long djc : {0LL, 8LL, -1LL, 100LL}) EXPECT_DOUBLE_EQ(sancaiPointsOfGrade(djc), -1);
+  for (int djc = 1; djc <= 7; ++djc) EXPECT_DOUBLE_EQ(SancaiPointsOfGrade(djc), expected[djc - 1]);
+  for (long long djc : {0LL, 8LL, -1LL, 100LL}) EXPECT_DOUBLE_EQ(SancaiPointsOfGrade(djc), -1);
 }
 
 TEST(Score, BoundsWhenEveryGridIsANumber) {
@@ -101,26 +101,26 @@ TEST(Score, BoundsWhenEveryGridIsANumber) {
     Grids g{};
     for (int i = 0, c = code; i < 5; ++i, c /= 3) g[i] = perClass[c % 3];
     for (double sancai : {-1.0, 12.0, 20.0}) {
-      double score = scoreOfGrids(g, sancai);
+      double score = ScoreOfGrids(g, sancai);
       low = std::min(low, score);
       high = std::max(high, score);
     }
   }
   EXPECT_DOUBLE_EQ(low, 55);
   EXPECT_DOUBLE_EQ(high, 100);
-  EXPECT_DOUBLE_EQ(scoreOfGrids({2, 4, 9, 10, 12}, kNoSancaiPoints), 55);
-  EXPECT_DOUBLE_EQ(scoreOfGrids({0, 0, 0, 0, 0}, kNoSancaiPoints), -1);
+  EXPECT_DOUBLE_EQ(ScoreOfGrids({2, 4, 9, 10, 12}, kNoSancaiPoints), 55);
+  EXPECT_DOUBLE_EQ(ScoreOfGrids({0, 0, 0, 0, 0}, kNoSancaiPoints), -1);
 }
 
 TEST(Score, RoundingAndText) {
-  EXPECT_EQ(roundedScore(85.5), 86);
-  EXPECT_EQ(roundedScore(84.5), 85);  // half up, not to even
-  EXPECT_EQ(roundedScore(85), 85);
-  EXPECT_EQ(roundedScore(-0.5), 0);
-  EXPECT_EQ(scoreText(85.5), "85.5");
-  EXPECT_EQ(scoreText(100), "100");
-  EXPECT_EQ(scoreText(77), "77");
-  EXPECT_EQ(scoreText(-1), "-1");
+  EXPECT_EQ(RoundedScore(85.5), 86);
+  EXPECT_EQ(RoundedScore(84.5), 85);  // half up, not to even
+  EXPECT_EQ(RoundedScore(85), 85);
+  EXPECT_EQ(RoundedScore(-0.5), 0);
+  EXPECT_EQ(ScoreText(85.5), "85.5");
+  EXPECT_EQ(ScoreText(100), "100");
+  EXPECT_EQ(ScoreText(77), "77");
+  EXPECT_EQ(ScoreText(-1), "-1");
 }
 
 TEST(Verdict, Bands) {

@@ -50,7 +50,7 @@ TEST_F(Strokes, LooksUpSimplifiedThenTraditional) {
 TEST_F(Strokes, MissingDatabaseIsReportedAndNotRemembered) {
   m_db.remove(db::DbFile::Voduzid);
   EXPECT_THROW(StrokeCount("王"), ReportedFailure);
-  EXPECT_THROW(strokesOfName("王", "王"), ReportedFailure);
+  EXPECT_THROW(StrokesOfName("王", "王"), ReportedFailure);
   m_db.exec(db::DbFile::Voduzid, test::schemaOf("Voduzid"));
   m_db.addWord("王", "王", 4);
   db::dropCachedConnections();
@@ -62,10 +62,10 @@ TEST_F(Strokes, CacheFollowsTheDataFolder) {
   test::FixtureFolder other;
   other.addWord("王", "王", 5);
   EXPECT_EQ(StrokeCount("王"), 5);
-  setStrokeCacheEnabled(false);
+  SetStrokeCacheEnabled(false);
   other.exec(db::DbFile::Voduzid, "UPDATE word SET bh = 6");
   EXPECT_EQ(StrokeCount("王"), 6);
-  setStrokeCacheEnabled(true);
+  SetStrokeCacheEnabled(true);
 }
 
 TEST(NameParts, CutByGbkBytes) {
@@ -86,7 +86,7 @@ TEST(NameParts, CutByGbkBytes) {
       {"欧阳修", true, "欧", "阳"},  // longer parts: the first two characters
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(isTwoCharacterPart(c.part), c.two) << c.part;
+    EXPECT_EQ(IsTwoCharacterPart(c.part), c.two) << c.part;
     EXPECT_EQ(CharacterAt(c.part, 1), c.first) << c.part;
     EXPECT_EQ(CharacterAt(c.part, 2), c.second) << c.part;
   }
@@ -95,17 +95,17 @@ TEST(NameParts, CutByGbkBytes) {
 }
 
 TEST_F(Strokes, NameStrokesOfEachShape) {
-  NameStrokes single = strokesOfName("王", "刘");
+  NameStrokes single = StrokesOfName("王", "刘");
   EXPECT_TRUE(single.bothTwoBytes);
   EXPECT_EQ(single.surname.first, 4);
   EXPECT_EQ(single.given.first, 15);
-  NameStrokes compound = strokesOfName("欧阳", "王刘");
+  NameStrokes compound = StrokesOfName("欧阳", "王刘");
   EXPECT_FALSE(compound.bothTwoBytes);
   EXPECT_EQ(compound.surname.first, 15);
   EXPECT_EQ(compound.surname.second, 17);
   EXPECT_EQ(compound.given.second, 15);
   EXPECT_EQ(compound.given.secondWide, 15);
-  NameStrokes longer = strokesOfName("欧阳王", "王");
+  NameStrokes longer = StrokesOfName("欧阳王", "王");
   EXPECT_EQ(longer.surname.second, 17);
   EXPECT_EQ(longer.surname.secondWide, 0);  // "阳王" is looked up as one key
 }
@@ -129,7 +129,7 @@ TEST_F(Strokes, SurnameReadings) {
       " ('迟', '遲', 19, '金', 'chi', 'chí'), ('晟', '晟', 11, '火', 'sheng', 'shèng');"
       "INSERT INTO xingdu VALUES ('单', 'shan', 'shàn', '金', 1), ('尉迟', 'yu chi', 'yù chí', '土金', 0),"
       " ('尉', 'wei', 'wèi', '土', 0)");
-  clearStrokeCache();
+  ClearStrokeCache();
   EXPECT_EQ(strokeLines("单晟"),
             (std::vector<std::string>{"单\t12\t單\t火\tdan\tD\tdān", "晟\t11\t晟\t火\tsheng\tS\tshèng"}));
   EXPECT_EQ(strokeLines("单", ReadingOf::Surname),

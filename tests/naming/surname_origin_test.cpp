@@ -44,7 +44,7 @@ TEST_F(SurnameOriginTest, SearchOutcomes) {
     EXPECT_EQ(found.action, c.action) << c.typed;
     EXPECT_EQ(found.text, c.text) << c.typed;
   }
-  EXPECT_EQ(originLines("张姓出自黄帝之孙挥。\r\n望出清河。"),
+  EXPECT_EQ(OriginLines("张姓出自黄帝之孙挥。\r\n望出清河。"),
             (std::vector<std::string>{"张姓出自黄帝之孙挥。", "望出清河。"}));
 }
 

@@ -81,20 +81,20 @@ TEST(NetNamePersonality, LastLetterSelectsTheText) {
 }
 
 TEST(NetNamePersonality, EveryLetterHasItsText) {
-  EXPECT_EQ(letterPersonality('a'), "好奇心强，专一");
-  EXPECT_EQ(letterPersonality('y'), "乐天派呀！非同一般的乐天");
-  for (char c = 'a'; c <= 'z'; ++c) EXPECT_FALSE(letterPersonality(c).empty()) << c;
-  EXPECT_TRUE(letterPersonality('A').empty());
-  EXPECT_TRUE(letterPersonality('?').empty());
+  EXPECT_EQ(LetterPersonality('a'), "好奇心强，专一");
+  EXPECT_EQ(LetterPersonality('y'), "乐天派呀！非同一般的乐天");
+  for (char c = 'a'; c <= 'z'; ++c) EXPECT_FALSE(LetterPersonality(c).empty()) << c;
+  EXPECT_TRUE(LetterPersonality('A').empty());
+  EXPECT_TRUE(LetterPersonality('?').empty());
 }
 
 TEST(NetNameReading, LinesAndEmptyField) {
-  auto lines = readNetName(" tom7 ", smallTable());
+  auto lines = ReadNetName(" tom7 ", smallTable());
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0].joined(), "你的网名：TOM7");
   EXPECT_EQ(lines[1].joined(), "你的性格：大丈夫主义者");
-  EXPECT_EQ(readNetName("!!!", smallTable())[1].joined(), "你的性格：");
-  EXPECT_THROW(readNetName("   ", smallTable()), Notice);
+  EXPECT_EQ(ReadNetName("!!!", smallTable())[1].joined(), "你的性格：");
+  EXPECT_THROW(ReadNetName("   ", smallTable()), Notice);
 }
 
 TEST(PinyinTable, ParsesAndGuardsItsRanges) {
@@ -118,7 +118,7 @@ TEST(BuiltinPinyin, ReadsCommonCharacters) {
   EXPECT_EQ(t.syllable(393), "zuo");
   EXPECT_EQ(ToLetters(gbk::fromUtf8("王明")), "WM");
   EXPECT_EQ(ToLetters(gbk::fromUtf8("张三丰")), "ZSF");
-  EXPECT_EQ(NetNamePersonality("王明"), letterPersonality('m'));
+  EXPECT_EQ(NetNamePersonality("王明"), LetterPersonality('m'));
   EXPECT_EQ(ToLetters("\xA1\xA1"), "?");  // the ideographic space has no reading
 }
 

@@ -31,8 +31,8 @@ TEST(ReadNumber, ReducesModulo81) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.number);
-    NumberEntry entry = splitEntry(ReadNumber(c.number));
-    EXPECT_EQ(ReadNumber(c.number), numberEntryText(c.index));
+    NumberEntry entry = SplitEntry(ReadNumber(c.number));
+    EXPECT_EQ(ReadNumber(c.number), NumberEntryText(c.index));
     if (c.verdict) {
       EXPECT_EQ(entry.verdict, c.verdict);
     }
@@ -55,16 +55,16 @@ TEST(ReadNumber, RefusesWhatIsNotAWholeNumberOfAtMost18Digits) {
 }
 
 TEST(SplitEntry, CutsAtTheFirstTwoBars) {
-  NumberEntry e = splitEntry("a|b|c|d");
+  NumberEntry e = SplitEntry("a|b|c|d");
   EXPECT_EQ(e.verdict, "a");
   EXPECT_EQ(e.grade, "b");
   EXPECT_EQ(e.personality, "c|d");
-  NumberEntry one = splitEntry("only");
+  NumberEntry one = SplitEntry("only");
   EXPECT_EQ(one.verdict, "only");
   EXPECT_EQ(one.grade, "");
   EXPECT_EQ(one.personality, "");
-  EXPECT_EQ(numberEntryText(-1), "");
-  EXPECT_EQ(numberEntryText(81), "");
+  EXPECT_EQ(NumberEntryText(-1), "");
+  EXPECT_EQ(NumberEntryText(81), "");
 }
 
 // The luck grade and personality type of every entry, as the tradition fixes them.
@@ -90,9 +90,9 @@ TEST(NumberTable, EveryEntryHasThreeFieldsItsGradeAndItsType) {
   std::array<std::string, 10> descriptionOfType;
   for (int k = 0; k < kNumberEntries; ++k) {
     SCOPED_TRACE(k);
-    const std::string& text = numberEntryText(k);
+    const std::string& text = NumberEntryText(k);
     ASSERT_EQ(std::count(text.begin(), text.end(), '|'), 2);
-    NumberEntry e = splitEntry(text);
+    NumberEntry e = SplitEntry(text);
     // Four phrases of four characters (3 UTF-8 bytes each) joined by "，".
     EXPECT_EQ(std::count(e.verdict.begin(), e.verdict.end(), '\xef'), 3) << e.verdict;
     EXPECT_EQ(e.verdict.size(), 4 * 4 * 3 + 3 * 3) << e.verdict;

@@ -35,7 +35,7 @@ TEST(PairCheck, FourChecksInOrder) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::string(c.own) + "/" + c.other);
-    auto refusal = checkPairInput(c.own, c.other);
+    auto refusal = CheckPairInput(c.own, c.other);
     if (!c.message) {
       EXPECT_FALSE(refusal);
       continue;
@@ -47,19 +47,19 @@ TEST(PairCheck, FourChecksInOrder) {
 }
 
 TEST(PairSum, ReducedInto0To100) {
-  EXPECT_EQ(pairSum("12345", "67890"), 45);
-  EXPECT_EQ(pairSum("9999999999", "9999999999"), 80);  // 180 -> 80
-  EXPECT_EQ(pairSum("99999", "99999"), 90);
-  EXPECT_EQ(pairSum("9999999999", "9999999991"), 72);
-  EXPECT_EQ(pairSum("00000", "00000"), 0);
+  EXPECT_EQ(PairSum("12345", "67890"), 45);
+  EXPECT_EQ(PairSum("9999999999", "9999999999"), 80);  // 180 -> 80
+  EXPECT_EQ(PairSum("99999", "99999"), 90);
+  EXPECT_EQ(PairSum("9999999999", "9999999991"), 72);
+  EXPECT_EQ(PairSum("00000", "00000"), 0);
   // 100 stays 100, 101 gives 1, 150 gives 50.
-  EXPECT_EQ(pairSum("9999999999", "1"), 91);
-  EXPECT_EQ(pairSum("9999999999", "91"), 100);
-  EXPECT_EQ(pairSum("9999999999", "92"), 1);
-  EXPECT_EQ(pairSum("9999999999", "99999a"), 35);  // non-digits count nothing
-  EXPECT_EQ(pairSum("99999999999999999", "6"), 59);
-  EXPECT_EQ(digitSum("9999999999999999") + digitSum("6"), 150);
-  EXPECT_EQ(pairSum("9999999999999999", "6"), 50);
+  EXPECT_EQ(PairSum("9999999999", "1"), 91);
+  EXPECT_EQ(PairSum("9999999999", "91"), 100);
+  EXPECT_EQ(PairSum("9999999999", "92"), 1);
+  EXPECT_EQ(PairSum("9999999999", "99999a"), 35);  // non-digits count nothing
+  EXPECT_EQ(PairSum("99999999999999999", "6"), 59);
+  EXPECT_EQ(DigitSum("9999999999999999") + DigitSum("6"), 150);
+  EXPECT_EQ(PairSum("9999999999999999", "6"), 50);
 }
 
 TEST(PairQQ, MatchesTheSumAsAWholeNumberBetweenCommas) {

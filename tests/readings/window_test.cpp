@@ -99,7 +99,7 @@ TEST_F(ReadingWindows, NumberWindowFiltersKeysAndReadsOnEnter) {
   QTest::keyClick(window.field(), Qt::Key_Return);
   EXPECT_TRUE(window.isVisible()) << "Enter must not close the window";
   EXPECT_EQ(labelText(&window, "lblNumber"), "124");
-  NumberEntry entry = splitEntry(numberEntryText(124 % 81));
+  NumberEntry entry = SplitEntry(NumberEntryText(124 % 81));
   EXPECT_EQ(labelText(&window, "lblState").toStdString(), entry.verdict);
   EXPECT_EQ(labelText(&window, "lblLuck").toStdString(), entry.grade);
   EXPECT_EQ(labelText(&window, "lblDetail").toStdString(), entry.personality);

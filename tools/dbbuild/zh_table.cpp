@@ -70,8 +70,8 @@ bool fitForGirl(const Grids& g) {
 
 int gradeClass(const Grids& g) {
   using naming::NumberClass;
-  NumberClass classes[3] = {naming::classOfNumber(g[naming::kRen]), naming::classOfNumber(g[naming::kDi]),
-                            naming::classOfNumber(g[naming::kZong])};
+  NumberClass classes[3] = {naming::ClassOfNumber(g[naming::kRen]), naming::ClassOfNumber(g[naming::kDi]),
+                            naming::ClassOfNumber(g[naming::kZong])};
   bool allLucky = true, noneUnlucky = true;
   for (NumberClass c : classes) {
     allLucky = allLucky && c == NumberClass::Lucky;
@@ -93,10 +93,10 @@ class ZhWriter {
 
   // All rows of one combination.
   void add(int kind, int bh11, int bh12, int bh21, int bh22) {
-    Grids grids = naming::gridsOfStrokes(naming::strokesOfKind(kind, bh11, bh12, bh21, bh22));
+    Grids grids = naming::GridsOfStrokes(naming::StrokesOfKind(kind, bh11, bh12, bh21, bh22));
     auto it = m_grades.find(naming::SancaiOf(grids));
-    double points = it == m_grades.end() ? naming::kNoSancaiPoints : naming::sancaiPointsOfGrade(it->second);
-    int zf = naming::roundedScore(naming::scoreOfGrids(grids, points));
+    double points = it == m_grades.end() ? naming::kNoSancaiPoints : naming::SancaiPointsOfGrade(it->second);
+    int zf = naming::RoundedScore(naming::ScoreOfGrids(grids, points));
     int jxjx = gradeClass(grids) * 1000 + (100 - zf);
     int keys[5] = {kind, bh11, bh12, bh21, bh22};
     bool girl = fitForGirl(grids);
