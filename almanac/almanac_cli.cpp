@@ -2,9 +2,9 @@
 // a refused date prints the window's message on standard error (exit status 2).
 // lumo-cli zeri ACTIVITY --from Y-M-D --to Y-M-D [--zodiac 生肖]: one line per day that
 // suits the affair; a refused request prints its message (exit status 2).
-#include "core/cli_support.h"
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_search.h"
+#include "core/cli_support.h"
 
 namespace lumo {
 namespace {

@@ -4,10 +4,10 @@
 // the main window's subject, when one was captured.
 #include <QPointer>
 
-#include "core/commands_window.h"
-#include "core/main_host_window.h"
 #include "almanac/almanac_search_window.h"
 #include "almanac/almanac_window.h"
+#include "core/commands_window.h"
+#include "core/main_host_window.h"
 
 namespace lumo {
 namespace {

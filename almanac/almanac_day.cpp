@@ -1,9 +1,10 @@
 #include "almanac/almanac_day.h"
-#include "core/text.h"
-#include "data/read_failure.h"
-#include "core/report.h"
 
 #include <array>
+
+#include "core/report.h"
+#include "core/text.h"
+#include "data/read_failure.h"
 
 namespace lumo::almanac {
 namespace {
@@ -64,7 +65,8 @@ std::vector<std::string> resultLines(const db::ResultSet& rows, std::size_t row)
 }
 
 std::optional<AlmanacEntry> readAlmanacEntry(const CheckedDay& day) {
-  db::ResultSet rows = db::readRows(db::Failure::Reported, db::DbFile::KelBirth, kDayQuery, {formatDate(day.date)});
+  db::ResultSet rows =
+      db::readRows(db::Failure::Reported, db::DbFile::KelBirth, kDayQuery, {formatDate(day.date)});
   if (rows.empty()) return std::nullopt;
   try {
     return AlmanacEntry{day.text + "  " + rows.text(0, "nn"), resultLines(rows, 0)};

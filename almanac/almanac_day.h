@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
-#include "data/read_failure.h"
 #include "core/report.h"
+#include "data/read_failure.h"
 
 namespace lumo::almanac {
 

@@ -3,12 +3,12 @@
 #include <algorithm>
 #include <sstream>
 
-#include "calendar/date_cn.h"
 #include "almanac/almanac_glossary.h"
-#include "core/text.h"
-#include "core/stem_branch.h"
-#include "data/read_failure.h"
+#include "calendar/date_cn.h"
 #include "core/report.h"
+#include "core/stem_branch.h"
+#include "core/text.h"
+#include "data/read_failure.h"
 
 namespace lumo::almanac {
 namespace {

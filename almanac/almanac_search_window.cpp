@@ -10,13 +10,13 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/notice_box_window.h"
-#include "calendar/clock.h"
-#include "calendar/date_cn.h"
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_entry_window.h"
 #include "almanac/almanac_glossary.h"
 #include "almanac/almanac_search.h"
+#include "calendar/clock.h"
+#include "calendar/date_cn.h"
+#include "core/notice_box_window.h"
 #include "core/stem_branch.h"
 
 namespace lumo {

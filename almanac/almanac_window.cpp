@@ -8,11 +8,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/notice_box_window.h"
 #include "almanac/almanac_day.h"
 #include "almanac/almanac_entry_window.h"
 #include "almanac/almanac_glossary.h"
 #include "almanac/almanac_search_window.h"
+#include "core/notice_box_window.h"
 
 namespace lumo {
 namespace {

@@ -3,10 +3,10 @@
 #include <CLI/CLI.hpp>
 #include <iostream>
 
-#include "core/cli_support.h"
 #include "app/database_needs.h"
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
+#include "core/cli_support.h"
 #include "data/database_check.h"
 
 namespace {

@@ -65,6 +65,8 @@ void InputPanel::clearNames() {
   given()->clear();
 }
 
-void InputPanel::focusSurname() { surname()->setFocus(); }
+void InputPanel::focusSurname() {
+  surname()->setFocus();
+}
 
 }  // namespace lumo

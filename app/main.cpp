@@ -4,12 +4,12 @@
 #include <cstring>
 #include <iostream>
 
-#include "app/shell_commands.h"
 #include "app/database_gate.h"
 #include "app/main_window.h"
-#include "core/notice_box_window.h"
 #include "app/regional_settings.h"
+#include "app/shell_commands.h"
 #include "core/manners_window.h"
+#include "core/notice_box_window.h"
 #include "data/unscramble.h"
 
 namespace {

@@ -19,9 +19,9 @@
 
 #include "app/birthplace_panel.h"
 #include "app/command_layout.h"
-#include "core/commands_window.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
+#include "core/commands_window.h"
 #include "core/notice_box_window.h"
 #include "data/database_files.h"
 

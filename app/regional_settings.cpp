@@ -55,24 +55,51 @@ std::string systemValue(int id) {
   std::setlocale(LC_TIME, "");
   std::string fmt;
   switch (id) {
-    case 0x1F: fmt = nl_langinfo(D_FMT); break;
-    case 0x1003: fmt = nl_langinfo(T_FMT); break;
-    case 0x20: fmt = nl_langinfo(D_FMT); break;
-    case 0x1D: fmt = nl_langinfo(D_FMT); return fmt.size() > 2 ? fmt.substr(2, 1) : "/";
-    case 0x1E: return ":";
+    case 0x1F:
+      fmt = nl_langinfo(D_FMT);
+      break;
+    case 0x1003:
+      fmt = nl_langinfo(T_FMT);
+      break;
+    case 0x20:
+      fmt = nl_langinfo(D_FMT);
+      break;
+    case 0x1D:
+      fmt = nl_langinfo(D_FMT);
+      return fmt.size() > 2 ? fmt.substr(2, 1) : "/";
+    case 0x1E:
+      return ":";
   }
   std::string out;
   for (std::size_t i = 0; i < fmt.size(); ++i) {
-    if (fmt[i] != '%' || i + 1 == fmt.size()) { out.push_back(fmt[i]); continue; }
+    if (fmt[i] != '%' || i + 1 == fmt.size()) {
+      out.push_back(fmt[i]);
+      continue;
+    }
     switch (fmt[++i]) {
-      case 'm': out += "MM"; break;
-      case 'd': out += "dd"; break;
-      case 'Y': out += "yyyy"; break;
-      case 'y': out += "yy"; break;
-      case 'H': out += "HH"; break;
-      case 'M': out += "mm"; break;
-      case 'S': out += "ss"; break;
-      default: out.push_back(fmt[i]);
+      case 'm':
+        out += "MM";
+        break;
+      case 'd':
+        out += "dd";
+        break;
+      case 'Y':
+        out += "yyyy";
+        break;
+      case 'y':
+        out += "yy";
+        break;
+      case 'H':
+        out += "HH";
+        break;
+      case 'M':
+        out += "mm";
+        break;
+      case 'S':
+        out += "ss";
+        break;
+      default:
+        out.push_back(fmt[i]);
     }
   }
   return out;
@@ -103,7 +130,8 @@ void FileLocaleSource::write(int id, const std::string& value) {
 
 std::string FileLocaleSource::defaultPath() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  std::string base = xdg && *xdg ? xdg : std::string(std::getenv("HOME") ? std::getenv("HOME") : ".") + "/.config";
+  std::string base =
+      xdg && *xdg ? xdg : std::string(std::getenv("HOME") ? std::getenv("HOME") : ".") + "/.config";
   return base + "/lumo/regional.conf";
 }
 

@@ -21,7 +21,7 @@ extern const LocaleItem kRegionalFormats[5];
 class LocaleSource {
  public:
   virtual ~LocaleSource() = default;
-  virtual std::string read(int id) = 0;  // may throw; "" when unknown
+  virtual std::string read(int id) = 0;                      // may throw; "" when unknown
   virtual void write(int id, const std::string& value) = 0;  // may throw
 };
 

@@ -10,8 +10,8 @@
 #include <QStringList>
 
 #include "app/about_box.h"
-#include "core/commands_window.h"
 #include "app/main_window.h"
+#include "core/commands_window.h"
 #include "core/notice_box_window.h"
 #include "core/record_file.h"
 #include "core/report_output_window.h"

@@ -5,10 +5,10 @@
 #include "bazi/birthday_text.h"
 #include "bazi/jie_moments.h"
 #include "bazi/pillars.h"
-#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
+#include "core/stem_branch.h"
 #include "core/text.h"
 
 namespace lumo::bazi {

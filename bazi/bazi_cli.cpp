@@ -1,6 +1,6 @@
 // lumo-cli bazi: the BaZi report of a birth moment, line for line as the report pane shows it.
-#include "core/cli_support.h"
 #include "bazi/bazi_report.h"
+#include "core/cli_support.h"
 
 namespace lumo {
 

@@ -1,8 +1,8 @@
 // The main window's "八字分析" command: capture the subject without the given-name check,
 // then write the BaZi report into the report pane.
+#include "bazi/bazi_report.h"
 #include "core/commands_window.h"
 #include "core/main_host_window.h"
-#include "bazi/bazi_report.h"
 
 namespace lumo {
 

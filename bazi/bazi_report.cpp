@@ -106,8 +106,7 @@ void writeBaziReport(const BirthMoment& m, Subject& subject, Report& report, con
   report.add(kClosingLine);
 }
 
-void showBaziReport(const PanelInput& input, Subject& subject, Report& report,
-                    const ChartOptions& options) {
+void showBaziReport(const PanelInput& input, Subject& subject, Report& report, const ChartOptions& options) {
   BirthMoment moment = captureSubject(input, subject, false);
   writeBaziReport(moment, subject, report, options);
 }

@@ -7,9 +7,9 @@
 // other); should the table still give no lunar year for it, the command ends with the date
 // notice before any line is written, since no lunar year could be charted.
 
-#include "core/subject.h"
 #include "core/chart_options.h"
 #include "core/report.h"
+#include "core/subject.h"
 
 namespace lumo::bazi {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "core/birth_moment.h"
 #include "bazi/five_elements.h"
+#include "core/birth_moment.h"
 
 namespace lumo::bazi {
 

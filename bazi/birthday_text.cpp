@@ -33,7 +33,8 @@ void storeLine(std::string_view line, BirthdayTable& table) {
   if (tab == std::string_view::npos) return;
   int key = 0;
   auto [end, ec] = std::from_chars(line.data(), line.data() + tab, key);
-  if (ec != std::errc() || end != line.data() + tab || key < 1 || key >= static_cast<int>(table.size())) return;
+  if (ec != std::errc() || end != line.data() + tab || key < 1 || key >= static_cast<int>(table.size()))
+    return;
   table[static_cast<std::size_t>(key)] = unescaped(line.substr(tab + 1));
 }
 
@@ -56,7 +57,8 @@ BirthdayTable parseBirthdayTable(std::string_view source) {
 
 std::string birthdayTableText(int key) {
   const BirthdayTable& table = embeddedTable();
-  return key >= 1 && key < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(key)] : std::string();
+  return key >= 1 && key < static_cast<int>(table.size()) ? table[static_cast<std::size_t>(key)]
+                                                          : std::string();
 }
 
 std::string birthdayText(int month, int day) {
@@ -69,8 +71,7 @@ void writePersonalitySection(const BaziChart& chart, Report& report) {
   report.add("    " + chart.personalityText);
 }
 
-void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour,
-                             Report& report) {
+void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour, Report& report) {
   if (auto chart = computeBaziChart(year, month, day, sex, hour)) writePersonalitySection(*chart, report);
 }
 

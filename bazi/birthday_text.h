@@ -33,7 +33,6 @@ BirthdayTable parseBirthdayTable(std::string_view source);
 void writePersonalitySection(const BaziChart& chart, Report& report);
 // The same after computing the chart of the birth moment again (same input, same chart);
 // an impossible day writes nothing.
-void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour,
-                             Report& report);
+void writePersonalitySection(int year, int month, int day, const std::string& sex, int hour, Report& report);
 
 }  // namespace lumo::bazi

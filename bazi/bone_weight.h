@@ -13,8 +13,8 @@ namespace lumo::bazi {
 
 // The four weights in 钱. Keys are decimal texts: the lunar year ("1980"), month ("1".."12",
 // a leap month by its number), day ("1".."30") and the clock hour ("0".."23").
-int boneWeightTenths(const std::string& lunarYear, const std::string& lunarMonth,
-                     const std::string& lunarDay, const std::string& hour);
+int boneWeightTenths(const std::string& lunarYear, const std::string& lunarMonth, const std::string& lunarDay,
+                     const std::string& hour);
 
 // The weight key of a sum in 钱: 43 -> "43", 50 -> "50".
 std::string boneWeightKey(int tenths);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "core/birth_moment.h"
 #include "bazi/bazi_chart.h"
-#include "core/chart_options.h"
 #include "calendar/date_serial.h"
+#include "core/birth_moment.h"
+#include "core/chart_options.h"
 
 namespace lumo::bazi {
 

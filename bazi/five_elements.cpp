@@ -2,8 +2,8 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/stem_lookup.h"
-#include "data/read_failure.h"
 #include "core/report.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {
@@ -73,8 +73,7 @@ std::string seasonOf(int month) {
   return kSeasons[quarter < 0 ? 0 : quarter > 3 ? 3 : quarter];
 }
 
-ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText,
-                                     Report& report) {
+ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText, Report& report) {
   std::string element = lookupElement(chart.dayMaster);
   std::string season = seasonOf(chart.month);
   report.add("四季用神：日主天干" + element + "生于" + season + "季，" + lookupSeasonRemark(element, season) +

@@ -22,9 +22,9 @@ struct BaziChart;
 extern const char* const kElements[5];  // 金 木 水 火 土
 
 struct ElementTally {
-  std::array<int, 5> counts{};   // by kElements
-  std::string text;              // "金:占2个 25, 木:占2个 25, … 土:占1个 12.5."
-  std::string favourable;        // e.g. "火土"
+  std::array<int, 5> counts{};  // by kElements
+  std::string text;             // "金:占2个 25, 木:占2个 25, … 土:占1个 12.5."
+  std::string favourable;       // e.g. "火土"
 };
 
 // Remark for an element (金 … 土) in a season (春 夏 秋 冬).
@@ -42,7 +42,6 @@ std::string favourableElement(const std::array<int, 5>& counts);
 std::string seasonOf(int month);
 
 // The four lines: season, 穷通宝鉴, tally and favourable element. Returns the tally.
-ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText,
-                                     Report& report);
+ElementTally writeFiveElementSection(const BaziChart& chart, std::string_view elementText, Report& report);
 
 }  // namespace lumo::bazi

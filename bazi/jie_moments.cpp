@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
+#include "core/stem_branch.h"
 
 namespace lumo::embedded {
 extern const std::string_view jie_moments;

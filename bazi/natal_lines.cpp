@@ -2,8 +2,8 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/report_text.h"
-#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
+#include "core/stem_branch.h"
 #include "core/text.h"
 #include "core/utf8.h"
 

@@ -1,7 +1,7 @@
 #include "bazi/pillars.h"
 
-#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
+#include "core/stem_branch.h"
 
 namespace lumo::bazi {
 namespace {
@@ -13,15 +13,17 @@ struct Boundary {
 };
 
 constexpr Boundary kBoundaries[] = {
-    {204, 305, 3, 2, 4},    {306, 404, 4, 3, 6},   {405, 504, 5, 4, 5},   {505, 605, 6, 5, 5},
-    {606, 706, 7, 6, 6},    {707, 807, 8, 7, 7},   {808, 907, 9, 8, 8},   {908, 1007, 10, 9, 8},
+    {204, 305, 3, 2, 4},     {306, 404, 4, 3, 6},    {405, 504, 5, 4, 5},    {505, 605, 6, 5, 5},
+    {606, 706, 7, 6, 6},     {707, 807, 8, 7, 7},    {808, 907, 9, 8, 8},    {908, 1007, 10, 9, 8},
     {1008, 1106, 11, 10, 8}, {1107, 1207, 0, 11, 7}, {1208, 1231, 1, 12, 8}, {101, 105, 1, 1, -26},
     {106, 203, 2, 1, 6},
 };
 
 }  // namespace
 
-bool isAcceptedDay(int year, int month, int day) { return isValidDate(year, month, day); }
+bool isAcceptedDay(int year, int month, int day) {
+  return isValidDate(year, month, day);
+}
 
 MonthSlot monthSlotOf(int month, int day) {
   int w = month * 100 + day;

@@ -5,8 +5,10 @@
 
 namespace lumo::bazi {
 
-inline constexpr const char* kSeparator = "<-----------------------批八字内容分隔线----------------------------->";
-inline constexpr const char* kClosingLine = "<-----------------------以上内容只作参考----------------------------->";
+inline constexpr const char* kSeparator =
+    "<-----------------------批八字内容分隔线----------------------------->";
+inline constexpr const char* kClosingLine =
+    "<-----------------------以上内容只作参考----------------------------->";
 // Shown when a birth day cannot be charted.
 inline constexpr const char* kDateMessage = "请检查输入数据是否出错！";
 

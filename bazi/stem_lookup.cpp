@@ -1,7 +1,7 @@
 #include "bazi/stem_lookup.h"
 
-#include "data/read_failure.h"
 #include "core/text.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {

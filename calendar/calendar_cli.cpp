@@ -2,13 +2,13 @@
 // lumo-cli month YYYY-MM [--day D]: one month of the perpetual calendar, a line per week.
 #include <iostream>
 
-#include "core/cli_support.h"
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
 #include "calendar/hx_calendar.h"
 #include "calendar/month_grid.h"
 #include "calendar/month_text.h"
 #include "calendar/star_sign.h"
+#include "core/cli_support.h"
 
 namespace lumo {
 namespace {
@@ -16,14 +16,15 @@ namespace {
 void printDay(int serial) {
   Date date = dateOf(serial);
   LunarDate lunar = SolarToLunar(serial);
-  std::string lunarText = LunarYearName(lunar.year - 1864) + LunarMonthName(lunar.month, lunar.leap) +
-                          LunarDayName(lunar.day);
+  std::string lunarText =
+      LunarYearName(lunar.year - 1864) + LunarMonthName(lunar.month, lunar.leap) + LunarDayName(lunar.day);
   std::cout << formatDate(date) << '\t' << lunar.year << '\t' << lunar.month << '\t' << lunar.day << '\t'
             << (lunar.leap ? 1 : 0) << '\t' << lunarText << '\t' << SolarTermOfDate(serial) << '\t';
   if (date.year >= 1901 && date.year <= 2050) {
-    std::cout << AlmanacLunarCode(serial) << '\t' << AlmanacMonthName(serial) << '\t' << AlmanacDayName(serial)
-              << '\t' << LunarFestival(serial) << '\t' << GregorianFestival(date.day, serial) << '\t'
-              << SolarTermName(serial) << '\t' << ZodiacOfDate(serial) << '\t';
+    std::cout << AlmanacLunarCode(serial) << '\t' << AlmanacMonthName(serial) << '\t'
+              << AlmanacDayName(serial) << '\t' << LunarFestival(serial) << '\t'
+              << GregorianFestival(date.day, serial) << '\t' << SolarTermName(serial) << '\t'
+              << ZodiacOfDate(serial) << '\t';
   } else {
     std::cout << "\t\t\t\t\t\t\t";
   }

@@ -1,7 +1,7 @@
 // The calendar's command: "万年历法" opens a fresh date picker and waits until it closes.
+#include "calendar/date_window.h"
 #include "core/commands_window.h"
 #include "core/main_host_window.h"
-#include "calendar/date_window.h"
 
 namespace lumo {
 

@@ -38,7 +38,8 @@ QLabel* plainLabel(QWidget* parent, const QString& text, const QRect& geometry) 
   return label;
 }
 
-ClickLabel* clickLabel(QWidget* parent, const QRect& geometry, const QString& name, std::function<void()> clicked) {
+ClickLabel* clickLabel(QWidget* parent, const QRect& geometry, const QString& name,
+                       std::function<void()> clicked) {
   auto* label = new ClickLabel(parent);
   label->setObjectName(name);
   label->setGeometry(geometry);
@@ -76,7 +77,9 @@ void setPixelFont(QLabel* label, int pixelSize) {
   label->setFont(font);
 }
 
-QColor toColour(calendar::Rgb colour) { return QColor(colour.red, colour.green, colour.blue); }
+QColor toColour(calendar::Rgb colour) {
+  return QColor(colour.red, colour.green, colour.blue);
+}
 
 void setTextColour(QLabel* label, calendar::Rgb colour) {
   QPalette palette = label->palette();
@@ -85,7 +88,10 @@ void setTextColour(QLabel* label, calendar::Rgb colour) {
 }
 
 QString fillStyle(calendar::Rgb colour) {
-  return QStringLiteral("background-color: rgb(%1, %2, %3);").arg(colour.red).arg(colour.green).arg(colour.blue);
+  return QStringLiteral("background-color: rgb(%1, %2, %3);")
+      .arg(colour.red)
+      .arg(colour.green)
+      .arg(colour.blue);
 }
 
 }  // namespace lumo::dateui

@@ -32,7 +32,8 @@ QFont windowFont();
 QFont dayNumberFont(const QFont& windowFont);
 
 QLabel* plainLabel(QWidget* parent, const QString& text, const QRect& geometry);
-ClickLabel* clickLabel(QWidget* parent, const QRect& geometry, const QString& name, std::function<void()> clicked);
+ClickLabel* clickLabel(QWidget* parent, const QRect& geometry, const QString& name,
+                       std::function<void()> clicked);
 void onPress(QLabel* label, std::function<void()> pressed);
 // A faint number drawn behind the grid.
 QLabel* backgroundNumber(QWidget* parent, int pixelSize, const QRect& geometry, const QString& name);

@@ -15,9 +15,9 @@ struct LunarDate {
   friend bool operator==(const LunarDate&, const LunarDate&) = default;
 };
 
-int LunarLeapMonth(int year);            // 0 = none
-int LunarLeapDays(int year);             // 0, 29 or 30
-int LunarMonthDays(int year, int month); // the ordinary month, 29 or 30
+int LunarLeapMonth(int year);             // 0 = none
+int LunarLeapDays(int year);              // 0, 29 or 30
+int LunarMonthDays(int year, int month);  // the ordinary month, 29 or 30
 int LunarYearDays(int year);
 
 // All-zero for a serial before 1900-01-31 or from 2101-01-01 on.

@@ -43,7 +43,9 @@ std::optional<int> parseNumber(std::string_view text) {
 
 }  // namespace
 
-bool isLeapYear(int year) { return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0; }
+bool isLeapYear(int year) {
+  return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+}
 
 int daysInMonth(int year, int month) {
   static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -56,7 +58,9 @@ int serialOf(int year, int month, int day) {
                           kSerialEpoch);
 }
 
-Date dateOf(double serial) { return civilFromDays(static_cast<long>(std::floor(serial)) + kSerialEpoch); }
+Date dateOf(double serial) {
+  return civilFromDays(static_cast<long>(std::floor(serial)) + kSerialEpoch);
+}
 
 int dayOfWeek(double serial) {
   // Serial 0 (1899-12-30) was a Saturday.
@@ -66,7 +70,8 @@ int dayOfWeek(double serial) {
 }
 
 bool isValidDate(int year, int month, int day) {
-  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 && day <= daysInMonth(year, month);
+  return year >= 1 && year <= 9999 && month >= 1 && month <= 12 && day >= 1 &&
+         day <= daysInMonth(year, month);
 }
 
 std::optional<Date> parseDate(std::string_view text) {
@@ -78,7 +83,8 @@ std::optional<Date> parseDate(std::string_view text) {
   auto m = parseNumber(text.substr(first + 1, second - first - 1));
   auto d = parseNumber(text.substr(second + 1));
   if (!y || !m || !d) return std::nullopt;
-  if (text.substr(first + 1, second - first - 1).size() > 2 || text.substr(second + 1).size() > 2) return std::nullopt;
+  if (text.substr(first + 1, second - first - 1).size() > 2 || text.substr(second + 1).size() > 2)
+    return std::nullopt;
   if (!isValidDate(*y, *m, *d)) return std::nullopt;
   return Date{*y, *m, *d};
 }

@@ -21,7 +21,9 @@ struct Date {
 bool isLeapYear(int year);
 int daysInMonth(int year, int month);
 int serialOf(int year, int month, int day);
-inline int serialOf(const Date& d) { return serialOf(d.year, d.month, d.day); }
+inline int serialOf(const Date& d) {
+  return serialOf(d.year, d.month, d.day);
+}
 // The date of a serial; the time of day is dropped (floor).
 Date dateOf(double serial);
 // Day of the week, 1 = Sunday .. 7 = Saturday.

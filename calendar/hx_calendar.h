@@ -13,7 +13,7 @@ int AlmanacLunarCode(double serial);
 std::string AlmanacMonthName(double serial);  // "正月", "冬月", "闰四"
 std::string AlmanacDayName(double serial);    // "初一" .. "三十"
 std::string LunarFestival(double serial);
-std::string ZodiacOfDate(double serial);      // "子鼠" .. "亥猪"
+std::string ZodiacOfDate(double serial);           // "子鼠" .. "亥猪"
 int SolarTermIndex(int year, int month, int day);  // 1..24 or 0
 std::string SolarTermName(double serial);
 // Festival of day `day` in the month of `monthDate`.

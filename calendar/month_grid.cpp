@@ -11,10 +11,14 @@ namespace lumo::calendar {
 
 Rgb labelColour(LabelKind kind) {
   switch (kind) {
-    case LabelKind::LunarMonth: return {255, 0, 0};
-    case LabelKind::Festival: return {255, 128, 0};
-    case LabelKind::SolarTerm: return {83, 83, 255};
-    case LabelKind::LunarDay: break;
+    case LabelKind::LunarMonth:
+      return {255, 0, 0};
+    case LabelKind::Festival:
+      return {255, 128, 0};
+    case LabelKind::SolarTerm:
+      return {83, 83, 255};
+    case LabelKind::LunarDay:
+      break;
   }
   return {0, 64, 0};
 }

@@ -34,19 +34,19 @@ Rgb labelColour(LabelKind kind);
 inline constexpr Rgb kSelectionColour{126, 226, 129};
 
 struct DayCell {
-  int day = 0;       // 1..31
-  int cell = 0;      // 1..37
-  std::string label; // the lunar label under the day number
+  int day = 0;        // 1..31
+  int cell = 0;       // 1..37
+  std::string label;  // the lunar label under the day number
   LabelKind kind = LabelKind::LunarDay;
 };
 
 struct MonthView {
   int year = 0;
   int month = 0;
-  int selectedDay = 0;       // the day shown selected, within the month
-  std::vector<DayCell> days; // one per day of the month, in order
-  std::string zodiac;        // animal of the selected date
-  std::string starSign;      // almanac star sign of the selected day
+  int selectedDay = 0;        // the day shown selected, within the month
+  std::vector<DayCell> days;  // one per day of the month, in order
+  std::string zodiac;         // animal of the selected date
+  std::string starSign;       // almanac star sign of the selected day
 
   int firstCell() const { return days.empty() ? 0 : days.front().cell; }
   int lastCell() const { return days.empty() ? 0 : days.back().cell; }
@@ -74,7 +74,11 @@ DayCell dayCell(int year, int month, int day);
 std::string calendarStarSign(int year, int month, int day);
 
 // Row (0..5) and column (0..6, 0 = Sunday) of a cell 1..37.
-inline int rowOfCell(int cell) { return (cell - 1) / kGridColumns; }
-inline int columnOfCell(int cell) { return (cell - 1) % kGridColumns; }
+inline int rowOfCell(int cell) {
+  return (cell - 1) / kGridColumns;
+}
+inline int columnOfCell(int cell) {
+  return (cell - 1) % kGridColumns;
+}
 
 }  // namespace lumo::calendar

@@ -33,16 +33,18 @@ std::string joined(const std::vector<std::string>& cells) {
 int displayWidth(const std::string& text) {
   int width = 0;
   for (unsigned char c : text) {
-    if (c < 0x80) width += 1;
-    else if (c >= 0xC0) width += 2;  // a lead byte; continuation bytes add nothing
+    if (c < 0x80)
+      width += 1;
+    else if (c >= 0xC0)
+      width += 2;  // a lead byte; continuation bytes add nothing
   }
   return width;
 }
 
 std::vector<std::string> monthLines(const MonthView& view) {
   std::vector<std::string> lines;
-  lines.push_back(std::to_string(view.year) + "年" + std::to_string(view.month) + "月\t" + view.zodiac + '\t' +
-                  view.starSign);
+  lines.push_back(std::to_string(view.year) + "年" + std::to_string(view.month) + "月\t" + view.zodiac +
+                  '\t' + view.starSign);
   static const char* const kWeekdays[kGridColumns] = {"星期日", "星期一", "星期二", "星期三",
                                                       "星期四", "星期五", "星期六"};
   std::vector<std::string> header;

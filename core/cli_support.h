@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "core/subject.h"
 #include "core/report.h"
+#include "core/subject.h"
 
 namespace lumo::cli {
 

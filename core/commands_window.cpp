@@ -7,7 +7,9 @@ CommandRegistry& CommandRegistry::instance() {
   return registry;
 }
 
-void CommandRegistry::add(const QString& caption, CommandAction action) { m_actions[caption] = std::move(action); }
+void CommandRegistry::add(const QString& caption, CommandAction action) {
+  m_actions[caption] = std::move(action);
+}
 
 const CommandAction* CommandRegistry::find(const QString& caption) const {
   auto it = m_actions.find(caption);

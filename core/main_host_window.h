@@ -5,9 +5,9 @@
 #include <QString>
 #include <optional>
 
-#include "core/subject.h"
 #include "core/chart_options.h"
 #include "core/report.h"
+#include "core/subject.h"
 
 class QWidget;
 

@@ -6,8 +6,8 @@
 #include "calendar/date_serial.h"
 #include "calendar/star_sign.h"
 #include "core/report.h"
-#include "core/text.h"
 #include "core/stem_branch.h"
+#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -37,7 +37,7 @@ void checkLunarDate(int year, int month, int day) {
   int length = LunarMonthDays(year, month);
   if (day < 1 || day > length)
     throw Notice("农历" + numberText(year) + "年" + LunarMonthName(month, false) + "只有" +
-                     numberText(length) + "天，日期应为1到" + numberText(length) + "!");
+                 numberText(length) + "天，日期应为1到" + numberText(length) + "!");
 }
 
 // The Gregorian dates the lunar table covers: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
@@ -48,7 +48,7 @@ void checkGregorianDate(int year, int month, int day) {
   int length = daysInMonth(year, month);
   if (day < 1 || day > length)
     throw Notice("公历" + numberText(year) + "年" + numberText(month) + "月只有" + numberText(length) +
-                     "天!");
+                 "天!");
   if (year == 1900 && month == 1 && day < 31) throw Notice(range);
 }
 
@@ -61,7 +61,7 @@ int checkedHour(const std::string& item) {
   if (hourText.empty() || ec != std::errc() || end != hourText.data() + hourText.size() || hour < 0 ||
       hour > 23)
     throw Notice("“" + item +
-                     "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
+                 "”不是有效的小时：请在“时”框中选择一项，例如“子 0”或“午 12”（时辰、空格、0到23点）。");
   std::string branch = kBranches[(hour + 1) / 2 % 12];
   if (trimmed(item.substr(0, item.find(' '))) != branch)
     throw Notice(numberText(hour) + "点属" + branch + "时，与所选时辰不符!");
@@ -114,7 +114,8 @@ BirthMoment captureSubject(const PanelInput& in, Subject& r, bool requireGivenNa
   } else {
     checkGregorianDate(year, month, day);
   }
-  std::optional<BirthMoment> moment = BirthMoment::of(date, hour, minute, birthSexOf(trimmed(in.sex)), typedIn);
+  std::optional<BirthMoment> moment =
+      BirthMoment::of(date, hour, minute, birthSexOf(trimmed(in.sex)), typedIn);
   // The checks above admit exactly the moments the factory makes; a conversion that left
   // the table would land here.
   if (!moment) throw ReportedFailure("“" + r.gregorianDate + "”不是有效的日期。");

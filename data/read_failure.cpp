@@ -1,4 +1,5 @@
 #include "data/read_failure.h"
+
 #include "core/report.h"
 
 namespace lumo::db {

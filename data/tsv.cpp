@@ -14,9 +14,21 @@ std::optional<std::string> unescape(std::string_view field) {
   for (std::size_t i = 0; i < field.size(); ++i) {
     if (field[i] == '\\' && i + 1 < field.size()) {
       char next = field[i + 1];
-      if (next == 'n') { out.push_back('\n'); ++i; continue; }
-      if (next == 't') { out.push_back('\t'); ++i; continue; }
-      if (next == '\\') { out.push_back('\\'); ++i; continue; }
+      if (next == 'n') {
+        out.push_back('\n');
+        ++i;
+        continue;
+      }
+      if (next == 't') {
+        out.push_back('\t');
+        ++i;
+        continue;
+      }
+      if (next == '\\') {
+        out.push_back('\\');
+        ++i;
+        continue;
+      }
     }
     out.push_back(field[i]);
   }
@@ -50,7 +62,8 @@ Table parse(std::string_view text) {
   bool header = true;
   while (pos < text.size()) {
     std::size_t end = text.find('\n', pos);
-    std::string_view line = text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
+    std::string_view line =
+        text.substr(pos, end == std::string_view::npos ? std::string_view::npos : end - pos);
     pos = end == std::string_view::npos ? text.size() : end + 1;
     ++lineNo;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);

@@ -29,7 +29,9 @@ int pairValue(std::string_view pair) {
 
 }  // namespace
 
-void SetBadPairSignal(std::function<void()> signal) { g_badPairSignal = std::move(signal); }
+void SetBadPairSignal(std::function<void()> signal) {
+  g_badPairSignal = std::move(signal);
+}
 
 std::string UnscrambleStoredText(std::string_view stored, unsigned key, int rounds) {
   // Half the length, halves rounded to the even neighbour.
@@ -60,9 +62,11 @@ std::string ScrambleStoredText(std::string_view bytes, unsigned key, int rounds)
   const std::size_t n = b.size();
   for (int r = 0; r < rounds && n > 0; ++r) {
     // Undo the backward pass: each byte was mixed with its already final right neighbour.
-    for (std::size_t i = 0; i + 1 < n; ++i) b[i] = static_cast<unsigned char>(((b[i] ^ kl) - b[i + 1]) & 0xFF);
+    for (std::size_t i = 0; i + 1 < n; ++i)
+      b[i] = static_cast<unsigned char>(((b[i] ^ kl) - b[i + 1]) & 0xFF);
     // Undo the forward pass, right to left, so the left neighbour is still the mixed one.
-    for (std::size_t i = n - 1; i >= 1; --i) b[i] = static_cast<unsigned char>(((b[i] ^ kh) - b[i - 1]) & 0xFF);
+    for (std::size_t i = n - 1; i >= 1; --i)
+      b[i] = static_cast<unsigned char>(((b[i] ^ kh) - b[i - 1]) & 0xFF);
   }
   static const char* kHex = "0123456789ABCDEF";
   std::string out;

@@ -42,7 +42,9 @@ constexpr Pieces kAutomatic = {
     " || a.zi || ? as mz, (a.px + a.id) as px, 1 as you, a.wuhang as wuhang1 from (",
 };
 
-const Pieces& piecesOf(Variant variant) { return variant == Variant::Chosen ? kChosen : kAutomatic; }
+const Pieces& piecesOf(Variant variant) {
+  return variant == Variant::Chosen ? kChosen : kAutomatic;
+}
 
 std::string elementPart(const std::array<bool, 5>& ticked) {
   auto count = std::count(ticked.begin(), ticked.end(), true);
@@ -59,12 +61,15 @@ std::string elementPart(const std::array<bool, 5>& ticked) {
 std::string sexPart(const NamingOptions& o) {
   bool wide = o.form == NameForm::Single || o.fixedTicked;
   if (o.sex == Sex::Male)
-    return wide ? " and (xb = '男' or nan = 1 or xb = '0' or xb = '1') " : " and (xb = '男' or nan = 1 or xb = '1') ";
+    return wide ? " and (xb = '男' or nan = 1 or xb = '0' or xb = '1') "
+                : " and (xb = '男' or nan = 1 or xb = '1') ";
   return wide ? " and (xb = '女' or nv = 1 or xb = '0' or xb = '1') "
               : " and (xb = '女' or nv = 1 or xb = '1' or xb = '0') ";
 }
 
-std::string strokeCondition(int strokes) { return " and bh = " + std::to_string(strokes); }
+std::string strokeCondition(int strokes) {
+  return " and bh = " + std::to_string(strokes);
+}
 
 }  // namespace
 
@@ -72,7 +77,9 @@ std::string CharacterFilter(const NamingOptions& options) {
   return elementPart(options.elements) + sexPart(options);
 }
 
-std::string GenderFlag(Sex sex) { return sex == Sex::Male ? " and nan = 1 " : " and nv = 1 "; }
+std::string GenderFlag(Sex sex) {
+  return sex == Sex::Male ? " and nan = 1 " : " and nv = 1 ";
+}
 
 namespace {
 
@@ -113,7 +120,8 @@ SchemeSelect BuildSchemeSelect(const NamingOptions& o, const std::string& entry,
   std::string b = secondSelect(o, p, *strokes, s.params);
   out.twoCharacters = !b.empty();
   if (out.twoCharacters)
-    s.sql = "select ?" + std::string(o.sex == Sex::Male ? p.twoMale : p.twoFemale) + a + ") a , (" + b + ") b";
+    s.sql =
+        "select ?" + std::string(o.sex == Sex::Male ? p.twoMale : p.twoFemale) + a + ") a , (" + b + ") b";
   else
     s.sql = "select ?" + std::string(p.one) + a + ") a ";
   return out;
@@ -122,8 +130,8 @@ SchemeSelect BuildSchemeSelect(const NamingOptions& o, const std::string& entry,
 namespace {
 
 Statement wrap(Statement inner, bool twoCharacters) {
-  inner.sql = "select mz from (" + inner.sql +
-              (twoCharacters ? ") p where you > 0 order by px" : ") p order by px");
+  inner.sql =
+      "select mz from (" + inner.sql + (twoCharacters ? ") p where you > 0 order by px" : ") p order by px");
   return inner;
 }
 
@@ -134,7 +142,9 @@ Statement BuildCandidateQuery(const NamingOptions& options, const std::string& e
   return wrap(std::move(select.select), select.twoCharacters);
 }
 
-std::size_t GroupCount(std::size_t schemeCount) { return (schemeCount + 7) / 8; }
+std::size_t GroupCount(std::size_t schemeCount) {
+  return (schemeCount + 7) / 8;
+}
 
 Statement BuildCandidateQuery(const NamingOptions& options, const std::vector<std::string>& schemes,
                               std::size_t group, const std::function<bool()>& keepGoing) {

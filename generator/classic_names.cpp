@@ -4,10 +4,10 @@
 #include <map>
 #include <unordered_map>
 
-#include "generator/candidate_query.h"
-#include "generator/stroke_schemes.h"
 #include "core/utf8.h"
 #include "data/query.h"
+#include "generator/candidate_query.h"
+#include "generator/stroke_schemes.h"
 
 namespace lumo::generator {
 namespace {

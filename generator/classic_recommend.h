@@ -11,9 +11,9 @@
 #include <cstddef>
 #include <vector>
 
+#include "data/query.h"
 #include "generator/classic_names.h"
 #include "generator/recommend.h"
-#include "data/query.h"
 
 namespace lumo::generator {
 

@@ -1,8 +1,8 @@
 #include "generator/element_lookup.h"
 
+#include "core/text.h"
 #include "data/gbk.h"
 #include "data/read_failure.h"
-#include "core/text.h"
 
 namespace lumo::generator {
 

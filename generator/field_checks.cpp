@@ -1,8 +1,8 @@
 #include "generator/field_checks.h"
 
+#include "core/text.h"
 #include "data/gbk.h"
 #include "generator/scheme_entry.h"
-#include "core/text.h"
 
 namespace lumo::generator {
 namespace {
@@ -18,8 +18,12 @@ std::size_t utf8CharLength(unsigned char lead) {
 
 }  // namespace
 
-std::string checkedMinScore(const std::string& text) { return checkedInteger(text, "70"); }
-std::string checkedThreshold(const std::string& text) { return checkedInteger(text, "95"); }
+std::string checkedMinScore(const std::string& text) {
+  return checkedInteger(text, "70");
+}
+std::string checkedThreshold(const std::string& text) {
+  return checkedInteger(text, "95");
+}
 
 std::string clipToGbkBytes(const std::string& text, std::size_t maxBytes) {
   std::size_t bytes = 0, i = 0;

@@ -1,10 +1,10 @@
 #include "generator/generate_command.h"
 
+#include "core/text.h"
 #include "generator/classic_recommend.h"
 #include "generator/element_need.h"
 #include "generator/name_explanation.h"
 #include "generator/naming_run.h"
-#include "core/text.h"
 
 namespace lumo::generator {
 namespace {

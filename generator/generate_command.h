@@ -9,11 +9,11 @@
 #include <vector>
 
 #include "bazi/birth_elements.h"
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "generator/recommend.h"
 #include "generator/run_settings.h"
 #include "generator/stroke_schemes.h"
-#include "core/report.h"
 
 namespace lumo::generator {
 

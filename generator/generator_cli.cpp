@@ -3,11 +3,11 @@
 #include <memory>
 
 #include "core/cli_support.h"
+#include "core/text.h"
 #include "generator/classic_names.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
 #include "generator/generate_command.h"
-#include "core/text.h"
 
 namespace lumo {
 namespace {

@@ -1,9 +1,9 @@
 // The main window's commands of automatic naming and the element lookup.
 #include "core/commands_window.h"
 #include "core/main_host_window.h"
+#include "core/text.h"
 #include "generator/qiming_window.h"
 #include "generator/wuxing_window.h"
-#include "core/text.h"
 
 namespace lumo {
 namespace {

@@ -1,4 +1,5 @@
 #include "generator/guard_data.h"
+
 #include "data/query.h"
 
 namespace lumo::generator {

@@ -1,9 +1,9 @@
 #include "generator/name_lines.h"
 
-#include "data/gbk.h"
-#include "generator/scheme_entry.h"
 #include "core/text.h"
 #include "core/utf8.h"
+#include "data/gbk.h"
+#include "generator/scheme_entry.h"
 
 namespace lumo::generator {
 namespace {

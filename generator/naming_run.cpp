@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <optional>
 
+#include "data/query.h"
 #include "generator/candidate_query.h"
 #include "generator/guard_data.h"
 #include "generator/slice_order.h"
-#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

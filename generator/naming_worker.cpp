@@ -2,8 +2,8 @@
 
 #include <chrono>
 
-#include "generator/classic_recommend.h"
 #include "data/query.h"
+#include "generator/classic_recommend.h"
 
 namespace lumo::generator {
 namespace {

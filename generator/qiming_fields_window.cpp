@@ -13,15 +13,15 @@
 
 #include "core/birth_input_window.h"
 #include "core/notice_box_window.h"
+#include "core/report.h"
 #include "core/subject.h"
+#include "core/text.h"
 #include "data/read_failure.h"
 #include "generator/element_need.h"
 #include "generator/field_checks.h"
 #include "generator/name_explanation.h"
 #include "generator/qiming_window.h"
 #include "naming/name_analysis_window.h"
-#include "core/text.h"
-#include "core/report.h"
 
 namespace lumo {
 namespace {

@@ -4,7 +4,9 @@
 
 namespace lumo::generator {
 
-bool RunSettings::automatic() const { return trimmed(schemeText) == kAutomaticScheme; }
+bool RunSettings::automatic() const {
+  return trimmed(schemeText) == kAutomaticScheme;
+}
 
 void LiveSettings::publish(RunSettings settings) {
   std::lock_guard lock(m_mutex);

@@ -2,8 +2,8 @@
 
 #include <charconv>
 
-#include "data/gbk.h"
 #include "core/text.h"
+#include "data/gbk.h"
 
 namespace lumo::generator {
 namespace {
@@ -14,7 +14,9 @@ std::string bytesAt(const std::string& bytes, std::size_t start, std::size_t cou
   return bytes.substr(start, count);
 }
 
-std::optional<int> strokesOf(const std::string& gbkText) { return parseWholeInt(gbkText); }
+std::optional<int> strokesOf(const std::string& gbkText) {
+  return parseWholeInt(gbkText);
+}
 
 }  // namespace
 

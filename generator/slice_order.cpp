@@ -20,8 +20,9 @@ bool readInSlices(std::size_t rowCount, const SliceOrder& order, RemainderCheck 
 std::vector<std::size_t> sliceSequence(std::size_t rowCount, const SliceOrder& order) {
   std::vector<std::size_t> rows;
   rows.reserve(rowCount);
-  readInSlices(rowCount, order, RemainderCheck::BeforeRow, [] { return true; },
-               [&](std::size_t row) { rows.push_back(row); });
+  readInSlices(
+      rowCount, order, RemainderCheck::BeforeRow, [] { return true; },
+      [&](std::size_t row) { rows.push_back(row); });
   return rows;
 }
 

@@ -1,10 +1,10 @@
 #include "generator/stroke_schemes.h"
 
+#include "core/report.h"
+#include "core/text.h"
 #include "data/gbk.h"
 #include "data/read_failure.h"
 #include "generator/scheme_entry.h"
-#include "core/text.h"
-#include "core/report.h"
 
 namespace lumo::generator {
 namespace {

@@ -18,8 +18,8 @@ namespace lumo::generator {
 int LookupStrokes(db::Connection& connection, const std::string& character);
 
 struct SchemeListOptions {
-  NamingOptions naming;    // surname, sex, name form, fixed character
-  bool minTicked = true;   // CBFeeXX
+  NamingOptions naming;         // surname, sex, name form, fixed character
+  bool minTicked = true;        // CBFeeXX
   std::string minScore = "70";  // ZuidiFee, trimmed
 };
 

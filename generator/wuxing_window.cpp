@@ -7,10 +7,10 @@
 #include <QPushButton>
 
 #include "core/notice_box_window.h"
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "generator/element_lookup.h"
 #include "generator/field_checks.h"
-#include "core/report.h"
 
 namespace lumo {
 namespace {

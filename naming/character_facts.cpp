@@ -1,4 +1,5 @@
 #include "naming/character_facts.h"
+
 #include "data/query.h"
 
 namespace lumo::naming {

@@ -45,7 +45,9 @@ std::string GridElement(int number) {
   return kByDigit[std::abs(number) % 10];
 }
 
-std::string SancaiOf(int tian, int ren, int di) { return GridElement(tian) + GridElement(ren) + GridElement(di); }
+std::string SancaiOf(int tian, int ren, int di) {
+  return GridElement(tian) + GridElement(ren) + GridElement(di);
+}
 
 NumberClass ClassOfNumber(int number) {
   std::string key = "," + std::to_string(number) + ",";
@@ -62,10 +64,14 @@ double GridWeight(int number, int gridIndex) {
   static const double kUnlucky[5] = {7, 7, 21, 14, 7};
   if (gridIndex < 0 || gridIndex > 4) return 0;
   switch (ClassOfNumber(number)) {
-    case NumberClass::Lucky: return kLucky[gridIndex];
-    case NumberClass::Mixed: return kMixed[gridIndex];
-    case NumberClass::Unlucky: return kUnlucky[gridIndex];
-    case NumberClass::None: break;
+    case NumberClass::Lucky:
+      return kLucky[gridIndex];
+    case NumberClass::Mixed:
+      return kMixed[gridIndex];
+    case NumberClass::Unlucky:
+      return kUnlucky[gridIndex];
+    case NumberClass::None:
+      break;
   }
   return 0;
 }
@@ -81,7 +87,9 @@ double ScoreOfGrids(const Grids& grids, double sancaiPoints) {
   return sum + sancaiPoints;
 }
 
-int RoundedScore(double score) { return static_cast<int>(std::floor(score + 0.5)); }
+int RoundedScore(double score) {
+  return static_cast<int>(std::floor(score + 0.5));
+}
 
 std::string ScoreText(double score) {
   char buffer[32];
@@ -91,11 +99,14 @@ std::string ScoreText(double score) {
 
 std::string Verdict(double score) {
   if (score >= 90)
-    return "【总评及建议】:你的名字起得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心。";
+    return "【总评及建议】:"
+           "你的名字起得非常棒，如果与命理搭配得当，成功与惊喜将会伴随你的一生。但千万注意不要失去上进心。";
   if (score >= 80)
     return "【总评及建议】:你的名字起得不错，如果与命理搭配得当，相信它会助你一生顺利的，祝你好运！";
   if (score >= 70)
-    return "【总评及建议】:你的名字可能不太理想，要想赢得成功，必须比别人付出更多的艰辛和汗水。如果有条件，改个名字也未尝不可。";
+    return "【总评及建议】:"
+           "你的名字可能不太理想，要想赢得成功，必须比别人付出更多的艰辛和汗水。如果有条件，改个名字也未尝不"
+           "可。";
   if (score >= 60)
     return "【总评及建议】:你的名字可能不太好，如果可能的话，不妨尝试改变一下，也许会有事半功倍之效。";
   return "【总评及建议】:你的名字可能不是很好。强烈建议你换个名字试试，也许人生会因此而改变的。";

@@ -43,7 +43,9 @@ Grids GridsOfStrokes(const NameStrokes& strokes);
 std::string GridElement(int number);
 // Elements of 天格, 人格 and 地格 joined, e.g. 木火土.
 std::string SancaiOf(int tian, int ren, int di);
-inline std::string SancaiOf(const Grids& g) { return SancaiOf(g[kTian], g[kRen], g[kDi]); }
+inline std::string SancaiOf(const Grids& g) {
+  return SancaiOf(g[kTian], g[kRen], g[kDi]);
+}
 
 enum class NumberClass { Lucky, Mixed, Unlucky, None };
 // The comma-framed lists ",1,3,...,"; membership is a search for ",n,".

@@ -1,10 +1,10 @@
 // Grids, 三才 grade, score and number texts over tables word, zh, sancai and 81.
 #include "naming/grids.h"
 
+#include "core/report.h"
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "naming/strokes.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 

@@ -3,12 +3,12 @@
 
 #include "calendar/clock.h"
 #include "calendar/date_serial.h"
+#include "core/report.h"
 #include "data/query.h"
+#include "data/read_failure.h"
 #include "naming/character_facts.h"
 #include "naming/character_info.h"
 #include "naming/grids.h"
-#include "data/read_failure.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 
@@ -101,8 +101,7 @@ void NameReport(const std::string& surname, const std::string& given, const std:
   characterSection(surname, given, report);
 }
 
-void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
-                 Report& report) {
+void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine, Report& report) {
   BirthMoment moment = captureSubject(input, record, true);
   BirthHeader(record, moment, report);
   NameReport(record.surname, record.given, closingLine, report);

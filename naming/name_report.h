@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "core/subject.h"
 #include "core/report.h"
+#include "core/subject.h"
 
 namespace lumo::naming {
 
@@ -28,7 +28,6 @@ void NameReport(const std::string& surname, const std::string& given, const std:
 
 // Captures the input into `record` (throws Notice on a failing check), then writes the
 // header and the body.
-void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine,
-                 Report& report);
+void AnalyseName(const PanelInput& input, Subject& record, const std::string& closingLine, Report& report);
 
 }  // namespace lumo::naming

@@ -2,11 +2,11 @@
 #include <iostream>
 
 #include "core/cli_support.h"
+#include "core/text.h"
 #include "naming/character_info.h"
 #include "naming/name_report.h"
 #include "naming/sancai_reading.h"
 #include "naming/surname_origin.h"
-#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -38,9 +38,8 @@ void addSancaiCommand(CLI::App& app) {
   cmd->add_option("SURNAME", surname, "surname")->required();
   cmd->add_option("GIVEN", given, "given name")->required();
   cmd->callback([] {
-    cli::setExitCode(cli::runAndPrint([](Report& report) {
-      naming::ShowSancaiReading(trimmed(surname), trimmed(given), report);
-    }));
+    cli::setExitCode(cli::runAndPrint(
+        [](Report& report) { naming::ShowSancaiReading(trimmed(surname), trimmed(given), report); }));
   });
 }
 

@@ -23,9 +23,8 @@ void sancaiInMainWindow(MainHost& host) {
   const Subject& subject = host.subject();
   Report report;
   bool wrote = false;
-  CommandResult result = lumo::runCommand(report, [&](Report& r) {
-    wrote = naming::ShowSancaiReading(subject.surname, subject.given, r);
-  });
+  CommandResult result = lumo::runCommand(
+      report, [&](Report& r) { wrote = naming::ShowSancaiReading(subject.surname, subject.given, r); });
   // Before any analysis, or when the read stopped before the pane was cleared: no change.
   if (!wrote && result.outcome != Outcome::Failed) return;
   host.showReport(report, result);

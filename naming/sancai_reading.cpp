@@ -3,12 +3,12 @@
 
 #include <sstream>
 
+#include "core/report.h"
 #include "data/gbk.h"
 #include "data/query.h"
+#include "data/read_failure.h"
 #include "data/unscramble.h"
 #include "naming/grids.h"
-#include "data/read_failure.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 

@@ -4,14 +4,15 @@
 #include <algorithm>
 #include <sstream>
 
+#include "core/text.h"
 #include "data/gbk.h"
 #include "data/read_failure.h"
-#include "core/text.h"
 
 namespace lumo::naming {
 
 std::vector<std::string> SurnameList(db::Connection& connection) {
-  db::ResultSet rows = db::readRows(db::Failure::Reported, connection, "Select id,xingl from xing order by xingl");
+  db::ResultSet rows =
+      db::readRows(db::Failure::Reported, connection, "Select id,xingl from xing order by xingl");
   std::vector<std::pair<std::string, std::string>> keyed;
   keyed.reserve(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {

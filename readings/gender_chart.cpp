@@ -60,6 +60,8 @@ std::string_view chartCell(int age, int month) {
   return *sex == ChartSex::Boy ? "男" : "女";
 }
 
-std::string_view genderAdviceText() { return kAdvice; }
+std::string_view genderAdviceText() {
+  return kAdvice;
+}
 
 }  // namespace lumo::readings

@@ -2,9 +2,9 @@
 
 #include <array>
 
-#include "data/gbk.h"
 #include "core/report.h"
 #include "core/text.h"
+#include "data/gbk.h"
 
 namespace lumo::readings {
 namespace {
@@ -24,9 +24,9 @@ constexpr std::array<SymbolRun, 6> kSymbolRuns{{
 }};
 
 // Alpha to omega, capitals at 0xA6A1.., small letters at 0xA6C1...
-constexpr std::array<std::string_view, 24> kGreek{"A", "B", "G",  "D", "E", "Z",  "E",  "TH",
-                                                  "I", "K", "L",  "M", "N", "X",  "O",  "P",
-                                                  "R", "S", "T",  "U", "PH", "KH", "PS", "O"};
+constexpr std::array<std::string_view, 24> kGreek{"A", "B", "G", "D", "E",  "Z",  "E",  "TH",
+                                                  "I", "K", "L", "M", "N",  "X",  "O",  "P",
+                                                  "R", "S", "T", "U", "PH", "KH", "PS", "O"};
 
 std::string numberSymbol(unsigned char trail) {
   if (trail < 0xA1) return "?";
@@ -47,22 +47,27 @@ std::string greek(unsigned char trail) {
 
 std::string doubleByte(unsigned char lead, unsigned char trail, const PinyinTable& pinyin) {
   switch (lead) {
-    case 0xA2: return numberSymbol(trail);
+    case 0xA2:
+      return numberSymbol(trail);
     case 0xA3: {
       unsigned char c = static_cast<unsigned char>(trail - 0x80);
       return isAsciiLetterOrDigit(c) ? std::string(1, static_cast<char>(c)) : std::string();
     }
-    case 0xA6: return greek(trail);
+    case 0xA6:
+      return greek(trail);
     default: {
       std::string_view syllable = pinyin.syllable(pinyin.syllableNumber(lead, trail));
       if (syllable.empty()) return "?";
       char initial = syllable.front();
-      return std::string(1, initial >= 'a' && initial <= 'z' ? static_cast<char>(initial - 'a' + 'A') : initial);
+      return std::string(1,
+                         initial >= 'a' && initial <= 'z' ? static_cast<char>(initial - 'a' + 'A') : initial);
     }
   }
 }
 
-char upper(unsigned char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c); }
+char upper(unsigned char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : static_cast<char>(c);
+}
 
 }  // namespace
 
@@ -71,7 +76,8 @@ std::string ToLetters(std::string_view gbkBytes, const PinyinTable& pinyin) {
   std::size_t i = 0;
   while (i < gbkBytes.size() && out.size() < kLettersLimit) {
     auto lead = static_cast<unsigned char>(gbkBytes[i]);
-    bool single = lead < 0x81 || i + 1 >= gbkBytes.size() || static_cast<unsigned char>(gbkBytes[i + 1]) < 0x40;
+    bool single =
+        lead < 0x81 || i + 1 >= gbkBytes.size() || static_cast<unsigned char>(gbkBytes[i + 1]) < 0x40;
     if (single) {
       if (isAsciiLetterOrDigit(lead)) out += upper(lead);
       ++i;
@@ -86,12 +92,31 @@ std::string ToLetters(std::string_view gbkBytes, const PinyinTable& pinyin) {
 
 std::string_view LetterPersonality(char letter) {
   static constexpr std::array<std::string_view, 26> kTexts{
-      "好奇心强，专一", "老实，沉默", "可爱，较明显的自恋", "温柔，乖巧", "会拍马屁，攀关系",
-      "有抱负，志气高", "大丈夫主义者", "自立，自强，可依靠", "有点懒惰", "煽情高手", "古怪，求新", "圆滑",
-      "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱", "不贪图安逸，能想到别人想不到的东西",
-      "勤劳肯干，活跃", "认为朋友和恋人是最重要的，是他们的特点", "超级赶时髦者，无敌扫旧派",
-      "固执，略有才气", "心胸宽大，有深藏不露的自恋", "热爱青春，喜欢活力", "不耻下问", "好静，有点表里不一",
-      "比较糊涂，容易感情用事", "有恒心，害怕做重复的事情，哪怕是别人重复他做过的事", "乐天派呀！非同一般的乐天",
+      "好奇心强，专一",
+      "老实，沉默",
+      "可爱，较明显的自恋",
+      "温柔，乖巧",
+      "会拍马屁，攀关系",
+      "有抱负，志气高",
+      "大丈夫主义者",
+      "自立，自强，可依靠",
+      "有点懒惰",
+      "煽情高手",
+      "古怪，求新",
+      "圆滑",
+      "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱",
+      "不贪图安逸，能想到别人想不到的东西",
+      "勤劳肯干，活跃",
+      "认为朋友和恋人是最重要的，是他们的特点",
+      "超级赶时髦者，无敌扫旧派",
+      "固执，略有才气",
+      "心胸宽大，有深藏不露的自恋",
+      "热爱青春，喜欢活力",
+      "不耻下问",
+      "好静，有点表里不一",
+      "比较糊涂，容易感情用事",
+      "有恒心，害怕做重复的事情，哪怕是别人重复他做过的事",
+      "乐天派呀！非同一般的乐天",
       "老实，想问题容易兜圈子"};
   if (letter < 'a' || letter > 'z') return {};
   return kTexts[letter - 'a'];

@@ -36,6 +36,7 @@ inline constexpr int kNetNameFieldLength = 18;
 
 // The two result lines of the window, the name with its Latin letters in upper case as
 // the field holds them; throws Notice(kNetNameEmpty) for an empty field.
-std::vector<ResultLine> ReadNetName(std::string_view fieldText, const PinyinTable& pinyin = builtinPinyinTable());
+std::vector<ResultLine> ReadNetName(std::string_view fieldText,
+                                    const PinyinTable& pinyin = builtinPinyinTable());
 
 }  // namespace lumo::readings

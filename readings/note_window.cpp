@@ -11,8 +11,8 @@
 #include "core/notice_box_window.h"
 #include "core/report.h"
 #include "readings/notes.h"
-#include "readings/result_group_window.h"
 #include "readings/open_window.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 

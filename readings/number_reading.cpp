@@ -1,8 +1,8 @@
 #include "readings/number_reading.h"
 
 #include "core/report.h"
-#include "readings/number_table.h"
 #include "core/text.h"
+#include "readings/number_table.h"
 
 namespace lumo::readings {
 

@@ -5,9 +5,9 @@
 #include <cstdint>
 
 #include "core/report.h"
+#include "core/text.h"
 #include "data/tsv.h"
 #include "readings/result_line.h"
-#include "core/text.h"
 
 namespace lumo::embedded {
 extern const std::string_view number81;
@@ -52,7 +52,8 @@ NumberEntry SplitEntry(std::string_view entry) {
   out.verdict = std::string(entry.substr(0, first));
   if (first == std::string_view::npos) return out;
   auto second = entry.find('|', first + 1);
-  out.grade = std::string(entry.substr(first + 1, second == std::string_view::npos ? second : second - first - 1));
+  out.grade =
+      std::string(entry.substr(first + 1, second == std::string_view::npos ? second : second - first - 1));
   if (second != std::string_view::npos) out.personality = std::string(entry.substr(second + 1));
   return out;
 }

@@ -6,8 +6,8 @@
 #include <QVBoxLayout>
 
 #include "readings/omens.h"
-#include "readings/result_group_window.h"
 #include "readings/open_window.h"
+#include "readings/result_group_window.h"
 
 namespace lumo::readings {
 

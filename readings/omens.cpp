@@ -16,7 +16,7 @@ std::string_view withoutTrailingBreaks(std::string_view text) {
 
 std::string_view omenPageTitle(int page) {
   static constexpr std::array<std::string_view, kOmenPages> kTitles{"打喷嚏", "面热", "心惊", "犬吠",
-                                                                    "眼跳", "耳热", "耳鸣"};
+                                                                    "眼跳",   "耳热", "耳鸣"};
   return page >= 0 && page < kOmenPages ? kTitles[page] : std::string_view();
 }
 
@@ -27,6 +27,8 @@ std::string_view omenPageText(int page) {
   return page >= 0 && page < kOmenPages ? withoutTrailingBreaks(pages[page]) : std::string_view();
 }
 
-std::string_view omenNoteText() { return withoutTrailingBreaks(embedded::omen_note); }
+std::string_view omenNoteText() {
+  return withoutTrailingBreaks(embedded::omen_note);
+}
 
 }  // namespace lumo::readings

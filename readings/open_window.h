@@ -26,13 +26,15 @@ void execInSlot(Window* window, Prepare&& prepare) {
 }
 
 template <class Window, class Prepare = void (*)(Window&)>
-void openFreshModal(QWidget* parent, Prepare&& prepare = [](Window&) {}) {
+void openFreshModal(
+    QWidget* parent, Prepare&& prepare = [](Window&) {}) {
   delete windowSlot<Window>().data();
   execInSlot(new Window(parent), prepare);
 }
 
 template <class Window, class Prepare = void (*)(Window&)>
-void openNewModal(QWidget* parent, Prepare&& prepare = [](Window&) {}) {
+void openNewModal(
+    QWidget* parent, Prepare&& prepare = [](Window&) {}) {
   execInSlot(new Window(parent), prepare);
 }
 

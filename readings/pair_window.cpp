@@ -8,8 +8,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/notice_box_window.h"
 #include "core/manners_window.h"
+#include "core/notice_box_window.h"
 #include "core/report.h"
 #include "readings/digit_filter_window.h"
 #include "readings/qq_pair.h"

@@ -1,9 +1,9 @@
 #include "readings/phone_reading.h"
 
+#include "core/report.h"
+#include "core/text.h"
 #include "data/query.h"
 #include "data/read_failure.h"
-#include "core/text.h"
-#include "core/report.h"
 
 namespace lumo::readings {
 

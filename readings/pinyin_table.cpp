@@ -7,7 +7,7 @@
 namespace lumo::embedded {
 extern const std::string_view pinyin_syllables;
 extern const std::string_view gbk_pinyin;
-}
+}  // namespace lumo::embedded
 
 namespace lumo::readings {
 namespace {
@@ -57,7 +57,8 @@ PinyinTable PinyinTable::parse(std::string_view syllableLines, std::string_view 
     if (!parseWhole(line.substr(0, 4), code, 16)) return;
     if (!parseWhole(std::string_view(trimmed(line.substr(5))), number, 10)) return;
     int at = slot(static_cast<unsigned char>(code >> 8), static_cast<unsigned char>(code & 0xFF));
-    if (at >= 0 && number <= table.m_syllables.size()) table.m_numbers[at] = static_cast<std::uint16_t>(number);
+    if (at >= 0 && number <= table.m_syllables.size())
+      table.m_numbers[at] = static_cast<std::uint16_t>(number);
   });
   return table;
 }

@@ -1,14 +1,16 @@
 #include "readings/qq_pair.h"
 
+#include "core/text.h"
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "readings/result_line.h"
-#include "core/text.h"
 
 namespace lumo::readings {
 namespace {
 
-bool plausibleQQ(std::string_view number) { return number.size() >= 5 && isDigitText(number, 10); }
+bool plausibleQQ(std::string_view number) {
+  return number.size() >= 5 && isDigitText(number, 10);
+}
 
 }  // namespace
 

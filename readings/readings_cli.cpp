@@ -3,13 +3,13 @@
 #include <memory>
 
 #include "core/cli_support.h"
+#include "core/text.h"
 #include "readings/letters.h"
 #include "readings/notes.h"
 #include "readings/number_reading.h"
 #include "readings/omens.h"
 #include "readings/phone_reading.h"
 #include "readings/qq_pair.h"
-#include "core/text.h"
 
 namespace lumo {
 namespace {
@@ -26,9 +26,8 @@ void addTextCommand(CLI::App& app, const char* name, const char* help, const cha
   auto* command = app.add_subcommand(name, help);
   auto value = std::make_shared<std::string>();
   command->add_option(argument, *value, argument)->required();
-  command->callback([value, body] {
-    cli::setExitCode(cli::runAndPrint([&](Report& r) { body(r, *value); }));
-  });
+  command->callback(
+      [value, body] { cli::setExitCode(cli::runAndPrint([&](Report& r) { body(r, *value); })); });
 }
 
 void addPairCli(CLI::App& app) {

@@ -9,10 +9,10 @@
 #include "readings/number_window.h"
 #include "readings/omen_window.h"
 #include "readings/omens.h"
+#include "readings/open_window.h"
 #include "readings/pair_window.h"
 #include "readings/phone_window.h"
 #include "readings/result_group_window.h"
-#include "readings/open_window.h"
 
 namespace lumo {
 

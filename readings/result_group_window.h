@@ -28,6 +28,8 @@ class ResultGroup : public QGroupBox {
   std::vector<QLabel*> m_values;
 };
 
-inline QString qs(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<int>(text.size())); }
+inline QString qs(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<int>(text.size()));
+}
 
 }  // namespace lumo::readings

@@ -31,8 +31,12 @@ void runReports(benchmark::State& state, bool fresh) {
   state.counters["lines"] = static_cast<double>(lines);
 }
 
-void BM_BaziReport(benchmark::State& state) { runReports(state, false); }
-void BM_BaziReportFreshConnectionPerRead(benchmark::State& state) { runReports(state, true); }
+void BM_BaziReport(benchmark::State& state) {
+  runReports(state, false);
+}
+void BM_BaziReportFreshConnectionPerRead(benchmark::State& state) {
+  runReports(state, true);
+}
 
 BENCHMARK(BM_BaziReport)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BaziReportFreshConnectionPerRead)->Unit(benchmark::kMillisecond);

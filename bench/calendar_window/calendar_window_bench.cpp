@@ -3,9 +3,9 @@
 // built birth-reading database (LUMO_DATA_DIR or the program's folder).
 #include <benchmark/benchmark.h>
 
+#include "almanac/almanac_day.h"
 #include "calendar/month_grid.h"
 #include "calendar/month_text.h"
-#include "almanac/almanac_day.h"
 
 namespace {
 

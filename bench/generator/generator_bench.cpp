@@ -12,11 +12,11 @@
 #include <fstream>
 #include <string>
 
+#include "data/query.h"
 #include "generator/candidate_query.h"
 #include "generator/guard_data.h"
 #include "generator/naming_run.h"
 #include "generator/stroke_schemes.h"
-#include "data/query.h"
 
 namespace lumo::generator {
 namespace {

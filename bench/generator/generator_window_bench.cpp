@@ -78,10 +78,12 @@ class OneByOne final : public generator::RunOutput {
  public:
   OneByOne(QPlainTextEdit* memo, QListWidget* list) : m_memo(memo), m_list(list) {}
   void clearMemo() override {
-    QMetaObject::invokeMethod(m_memo, [m = m_memo] { m->clear(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_memo, [m = m_memo] { m->clear(); }, Qt::QueuedConnection);
   }
   void clearList() override {
-    QMetaObject::invokeMethod(m_list, [l = m_list] { l->clear(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        m_list, [l = m_list] { l->clear(); }, Qt::QueuedConnection);
   }
   void addMemoLine(std::string line) override {
     QMetaObject::invokeMethod(
@@ -90,7 +92,8 @@ class OneByOne final : public generator::RunOutput {
   }
   void addListItem(std::string name) override {
     QMetaObject::invokeMethod(
-        m_list, [l = m_list, text = QString::fromStdString(name)] { l->addItem(text); }, Qt::QueuedConnection);
+        m_list, [l = m_list, text = QString::fromStdString(name)] { l->addItem(text); },
+        Qt::QueuedConnection);
   }
   void progress(std::size_t, std::size_t) override {}
 
@@ -118,7 +121,8 @@ void BM_WindowOneByOne(benchmark::State& state) {
       std::atomic<bool> flag{true};
       OneByOne out(memo, list);
       generator::GenerateNames(connection, live, flag, out);
-      QMetaObject::invokeMethod(&loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
+      QMetaObject::invokeMethod(
+          &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
     });
     loop.exec();
     worker.join();

@@ -17,9 +17,9 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/shell_commands.h"
 #include "app/database_gate.h"
 #include "app/input_panel.h"
+#include "app/shell_commands.h"
 #include "core/notice_box_window.h"
 #include "core/report_output_window.h"
 #include "data/database_check.h"

@@ -1,9 +1,9 @@
+#include "app/regional_settings.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <map>
-
-#include "app/regional_settings.h"
 
 namespace lumo {
 namespace {
@@ -28,7 +28,8 @@ class FakeLocale final : public LocaleSource {
 
 TEST(RegionalFormats, AmericanShortDateIsRewrittenOnceInOrder) {
   FakeLocale locale;
-  locale.values = {{0x20, "dddd, MMMM d, yyyy"}, {0x1F, "M/d/yyyy"}, {0x1003, "h:mm:ss tt"}, {0x1D, "/"}, {0x1E, ":"}};
+  locale.values = {
+      {0x20, "dddd, MMMM d, yyyy"}, {0x1F, "M/d/yyyy"}, {0x1003, "h:mm:ss tt"}, {0x1D, "/"}, {0x1E, ":"}};
   EXPECT_EQ(applyRegionalFormats(locale), (std::vector<int>{0x20, 0x1F, 0x1003, 0x1D}));
   EXPECT_EQ(locale.values[0x1F], "yyyy-MM-dd");
   EXPECT_EQ(locale.values[0x20], "yyyy'年'M'月'd'日'");
@@ -37,7 +38,8 @@ TEST(RegionalFormats, AmericanShortDateIsRewrittenOnceInOrder) {
 
 TEST(RegionalFormats, ComparesTrimmedAndCaseSensitive) {
   FakeLocale locale;
-  locale.values = {{0x20, "yyyy'年'M'月'd'日'"}, {0x1F, " yyyy-MM-dd "}, {0x1003, "h:mm:ss"}, {0x1D, "-"}, {0x1E, ":"}};
+  locale.values = {
+      {0x20, "yyyy'年'M'月'd'日'"}, {0x1F, " yyyy-MM-dd "}, {0x1003, "h:mm:ss"}, {0x1D, "-"}, {0x1E, ":"}};
   EXPECT_EQ(applyRegionalFormats(locale), std::vector<int>{0x1003});
 }
 
@@ -48,7 +50,8 @@ TEST(RegionalFormats, FailuresAreSwallowed) {
 }
 
 TEST(RegionalFormats, FileStoreOutlastsTheProcess) {
-  auto path = std::filesystem::temp_directory_path() / ("lumo-regional-" + std::to_string(::getpid())) / "r.conf";
+  auto path =
+      std::filesystem::temp_directory_path() / ("lumo-regional-" + std::to_string(::getpid())) / "r.conf";
   {
     FileLocaleSource store(path.string());
     applyRegionalFormats(store);

@@ -16,13 +16,13 @@
 #include <QTest>
 #include <QTimer>
 
+#include "almanac/almanac_window.h"
 #include "app/about_box.h"
 #include "app/main_window.h"
-#include "core/notice_box_window.h"
 #include "core/manners_window.h"
+#include "core/notice_box_window.h"
 #include "generator/wuxing_window.h"
 #include "naming/surname_origin_window.h"
-#include "almanac/almanac_window.h"
 #include "readings/netname_window.h"
 #include "readings/number_window.h"
 #include "readings/pair_window.h"

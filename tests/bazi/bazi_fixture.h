@@ -28,6 +28,8 @@ inline TermOfDay jieOn(std::set<int> serials, std::string name = "立春") {
 }
 
 // No solar term on any day: the starting age falls back to the month table's count.
-inline std::string noTerms(double) { return {}; }
+inline std::string noTerms(double) {
+  return {};
+}
 
 }  // namespace lumo::bazi::testing

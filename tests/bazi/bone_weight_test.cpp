@@ -5,8 +5,8 @@
 #include <gtest/gtest.h>
 
 #include "bazi_fixture.h"
-#include "data/read_failure.h"
 #include "core/report.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {

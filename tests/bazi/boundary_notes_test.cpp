@@ -88,8 +88,7 @@ TEST(BoundaryNotes, AMomentNearTwoPointsGetsANoteForEach) {
 ReportRun runWith(const PanelInput& in, const ChartOptions& options) {
   ReportRun r;
   Report report;
-  r.result =
-      runCommand(report, [&](Report& lines) { showBaziReport(in, r.subject, lines, options); });
+  r.result = runCommand(report, [&](Report& lines) { showBaziReport(in, r.subject, lines, options); });
   r.lines = report.lines;
   return r;
 }

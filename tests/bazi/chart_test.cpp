@@ -4,8 +4,8 @@
 
 #include "bazi/bazi_chart.h"
 #include "bazi/birthday_text.h"
-#include "core/stem_branch.h"
 #include "bazi_fixture.h"
+#include "core/stem_branch.h"
 
 namespace lumo::bazi {
 namespace {
@@ -24,7 +24,7 @@ TEST(Direction, BySexAndYearStem) {
     int year;
     const char* sex;
     bool backward;
-  } cases[] = {{1984, "男", false}, {1985, "男", true}, {1984, "女", true}, {1985, "女", false},
+  } cases[] = {{1984, "男", false}, {1985, "男", true},   {1984, "女", true},  {1985, "女", false},
                {1984, "", true},    {1984, "male", true}, {1986, "男", false}, {1993, "女", false}};
   for (const auto& c : cases) {
     BaziChart chart = chartOf(c.year, 6, 1, c.sex, 12, noTerms);
@@ -95,9 +95,9 @@ TEST(GreatLuck, NayinAndTenGodLinesKeepTheirBlanks) {
 }
 
 TEST(FetalOrigin, StemAfterAndBranchThreeAfterTheMonthPillar) {
-  EXPECT_EQ(chartOf(1984, 2, 20, "男", 8, noTerms).fetalOrigin, "丁巳 ");   // 丙寅 month
-  EXPECT_EQ(chartOf(1985, 1, 10, "男", 8, noTerms).fetalOrigin, "戊辰 ");   // 丁丑 month
-  EXPECT_EQ(chartOf(1984, 12, 1, "男", 8, noTerms).fetalOrigin, "丙寅 ");   // 乙亥 month
+  EXPECT_EQ(chartOf(1984, 2, 20, "男", 8, noTerms).fetalOrigin, "丁巳 ");  // 丙寅 month
+  EXPECT_EQ(chartOf(1985, 1, 10, "男", 8, noTerms).fetalOrigin, "戊辰 ");  // 丁丑 month
+  EXPECT_EQ(chartOf(1984, 12, 1, "男", 8, noTerms).fetalOrigin, "丙寅 ");  // 乙亥 month
 }
 
 TEST(HiddenStems, MonthDayAndHourPositions) {

@@ -7,19 +7,23 @@
 #include <map>
 #include <set>
 
-#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "calendar/date_cn.h"
-#include "data/read_failure.h"
+#include "core/stem_branch.h"
 #include "core/utf8.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {
 
-db::ResultSet rowsOf(db::DbFile file, const char* sql) { return db::runQuery(file, sql); }
+db::ResultSet rowsOf(db::DbFile file, const char* sql) {
+  return db::runQuery(file, sql);
+}
 
 // Element of a stem or branch by tradition, in the order 木 火 土 金 水 (each produces the next).
-int elementOfStem(int stemIndex) { return stemIndex / 2; }  // 甲乙 木, 丙丁 火 …
+int elementOfStem(int stemIndex) {
+  return stemIndex / 2;
+}  // 甲乙 木, 丙丁 火 …
 const char* const kCycle[5] = {"木", "火", "土", "金", "水"};
 
 TEST(Content, EveryStemAndBranchHasExactlyItsElement) {
@@ -40,8 +44,8 @@ TEST(Content, EveryStemAndBranchHasExactlyItsElement) {
 
 // The ten god of `other` for the day master `self`, from the producing cycle and polarity.
 std::string tenGodByRule(int self, int other) {
-  static const char* const kNames[5][2] = {{"劫财", "比肩"}, {"伤官", "食神"}, {"正财", "偏财"},
-                                           {"正官", "七杀"}, {"正印", "偏印"}};
+  static const char* const kNames[5][2] = {
+      {"劫财", "比肩"}, {"伤官", "食神"}, {"正财", "偏财"}, {"正官", "七杀"}, {"正印", "偏印"}};
   int relation = (elementOfStem(other) - elementOfStem(self) + 5) % 5;  // 0 same … 4 produces me
   bool samePolarity = self % 2 == other % 2;
   return kNames[relation][samePolarity ? 1 : 0];
@@ -88,7 +92,8 @@ TEST(Content, RemarksForEveryElementSeasonAndStemMonth) {
   EXPECT_EQ(seasons.size(), 20u);
   EXPECT_EQ(months.size(), 120u);
   for (const char* e : kCycle)
-    for (const char* s : {"春", "夏", "秋", "冬"}) EXPECT_TRUE(seasonKeys.count(std::string(e) + s)) << e << s;
+    for (const char* s : {"春", "夏", "秋", "冬"})
+      EXPECT_TRUE(seasonKeys.count(std::string(e) + s)) << e << s;
   for (const char* stem : kStems)
     for (const char* branch : kBranches)
       EXPECT_TRUE(monthKeys.count(std::string(stem) + branch)) << stem << branch;
@@ -141,7 +146,8 @@ TEST(Content, EveryTotalWeightHasAVerse) {
   }
   db::ResultSet verses = rowsOf(db::DbFile::Dream, "select weight, content, content2 from chenggu");
   std::map<std::string, std::pair<std::string, std::string>> byKey;
-  for (std::size_t r = 0; r < verses.size(); ++r) byKey[verses.text(r, 0)] = {verses.text(r, 1), verses.text(r, 2)};
+  for (std::size_t r = 0; r < verses.size(); ++r)
+    byKey[verses.text(r, 0)] = {verses.text(r, 1), verses.text(r, 2)};
   for (int tenths : sums) {
     std::string key = std::to_string(tenths / 10) + std::to_string(tenths % 10);
     ASSERT_TRUE(byKey.count(key)) << "no verse for " << key;

@@ -6,8 +6,8 @@
 #include "bazi/bazi_chart.h"
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
-#include "data/read_failure.h"
 #include "core/report.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {

@@ -2,12 +2,12 @@
 // origin's trailing blank, and failures absorbed as empty texts.
 #include <gtest/gtest.h>
 
-#include "core/stem_branch.h"
 #include "bazi/stem_lookup.h"
 #include "bazi_fixture.h"
-#include "data/read_failure.h"
 #include "core/report.h"
+#include "core/stem_branch.h"
 #include "core/utf8.h"
+#include "data/read_failure.h"
 
 namespace lumo::bazi {
 namespace {

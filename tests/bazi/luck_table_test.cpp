@@ -67,11 +67,13 @@ TEST_F(ReportTest, BackwardMinorLuckStepsBackInEveryColumn) {
     std::size_t pos = i == 0 ? 9 : 6;  // after "小运：" or six blanks
     for (int m : lifeYears) {
       while (row[pos] == ' ') ++pos;
-      EXPECT_EQ(cycleIndex(row.substr(pos, 6)), ((hourIndex - m) % 60 + 60) % 60) << "row " << i << " year " << m;
+      EXPECT_EQ(cycleIndex(row.substr(pos, 6)), ((hourIndex - m) % 60 + 60) % 60)
+          << "row " << i << " year " << m;
       pos += 6;
     }
   }
-  EXPECT_EQ(r.lines[33].substr(9, 6), chart->hourStemChar + chart->hourBranchChar) << "MP(0) is the hour pillar";
+  EXPECT_EQ(r.lines[33].substr(9, 6), chart->hourStemChar + chart->hourBranchChar)
+      << "MP(0) is the hour pillar";
 }
 
 }  // namespace

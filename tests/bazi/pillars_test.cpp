@@ -1,11 +1,12 @@
 // Four-pillar arithmetic: the fixed month boundaries, the 4 February year change, the day
 // count formula and the hour pillar.
+#include "bazi/pillars.h"
+
 #include <gtest/gtest.h>
 
 #include "bazi/bazi_chart.h"
-#include "bazi/pillars.h"
-#include "core/stem_branch.h"
 #include "calendar/date_serial.h"
+#include "core/stem_branch.h"
 
 namespace lumo::bazi {
 namespace {
@@ -19,11 +20,11 @@ struct SlotCase {
 // Both sides of every boundary of the month table, with the fallback count there.
 TEST(MonthSlot, BothSidesOfEveryBoundary) {
   const SlotCase cases[] = {
-      {2, 3, "丑", 9},   {2, 4, "寅", 0},   {3, 5, "寅", 10},  {3, 6, "卯", 0},  {4, 4, "卯", 9},
-      {4, 5, "辰", 0},   {5, 4, "辰", 9},   {5, 5, "巳", 0},   {6, 5, "巳", 10}, {6, 6, "午", 0},
-      {7, 6, "午", 10},  {7, 7, "未", 0},   {8, 7, "未", 10},  {8, 8, "申", 0},  {9, 7, "申", 9},
-      {9, 8, "酉", 0},   {10, 7, "酉", 9},  {10, 8, "戌", 0},  {11, 6, "戌", 9}, {11, 7, "亥", 0},
-      {12, 7, "亥", 10}, {12, 8, "子", 0},  {12, 31, "子", 7}, {1, 1, "子", 9},  {1, 5, "子", 10},
+      {2, 3, "丑", 9},   {2, 4, "寅", 0},  {3, 5, "寅", 10},  {3, 6, "卯", 0},  {4, 4, "卯", 9},
+      {4, 5, "辰", 0},   {5, 4, "辰", 9},  {5, 5, "巳", 0},   {6, 5, "巳", 10}, {6, 6, "午", 0},
+      {7, 6, "午", 10},  {7, 7, "未", 0},  {8, 7, "未", 10},  {8, 8, "申", 0},  {9, 7, "申", 9},
+      {9, 8, "酉", 0},   {10, 7, "酉", 9}, {10, 8, "戌", 0},  {11, 6, "戌", 9}, {11, 7, "亥", 0},
+      {12, 7, "亥", 10}, {12, 8, "子", 0}, {12, 31, "子", 7}, {1, 1, "子", 9},  {1, 5, "子", 10},
       {1, 6, "丑", 0},   {1, 31, "丑", 8},
   };
   for (const auto& c : cases) {
@@ -110,9 +111,9 @@ TEST(DayValidation, LeapDaysAndShortMonths) {
   struct Case {
     int y, m, d;
     bool accepted;
-  } cases[] = {{2024, 2, 29, true}, {2023, 2, 29, false}, {2000, 2, 29, true}, {1900, 2, 29, false},
-               {2023, 2, 28, true}, {2023, 4, 31, false}, {2023, 6, 31, false}, {2023, 9, 31, false},
-               {2023, 11, 31, false}, {2023, 12, 31, true}, {2023, 1, 31, true}, {2023, 13, 1, false},
+  } cases[] = {{2024, 2, 29, true},   {2023, 2, 29, false}, {2000, 2, 29, true},  {1900, 2, 29, false},
+               {2023, 2, 28, true},   {2023, 4, 31, false}, {2023, 6, 31, false}, {2023, 9, 31, false},
+               {2023, 11, 31, false}, {2023, 12, 31, true}, {2023, 1, 31, true},  {2023, 13, 1, false},
                {2023, 1, 0, false}};
   for (const auto& c : cases) {
     EXPECT_EQ(isAcceptedDay(c.y, c.m, c.d), c.accepted) << c.y << "-" << c.m << "-" << c.d;

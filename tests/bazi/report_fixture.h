@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "bazi/bazi_report.h"
-#include "core/stem_branch.h"
 #include "calendar/clock.h"
+#include "core/stem_branch.h"
 
 namespace lumo::bazi::testing {
 

@@ -9,11 +9,11 @@
 #include <QPushButton>
 #include <QToolButton>
 
-#include "app/shell_commands.h"
 #include "app/main_window.h"
-#include "core/notice_box_window.h"
+#include "app/shell_commands.h"
 #include "bazi/bazi_report.h"
 #include "calendar/clock.h"
+#include "core/notice_box_window.h"
 
 namespace lumo {
 namespace {

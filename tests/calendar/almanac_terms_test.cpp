@@ -10,7 +10,9 @@
 namespace lumo {
 namespace {
 
-double day(int y, int m, int d) { return serialOf(y, m, d); }
+double day(int y, int m, int d) {
+  return serialOf(y, m, d);
+}
 
 TEST(AlmanacLunar, CodesAndNames) {
   EXPECT_EQ(AlmanacLunarCode(day(2023, 1, 22)), 101);

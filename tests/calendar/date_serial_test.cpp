@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "calendar/date_serial.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo {
 namespace {

@@ -6,10 +6,10 @@
 
 #include <set>
 
-#include "almanac_fixture.h"
 #include "almanac/almanac_glossary.h"
-#include "data/read_failure.h"
+#include "almanac_fixture.h"
 #include "core/report.h"
+#include "data/read_failure.h"
 
 namespace lumo::almanac {
 namespace {
@@ -109,9 +109,7 @@ TEST(AlmanacEntryTest, MissingDayIsNoEntry) {
   testing::AlmanacDatabase db;
   EXPECT_FALSE(readAlmanacEntry(checkChoice({"2010", "01", "06"})));
   Report report;
-  CommandResult result = runCommand(report, [](Report& r) {
-    writeAlmanacDay(r, {"2010", "01", "06"});
-  });
+  CommandResult result = runCommand(report, [](Report& r) { writeAlmanacDay(r, {"2010", "01", "06"}); });
   EXPECT_EQ(result.outcome, Outcome::Stopped);
   EXPECT_TRUE(report.lines.empty());
 }

@@ -6,8 +6,8 @@
 
 #include <sstream>
 
-#include "almanac_fixture.h"
 #include "almanac/almanac_day.h"
+#include "almanac_fixture.h"
 #include "tools/almanac/writer.h"
 
 namespace lumo::almanac {
@@ -102,9 +102,9 @@ TEST_F(SmallTable, CommandLinesCarryDateTabLunarPillarClashAndSpirits) {
   EXPECT_EQ(report.lines[1], "2026-03-03\t丙午年(马) 正月初一 丙寅 冲猴(庚申)煞北 天德 月德");
   Report refused;
   EXPECT_EQ(runCommand(refused,
-                           [](Report& r) {
-                             writeGoodDays(r, {"纳采", "2026-3-1", "2040-1-1", ""});
-                           })
+                       [](Report& r) {
+                         writeGoodDays(r, {"纳采", "2026-3-1", "2040-1-1", ""});
+                       })
                 .outcome,
             Outcome::Notice);
   EXPECT_TRUE(refused.lines.empty());

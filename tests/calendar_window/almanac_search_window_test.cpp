@@ -14,11 +14,11 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "almanac/almanac_window.h"
 #include "almanac_fixture.h"
 #include "core/commands_window.h"
 #include "core/notice_box_window.h"
 #include "fake_host.h"
-#include "almanac/almanac_window.h"
 
 namespace lumo {
 namespace {

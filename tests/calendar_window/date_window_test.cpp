@@ -10,8 +10,8 @@
 #include <QTest>
 #include <QTimer>
 
-#include "core/commands_window.h"
 #include "calendar/clock.h"
+#include "core/commands_window.h"
 #include "fake_host.h"
 
 namespace lumo {

@@ -1,8 +1,9 @@
 // The month grid: cell placement, the lunar label and its precedence, the captions.
+#include "calendar/month_grid.h"
+
 #include <gtest/gtest.h>
 
 #include "calendar/date_serial.h"
-#include "calendar/month_grid.h"
 
 namespace lumo::calendar {
 namespace {
@@ -27,9 +28,14 @@ TEST(MonthGrid, MonthStartingOnSundayStartsAtCell1) {
 }
 
 TEST(MonthGrid, DayBeyondTheMonthSelectsItsLastDay) {
-  struct Case { int year, month, day, selected, length; };
-  const Case cases[] = {{2024, 2, 31, 29, 29}, {2023, 2, 31, 28, 28}, {2000, 2, 30, 29, 29},
-                        {2023, 4, 31, 30, 30}, {2023, 1, 0, 1, 31}};
+  struct Case {
+    int year, month, day, selected, length;
+  };
+  const Case cases[] = {{2024, 2, 31, 29, 29},
+                        {2023, 2, 31, 28, 28},
+                        {2000, 2, 30, 29, 29},
+                        {2023, 4, 31, 30, 30},
+                        {2023, 1, 0, 1, 31}};
   for (const Case& c : cases) {
     MonthView view = buildMonthView(c.year, c.month, c.day);
     EXPECT_EQ(view.selectedDay, c.selected) << c.year << "-" << c.month << "-" << c.day;
@@ -55,9 +61,9 @@ struct LabelCase {
 TEST(MonthGrid, January2023Labels) {
   MonthView view = buildMonthView(2023, 1, 1);
   const LabelCase cases[] = {
-      {2023, 1, 1, "元旦节", LabelKind::Festival},  {2023, 1, 5, "小寒", LabelKind::SolarTerm},
-      {2023, 1, 20, "大寒", LabelKind::SolarTerm},  {2023, 1, 21, "除夕", LabelKind::Festival},
-      {2023, 1, 22, "春节", LabelKind::Festival},   {2023, 1, 23, "初二", LabelKind::LunarDay},
+      {2023, 1, 1, "元旦节", LabelKind::Festival}, {2023, 1, 5, "小寒", LabelKind::SolarTerm},
+      {2023, 1, 20, "大寒", LabelKind::SolarTerm}, {2023, 1, 21, "除夕", LabelKind::Festival},
+      {2023, 1, 22, "春节", LabelKind::Festival},  {2023, 1, 23, "初二", LabelKind::LunarDay},
       {2023, 1, 2, "十一", LabelKind::LunarDay},
   };
   for (const LabelCase& c : cases) {
@@ -82,8 +88,7 @@ TEST(MonthGrid, PrecedenceOfTheLunarLabel) {
       {2002, 5, 12, "母亲节", LabelKind::Festival},  // second Sunday of May, over 四月
       {2023, 2, 20, "二月", LabelKind::LunarMonth},  // first day of a lunar month
       {2023, 3, 22, "闰二", LabelKind::LunarMonth},  // first day of a leap month
-      {2020, 5, 23, "闰四", LabelKind::LunarMonth},
-      {2023, 9, 29, "中秋节", LabelKind::Festival},
+      {2020, 5, 23, "闰四", LabelKind::LunarMonth}, {2023, 9, 29, "中秋节", LabelKind::Festival},
   };
   for (const LabelCase& c : cases) {
     DayCell cell = dayCell(c.year, c.month, c.day);
@@ -101,8 +106,11 @@ TEST(MonthGrid, LabelColours) {
 }
 
 TEST(MonthGrid, StarSignOfTheSelectedDay) {
-  struct Case { int month, day; const char* sign; };
-  const Case cases[] = {{8, 22, "狮子座"}, {8, 23, "处女座"}, {8, 24, "处女座"}, {4, 20, "金牛座"},
+  struct Case {
+    int month, day;
+    const char* sign;
+  };
+  const Case cases[] = {{8, 22, "狮子座"},  {8, 23, "处女座"},  {8, 24, "处女座"}, {4, 20, "金牛座"},
                         {10, 23, "天秤座"}, {12, 22, "摩羯座"}, {1, 19, "摩羯座"}, {1, 20, "水瓶座"}};
   for (const Case& c : cases) {
     EXPECT_EQ(calendarStarSign(2023, c.month, c.day), c.sign) << c.month << "-" << c.day;

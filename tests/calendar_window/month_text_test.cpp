@@ -1,10 +1,11 @@
 // The month as text lines: captions, weekday names, one line per week, cell padding.
+#include "calendar/month_text.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 
 #include "calendar/month_grid.h"
-#include "calendar/month_text.h"
 
 namespace lumo::calendar {
 namespace {
@@ -33,8 +34,8 @@ TEST(MonthText, January2023) {
   EXPECT_EQ(lines[0], "2023年1月\t寅虎\t摩羯座");
   EXPECT_EQ(fields(lines[1]),
             (std::vector<std::string>{"星期日", "星期一", "星期二", "星期三", "星期四", "星期五", "星期六"}));
-  EXPECT_EQ(fields(lines[2]),
-            (std::vector<std::string>{" 1 元旦节", " 2 十一", " 3 十二", " 4 十三", " 5 小寒", " 6 十五", " 7 十六"}));
+  EXPECT_EQ(fields(lines[2]), (std::vector<std::string>{" 1 元旦节", " 2 十一", " 3 十二", " 4 十三",
+                                                        " 5 小寒", " 6 十五", " 7 十六"}));
   EXPECT_EQ(fields(lines[4])[0], "15 廿四");
   EXPECT_EQ(fields(lines[5])[6], "28 初七");
   EXPECT_EQ(fields(lines[5])[0], "22 春节");

@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include "core/subject.h"
 #include "core/report.h"
+#include "core/subject.h"
 
 namespace lumo {
 namespace {

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/gbk.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo::gbk {
 namespace {

@@ -8,9 +8,9 @@
 #include <fstream>
 #include <iterator>
 
-#include "data/read_failure.h"
-#include "core/text.h"
 #include "core/report.h"
+#include "core/text.h"
+#include "data/read_failure.h"
 
 namespace lumo::db {
 namespace {

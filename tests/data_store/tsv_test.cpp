@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "data/tsv.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo::tsv {
 namespace {

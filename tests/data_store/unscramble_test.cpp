@@ -1,7 +1,8 @@
+#include "data/unscramble.h"
+
 #include <gtest/gtest.h>
 
 #include "data/gbk.h"
-#include "data/unscramble.h"
 
 namespace lumo::db {
 namespace {

@@ -5,10 +5,10 @@
 
 #include <set>
 
+#include "core/utf8.h"
 #include "data/gbk.h"
 #include "data/read_failure.h"
 #include "naming/strokes.h"
-#include "core/utf8.h"
 
 namespace lumo {
 namespace {

@@ -1,8 +1,8 @@
 // The subject capture with its date checks and conversions, and the date parser. Input
 // lines: surname, given name, calendar (0 or 1), year, month, day, hour item, minute.
-#include "core/subject.h"
 #include "calendar/date_serial.h"
 #include "core/report.h"
+#include "core/subject.h"
 #include "tests/fuzz/fuzz_input.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

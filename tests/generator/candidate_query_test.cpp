@@ -1,12 +1,13 @@
 // The candidate statements run against the fixture dictionary: every case checks the
 // names the statement yields (and their order where px decides it), not only its text.
+#include "generator/candidate_query.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "fixture_db.h"
-#include "generator/candidate_query.h"
 #include "data/query.h"
+#include "fixture_db.h"
 
 namespace lumo::generator {
 namespace {
@@ -38,7 +39,8 @@ NamingOptions options(Sex sex, NameForm form = NameForm::Double, std::string sur
 }
 
 NamingOptions withElements(NamingOptions o, const std::string& ticked) {
-  for (std::size_t i = 0; i < kElements.size(); ++i) o.elements[i] = ticked.find(kElements[i]) != std::string::npos;
+  for (std::size_t i = 0; i < kElements.size(); ++i)
+    o.elements[i] = ticked.find(kElements[i]) != std::string::npos;
   return o;
 }
 
@@ -76,19 +78,22 @@ TEST_F(CandidateQuery, ChosenSchemeRowsInRankOrder) {
       {"first character fixed (px 120, id 131)", withFixed(options(Sex::Male), FixedPlace::Second, "华"),
        "4|8-10(85分)", tagged("王华", {"浩", "桐", "润"})},
       {"second character fixed: you > 0 drops the unflagged first characters",
-       withFixed(options(Sex::Male), FixedPlace::Third, "华"), "4|8-10(85分)", tagged("王", {"明华", "林华"})},
-      {"second character fixed for a girl counts nv", withFixed(options(Sex::Female), FixedPlace::Third, "华"),
-       "4|8-10(85分)", tagged("王", {"林华", "雨华", "金华"})},
-      {"fixed box ticked, field empty: one character fewer", withFixed(options(Sex::Male), FixedPlace::Second, ""),
-       "4|8-10(85分)", tagged("王", {"浩", "桐", "润"})},
+       withFixed(options(Sex::Male), FixedPlace::Third, "华"), "4|8-10(85分)",
+       tagged("王", {"明华", "林华"})},
+      {"second character fixed for a girl counts nv",
+       withFixed(options(Sex::Female), FixedPlace::Third, "华"), "4|8-10(85分)",
+       tagged("王", {"林华", "雨华", "金华"})},
+      {"fixed box ticked, field empty: one character fewer",
+       withFixed(options(Sex::Male), FixedPlace::Second, ""), "4|8-10(85分)",
+       tagged("王", {"浩", "桐", "润"})},
       {"empty surname", options(Sex::Male, NameForm::Double, ""), "4|8-10(90分)",
        tagged("", {"明浩", "明桐", "林浩", "林桐", "明润", "林润", "岩浩", "岩桐", "岩润"}, "(90分)")},
       {"a quote in the surname is a value", options(Sex::Male, NameForm::Single, "o'k"), "4|8(85分)",
        tagged("o'k", {"明", "林", "金", "岩"})},
       {"a %s in the fixed character is a value", withFixed(options(Sex::Male), FixedPlace::Third, "%s"),
        "4|8-10(85分)", tagged("王", {"明%s", "林%s"})},
-      {"first count 0: any stroke count", withElements(options(Sex::Male, NameForm::Single), "火"), "4|0(77分)",
-       tagged("王", {"明"}, "(77分)")},
+      {"first count 0: any stroke count", withElements(options(Sex::Male, NameForm::Single), "火"),
+       "4|0(77分)", tagged("王", {"明"}, "(77分)")},
   };
   for (const auto& c : cases) EXPECT_EQ(rows(BuildCandidateQuery(c.options, c.entry)), c.expected) << c.what;
 }
@@ -99,8 +104,8 @@ struct SetCase {
 };
 
 TEST_F(CandidateQuery, ElementBoxesForAGirl) {
-  Names all = tagged("王", {"林桐", "林娟", "林钰", "林润", "雨桐", "雨娟", "雨钰", "雨润", "金桐", "金娟", "金钰",
-                           "金润", "岩桐", "岩娟", "岩钰", "岩润"});
+  Names all = tagged("王", {"林桐", "林娟", "林钰", "林润", "雨桐", "雨娟", "雨钰", "雨润", "金桐", "金娟",
+                            "金钰", "金润", "岩桐", "岩娟", "岩钰", "岩润"});
   const SetCase cases[] = {
       {"", all},
       {"金木水火土", all},
@@ -116,7 +121,9 @@ TEST_F(CandidateQuery, ElementBoxesForAGirl) {
 }
 
 TEST_F(CandidateQuery, ElementPartText) {
-  auto filter = [](const std::string& ticked) { return CharacterFilter(withElements(options(Sex::Male), ticked)); };
+  auto filter = [](const std::string& ticked) {
+    return CharacterFilter(withElements(options(Sex::Male), ticked));
+  };
   EXPECT_EQ(filter("").find("wuhang"), std::string::npos);
   EXPECT_EQ(filter("金木水火土").find("wuhang"), std::string::npos);
   EXPECT_EQ(filter("金").rfind(" and wuhang = '金' ", 0), 0u) << "one box: no brackets";
@@ -134,8 +141,9 @@ TEST_F(CandidateQuery, GenderFlagOnlyOnTheSecondCharacter) {
   ASSERT_NE(flag, std::string::npos);
   EXPECT_GT(flag, two.sql.find(") a , (")) << "the flag stands in b";
   EXPECT_EQ(two.sql.find(GenderFlag(Sex::Male), flag + 1), std::string::npos);
-  EXPECT_EQ(BuildCandidateQuery(options(Sex::Male, NameForm::Single), "4|8(85分)").sql.find(GenderFlag(Sex::Male)),
-            std::string::npos);
+  EXPECT_EQ(
+      BuildCandidateQuery(options(Sex::Male, NameForm::Single), "4|8(85分)").sql.find(GenderFlag(Sex::Male)),
+      std::string::npos);
 }
 
 TEST_F(CandidateQuery, KeysAreBoundNotWritten) {
@@ -155,14 +163,16 @@ TEST_F(CandidateQuery, AutomaticGroupsUnionTheirSchemes) {
   Names both = rows(BuildCandidateQuery(boy, {"4|8-10(85分)", "4|8-10(90分)"}, 0));
   EXPECT_EQ(both.size(), 18u);
   EXPECT_EQ(std::count_if(both.begin(), both.end(), [](auto& n) { return n.ends_with("(90分)"); }), 9);
-  EXPECT_EQ(rows(BuildCandidateQuery(boy, {"4|8-10(85分)", "4|8-10(85分)"}, 0)).size(), 9u) << "union drops doubles";
+  EXPECT_EQ(rows(BuildCandidateQuery(boy, {"4|8-10(85分)", "4|8-10(85分)"}, 0)).size(), 9u)
+      << "union drops doubles";
   // Automatic constants: fixed first character px 11, second base px + 5001, no id.
   Names fixed = rows(BuildCandidateQuery(withFixed(boy, FixedPlace::Second, "华"), {"4|8-10(85分)"}, 0));
   EXPECT_EQ(fixed, tagged("王华", {"浩", "桐", "润"}));
-  Names single = rows(BuildCandidateQuery(options(Sex::Male, NameForm::Single), {"4|8(85分)", "4|10(80分)"}, 0));
+  Names single =
+      rows(BuildCandidateQuery(options(Sex::Male, NameForm::Single), {"4|8(85分)", "4|10(80分)"}, 0));
   // 岩 (85分) and 浩 (80分) share px 1021, so only the set is fixed.
-  EXPECT_EQ(sorted(single), sorted({"王明(85分)", "王林(85分)", "王金(85分)", "王岩(85分)", "王浩(80分)", "王桐(80分)",
-                           "王钰(80分)", "王润(80分)", "王森(80分)"}));
+  EXPECT_EQ(sorted(single), sorted({"王明(85分)", "王林(85分)", "王金(85分)", "王岩(85分)", "王浩(80分)",
+                                    "王桐(80分)", "王钰(80分)", "王润(80分)", "王森(80分)"}));
   EXPECT_EQ(single.front(), "王明(85分)");
 }
 

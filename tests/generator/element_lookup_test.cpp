@@ -1,10 +1,11 @@
 // The element lookup of up to five characters, by 2-byte slices.
+#include "generator/element_lookup.h"
+
 #include <gtest/gtest.h>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
-#include "generator/element_lookup.h"
-#include "core/report.h"
 
 namespace lumo::generator {
 namespace {
@@ -16,12 +17,10 @@ TEST(ElementLookup, SlicesOfTheInput) {
     const char* input;
     const char* result;
   } cases[] = {
-      {"娟浩", "土水"},
-      {"鈺", "金"},            // found by its traditional form
-      {"明x林", "火"},         // "x" and half of 林 make a slice that finds nothing
-      {"明某林", "火木"},      // a character missing from the table adds nothing
-      {" 金林 ", "金木"},
-      {"明林雨金岩浩", "火木水金土"},  // only five slices
+      {"娟浩", "土水"},   {"鈺", "金"},  // found by its traditional form
+      {"明x林", "火"},                   // "x" and half of 林 make a slice that finds nothing
+      {"明某林", "火木"},                // a character missing from the table adds nothing
+      {" 金林 ", "金木"}, {"明林雨金岩浩", "火木水金土"},  // only five slices
       {"'", ""},
   };
   for (const auto& c : cases) EXPECT_EQ(ElementsOfText(connection, c.input), c.result) << c.input;

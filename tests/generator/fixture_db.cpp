@@ -7,8 +7,8 @@
 #include <stdexcept>
 
 #include "data/database_files.h"
-#include "tests/support/schema_stamp.h"
 #include "data/query.h"
+#include "tests/support/schema_stamp.h"
 
 namespace lumo::generator::test {
 namespace {

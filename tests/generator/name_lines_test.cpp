@@ -1,7 +1,7 @@
 // AcceptName: the high-score rule, the 16-byte padding and the lines of six.
-#include <gtest/gtest.h>
-
 #include "generator/name_lines.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo::generator {
 namespace {
@@ -21,13 +21,14 @@ TEST(HighScore, ThresholdAndHundred) {
     const char* name;
     bool high;
   } cases[] = {
-      {"王明华(77分)", true},  {"王明华(76分)", false}, {"王明华(100分)", true}, {"王明(99分)", true},
-      {"王明(9分)", false},    {"王明华", false},       {"王(1)明(80分)", false},  // the first "(" decides
+      {"王明华(77分)", true}, {"王明华(76分)", false}, {"王明华(100分)", true},  {"王明(99分)", true},
+      {"王明(9分)", false},   {"王明华", false},       {"王(1)明(80分)", false},  // the first "(" decides
       {"王明华(85分)", true},
   };
   for (const auto& c : cases) EXPECT_EQ(IsHighScore(c.name, rule), c.high) << c.name;
   EXPECT_TRUE(IsHighScore("王明(9分)", HighScoreRule{true, 9})) << "a one-digit score reads as that digit";
-  EXPECT_FALSE(IsHighScore("王明华(100分)", HighScoreRule{false, 77})) << "box unticked: the list stays empty";
+  EXPECT_FALSE(IsHighScore("王明华(100分)", HighScoreRule{false, 77}))
+      << "box unticked: the list stays empty";
   EXPECT_FALSE(IsHighScore("王明华(99分)", HighScoreRule{true, std::nullopt}));
   EXPECT_TRUE(IsHighScore("王明华(100分)", HighScoreRule{true, std::nullopt}));
 }

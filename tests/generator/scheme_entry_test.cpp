@@ -1,8 +1,9 @@
 // Scheme entries: the stroke counts and the tag read back from the list's texts.
+#include "generator/scheme_entry.h"
+
 #include <gtest/gtest.h>
 
 #include "generator/field_checks.h"
-#include "generator/scheme_entry.h"
 
 namespace lumo::generator {
 namespace {

@@ -1,10 +1,10 @@
 // Reading in slices: which rows come in which order, and where a stop takes effect.
+#include "generator/slice_order.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <numeric>
-
-#include "generator/slice_order.h"
 
 namespace lumo::generator {
 namespace {
@@ -52,8 +52,8 @@ TEST(SliceOrder, EveryRowExactlyOnce) {
 // How many rows are taken when the flag drops after `allowedChecks` checks.
 std::size_t takenUntilStop(std::size_t rowCount, RemainderCheck check, int allowedChecks) {
   std::size_t taken = 0;
-  readInSlices(rowCount, kChosenSliceOrder, check, [&] { return allowedChecks-- > 0; },
-               [&](std::size_t) { ++taken; });
+  readInSlices(
+      rowCount, kChosenSliceOrder, check, [&] { return allowedChecks-- > 0; }, [&](std::size_t) { ++taken; });
   return taken;
 }
 

@@ -1,12 +1,13 @@
 // The scheme list from table `zh` and the window's stroke lookup, over the fixture.
+#include "generator/stroke_schemes.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
-#include "generator/stroke_schemes.h"
-#include "core/report.h"
 
 namespace lumo::generator {
 namespace {
@@ -54,7 +55,8 @@ TEST_F(StrokeSchemes, LookupStrokes) {
   struct Case {
     const char* character;
     int strokes;
-  } cases[] = {{"王", 4}, {"陽", 17}, {"阳", 17}, {"黄", 12}, {"x", 0}, {"", 0}, {"'", 0}, {"' or '1'='1", 0}};
+  } cases[] = {{"王", 4}, {"陽", 17}, {"阳", 17}, {"黄", 12},
+               {"x", 0},  {"", 0},    {"'", 0},   {"' or '1'='1", 0}};
   for (const auto& c : cases) EXPECT_EQ(LookupStrokes(*m_connection, c.character), c.strokes) << c.character;
   m_db.exec("DROP TABLE word");
   db::Connection broken(m_db.path());
@@ -89,8 +91,8 @@ TEST_F(StrokeSchemes, MinimumScore) {
   ASSERT_EQ(items.size(), 5u);
   EXPECT_EQ(items[1], "4|8-12(88分)");
   std::sort(items.begin() + 2, items.end());  // equal grade and score: any order
-  EXPECT_EQ(items, std::vector<std::string>({"电脑全自动", "4|8-12(88分)", "4|13-10(76分)", "4|20-10(76分)",
-                                             "4|6-10(76分)"}));
+  EXPECT_EQ(items, std::vector<std::string>(
+                       {"电脑全自动", "4|8-12(88分)", "4|13-10(76分)", "4|20-10(76分)", "4|6-10(76分)"}));
   o.minScore = "";
   EXPECT_EQ(list(o).size(), 21u) << "an empty minimum adds no condition";
   o.minTicked = false;

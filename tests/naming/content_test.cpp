@@ -37,8 +37,10 @@ std::map<std::string, long long> sancaiGrades() {
 TEST(Content81, GradesAgreeWithTheNumberLists) {
   db::ResultSet rows = db::runQuery(db::DbFile::KelFile, "SELECT * FROM \"81\" ORDER BY num");
   ASSERT_EQ(rows.size(), 81u);
-  const std::map<std::string, NumberClass> byGrade = {{"（大吉）", NumberClass::Lucky}, {"（吉）", NumberClass::Lucky},
-                                                      {"（半吉）", NumberClass::Mixed}, {"（凶）", NumberClass::Unlucky},
+  const std::map<std::string, NumberClass> byGrade = {{"（大吉）", NumberClass::Lucky},
+                                                      {"（吉）", NumberClass::Lucky},
+                                                      {"（半吉）", NumberClass::Mixed},
+                                                      {"（凶）", NumberClass::Unlucky},
                                                       {"（大凶）", NumberClass::Unlucky}};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     int num = static_cast<int>(rows.integer(i, "num"));
@@ -46,7 +48,8 @@ TEST(Content81, GradesAgreeWithTheNumberLists) {
     auto grade = byGrade.find(rows.text(i, "jx"));
     ASSERT_NE(grade, byGrade.end()) << num << ": " << rows.text(i, "jx");
     EXPECT_EQ(grade->second, ClassOfNumber(num)) << num;
-    for (const char* column : {"yy", "as", "content"}) EXPECT_GE(rows.text(i, column).size(), 30u) << num << column;
+    for (const char* column : {"yy", "as", "content"})
+      EXPECT_GE(rows.text(i, column).size(), 30u) << num << column;
   }
 }
 
@@ -64,7 +67,8 @@ TEST(ContentSancai, AllConfigurationsGradedByTradition) {
     long long djc = grades[title];
     EXPECT_TRUE(djc >= 1 && djc <= 7) << title;
     // In the cycle 木 火 土 金 水, i produces i+1 and overcomes i+2.
-    int t = elementIndex(title.substr(0, 3)), r = elementIndex(title.substr(3, 3)), d = elementIndex(title.substr(6, 3));
+    int t = elementIndex(title.substr(0, 3)), r = elementIndex(title.substr(3, 3)),
+        d = elementIndex(title.substr(6, 3));
     bool flowing = (t + 1) % 5 == r && (r + 1) % 5 == d;  // 天生人, 人生地
     bool pressed = (t + 2) % 5 == r && (d + 2) % 5 == r;  // 天克人, 地克人
     if (flowing) {
@@ -80,7 +84,8 @@ TEST(ContentSancai, StoredReadingsUnscrambleToText) {
   db::ResultSet rows = db::runQuery(db::DbFile::KelFile, "SELECT title, content FROM sancai");
   for (std::size_t i = 0; i < rows.size(); ++i) {
     std::string stored = rows.text(i, "content");
-    std::string text = gbk::toUtf8(db::UnscrambleStoredText(stored, db::kStoredTextKey, db::kStoredTextRounds));
+    std::string text =
+        gbk::toUtf8(db::UnscrambleStoredText(stored, db::kStoredTextKey, db::kStoredTextRounds));
     EXPECT_GE(text.size(), 60u) << rows.text(i, "title");
     EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << rows.text(i, "title");
   }
@@ -106,11 +111,13 @@ TEST(ContentSancai2009, EveryConfigurationHasItsTexts) {
 template <class Visit>
 void forEachZhRow(Visit&& visit) {
   sqlite3* raw = nullptr;
-  ASSERT_EQ(sqlite3_open_v2(db::databasePath(db::DbFile::Voduzid).c_str(), &raw, SQLITE_OPEN_READONLY, nullptr),
-            SQLITE_OK);
+  ASSERT_EQ(
+      sqlite3_open_v2(db::databasePath(db::DbFile::Voduzid).c_str(), &raw, SQLITE_OPEN_READONLY, nullptr),
+      SQLITE_OK);
   std::unique_ptr<sqlite3, int (*)(sqlite3*)> guard(raw, sqlite3_close);
   sqlite3_stmt* stmt = nullptr;
-  ASSERT_EQ(sqlite3_prepare_v2(raw, "SELECT lx,bh11,bh12,bh21,bh22,zf,xb,jxjx FROM zh", -1, &stmt, nullptr), SQLITE_OK);
+  ASSERT_EQ(sqlite3_prepare_v2(raw, "SELECT lx,bh11,bh12,bh21,bh22,zf,xb,jxjx FROM zh", -1, &stmt, nullptr),
+            SQLITE_OK);
   while (sqlite3_step(stmt) == SQLITE_ROW) {
     int v[8];
     for (int i = 0; i < 8; ++i) v[i] = sqlite3_column_int(stmt, i);
@@ -136,7 +143,8 @@ TEST(ContentZh, EveryScoreIsTheComputedOneRounded) {
     auto it = grades.find(SancaiOf(g));
     double points = it == grades.end() ? kNoSancaiPoints : SancaiPointsOfGrade(it->second);
     if (v[5] != RoundedScore(ScoreOfGrids(g, points)) && mismatches++ < 5)
-      ADD_FAILURE() << "zf " << v[5] << " for " << v[0] << ":" << v[1] << "," << v[2] << "," << v[3] << "," << v[4];
+      ADD_FAILURE() << "zf " << v[5] << " for " << v[0] << ":" << v[1] << "," << v[2] << "," << v[3] << ","
+                    << v[4];
     bool girlRow = xb == "女" || xb == "0";
     if (girlRow && strongForAWoman(g)) ++badSex;
     if (v[0] == 22 && xb == "0") ++badSex;  // would double the fixed-character search
@@ -155,7 +163,9 @@ TEST(ContentZh, EveryScoreIsTheComputedOneRounded) {
 // 22 matches the sex exactly, or the sex or '0' with a fixed character. Each search must
 // find a combination at most once, and a man's search every combination.
 TEST(ContentZh, EachSearchFindsACombinationOnce) {
-  struct Counts { int man = 0, woman = 0, both = 0; };
+  struct Counts {
+    int man = 0, woman = 0, both = 0;
+  };
   std::unordered_map<long long, Counts> combinations;
   forEachZhRow([&](const int* v, const std::string& xb) {
     long long key = ((((static_cast<long long>(v[0]) * 100 + v[1]) * 100 + v[2]) * 100 + v[3]) * 100) + v[4];
@@ -169,7 +179,8 @@ TEST(ContentZh, EachSearchFindsACombinationOnce) {
     if (kind == 11 || kind == 12) ok = c.man + c.woman + c.both == 1;
     if (kind == 21) ok = c.man + c.both == 1 && c.woman + c.both <= 1;
     if (kind == 22) ok = c.man == 1 && c.woman <= 1 && c.both == 0;
-    if (!ok && faults++ < 5) ADD_FAILURE() << "combination " << key << ": " << c.man << "/" << c.woman << "/" << c.both;
+    if (!ok && faults++ < 5)
+      ADD_FAILURE() << "combination " << key << ": " << c.man << "/" << c.woman << "/" << c.both;
   }
   EXPECT_EQ(faults, 0);
   EXPECT_EQ(combinations.size(), 30u * 24 + 30 * 24 * 24 + 30 * 30 * 24 + 30 * 30 * 24 * 24);
@@ -200,8 +211,8 @@ TEST(ContentXing, CommonSurnamesWithOrigins) {
     EXPECT_TRUE(names.insert(rows.text(i, "xingl")).second) << "twice: " << rows.text(i, "xingl");
     EXPECT_GE(rows.text(i, "intro").size(), 60u) << rows.text(i, "xingl");
   }
-  for (const char* name : {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "欧阳", "司马", "诸葛", "上官",
-                           "东方", "慕容"})
+  for (const char* name : {"王", "李", "张", "刘", "陈", "杨", "黄", "赵", "吴", "周", "欧阳", "司马", "诸葛",
+                           "上官", "东方", "慕容"})
     EXPECT_TRUE(names.count(name)) << name;
 }
 

@@ -1,13 +1,17 @@
 // The stroke arithmetic: grid table of the four shapes, elements, classes, points, verdict.
-#include <gtest/gtest.h>
-
 #include "naming/grid_math.h"
+
+#include <gtest/gtest.h>
 
 namespace lumo::naming {
 namespace {
 
-PartStrokes single(int count) { return {false, count, 0, 0}; }
-PartStrokes pair(int first, int second) { return {true, first, second, second}; }
+PartStrokes single(int count) {
+  return {false, count, 0, 0};
+}
+PartStrokes pair(int first, int second) {
+  return {true, first, second, second};
+}
 
 struct ShapeCase {
   const char* name;
@@ -52,8 +56,8 @@ TEST(GridTable, KindsOfTheScoreTable) {
 }
 
 TEST(GridElement, ByLastDigit) {
-  const std::pair<int, const char*> cases[] = {{1, "木"}, {2, "木"},  {3, "火"},  {4, "火"},  {5, "土"},
-                                               {6, "土"}, {7, "金"},  {8, "金"},  {9, "水"},  {10, "水"},
+  const std::pair<int, const char*> cases[] = {{1, "木"},  {2, "木"}, {3, "火"},  {4, "火"},  {5, "土"},
+                                               {6, "土"},  {7, "金"}, {8, "金"},  {9, "水"},  {10, "水"},
                                                {20, "水"}, {0, "水"}, {81, "木"}, {82, "木"}, {-3, "火"}};
   for (auto [n, element] : cases) EXPECT_EQ(GridElement(n), element) << n;
   EXPECT_EQ(SancaiOf(5, 5, 2), "土土木");
@@ -64,10 +68,17 @@ TEST(NumberClasses, PartitionOneToEightyOne) {
   int lucky = 0, mixed = 0, unlucky = 0;
   for (int n = 1; n <= 81; ++n) {
     switch (ClassOfNumber(n)) {
-      case NumberClass::Lucky: ++lucky; break;
-      case NumberClass::Mixed: ++mixed; break;
-      case NumberClass::Unlucky: ++unlucky; break;
-      case NumberClass::None: ADD_FAILURE() << n << " is in no list";
+      case NumberClass::Lucky:
+        ++lucky;
+        break;
+      case NumberClass::Mixed:
+        ++mixed;
+        break;
+      case NumberClass::Unlucky:
+        ++unlucky;
+        break;
+      case NumberClass::None:
+        ADD_FAILURE() << n << " is in no list";
     }
   }
   EXPECT_EQ(lucky, 32);
@@ -78,14 +89,18 @@ TEST(NumberClasses, PartitionOneToEightyOne) {
 }
 
 TEST(GridWeight, PointsPerGridAndClass) {
-  struct Case { int number, grid; double points; };
-  const Case cases[] = {
-      {1, kTian, 10},   {6, kTian, 8.5},  {2, kTian, 7},   {1, kDi, 10},    {17, kDi, 8.5},  {4, kDi, 7},
-      {3, kRen, 30},    {26, kRen, 25.5}, {9, kRen, 21},   {81, kZong, 20}, {75, kZong, 17}, {80, kZong, 14},
-      {5, kWai, 10},    {29, kWai, 8.5},  {10, kWai, 7},   {0, kRen, 0},    {82, kRen, 0},   {100, kZong, 0},
-      {1, 5, 0},        {1, -1, 0},
+  struct Case {
+    int number, grid;
+    double points;
   };
-  for (const auto& c : cases) EXPECT_DOUBLE_EQ(GridWeight(c.number, c.grid), c.points) << c.number << "/" << c.grid;
+  const Case cases[] = {
+      {1, kTian, 10},  {6, kTian, 8.5}, {2, kTian, 7},    {1, kDi, 10},    {17, kDi, 8.5},
+      {4, kDi, 7},     {3, kRen, 30},   {26, kRen, 25.5}, {9, kRen, 21},   {81, kZong, 20},
+      {75, kZong, 17}, {80, kZong, 14}, {5, kWai, 10},    {29, kWai, 8.5}, {10, kWai, 7},
+      {0, kRen, 0},    {82, kRen, 0},   {100, kZong, 0},  {1, 5, 0},       {1, -1, 0},
+  };
+  for (const auto& c : cases)
+    EXPECT_DOUBLE_EQ(GridWeight(c.number, c.grid), c.points) << c.number << "/" << c.grid;
 }
 
 TEST(SancaiPoints, GradeMapping) {
@@ -125,8 +140,8 @@ TEST(Score, RoundingAndText) {
 
 TEST(Verdict, Bands) {
   const std::pair<double, const char*> cases[] = {
-      {100, "非常棒"}, {90, "非常棒"},   {89.5, "起得不错"}, {80, "起得不错"},   {79.5, "不太理想"},
-      {70, "不太理想"}, {69.5, "不太好，"}, {60, "不太好，"},  {59.5, "不是很好"}, {-1, "不是很好"},
+      {100, "非常棒"},  {90, "非常棒"},     {89.5, "起得不错"}, {80, "起得不错"},   {79.5, "不太理想"},
+      {70, "不太理想"}, {69.5, "不太好，"}, {60, "不太好，"},   {59.5, "不是很好"}, {-1, "不是很好"},
   };
   for (auto [score, marker] : cases) {
     std::string line = Verdict(score);

@@ -3,9 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 namespace {

@@ -38,8 +38,7 @@ class NameReportTest : public ::testing::Test {
   CommandResult run(const PanelInput& in, Lines& lines, const std::string& closing = kWindowClosingLine) {
     Report report;
     Subject record;
-    CommandResult result =
-        runCommand(report, [&](Report& r) { AnalyseName(in, record, closing, r); });
+    CommandResult result = runCommand(report, [&](Report& r) { AnalyseName(in, record, closing, r); });
     lines = report.lines;
     return result;
   }

@@ -16,11 +16,11 @@
 #include <memory>
 #include <sstream>
 
-#include "app/shell_commands.h"
 #include "app/main_window.h"
+#include "app/shell_commands.h"
+#include "calendar/clock.h"
 #include "core/notice_box_window.h"
 #include "core/report_output_window.h"
-#include "calendar/clock.h"
 #include "fixture_db.h"
 #include "naming/name_analysis_window.h"
 #include "naming/name_report.h"

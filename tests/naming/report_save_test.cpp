@@ -1,11 +1,11 @@
 // Saving the report: proposed name, extension rule, GBK bytes, all-or-nothing write.
+#include "naming/report_save.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-
-#include "naming/report_save.h"
 
 namespace fs = std::filesystem;
 
@@ -22,8 +22,9 @@ std::string bytesOf(const fs::path& path) {
 class ReportSave : public ::testing::Test {
  protected:
   void SetUp() override {
-    m_dir = fs::temp_directory_path() / ("lumo-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                         "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    m_dir = fs::temp_directory_path() /
+            ("lumo-save-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
+             ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(m_dir);
     fs::create_directories(m_dir);
   }
@@ -33,7 +34,8 @@ class ReportSave : public ::testing::Test {
 
 TEST(SaveName, ProposedFromTheName) {
   EXPECT_EQ(proposedSaveName(" 王", "小明 "), "王小明");
-  for (const char* bad : {"王*", "王/", "王<", "王>", "王?", "王\\", "王|"}) EXPECT_EQ(proposedSaveName(bad, "明"), "*.txt");
+  for (const char* bad : {"王*", "王/", "王<", "王>", "王?", "王\\", "王|"})
+    EXPECT_EQ(proposedSaveName(bad, "明"), "*.txt");
   EXPECT_EQ(proposedSaveName("王:", "明"), "王:明");
   EXPECT_FALSE(hasReportText(" \n\t "));
   EXPECT_TRUE(hasReportText(" 王 "));
@@ -43,8 +45,9 @@ TEST_F(ReportSave, WritesGbkAndAddsTheExtensionOnlyWhenMissing) {
   std::vector<std::string> lines{"王一,您今年:44岁", "", "综合评分: 94分"};
   std::string written = saveReport((m_dir / "王一").string(), lines);
   EXPECT_EQ(written, (m_dir / "王一.txt").string());
-  EXPECT_EQ(bytesOf(written), "\xCD\xF5\xD2\xBB,\xC4\xFA\xBD\xF1\xC4\xEA:44\xCB\xEA\r\n\r\n"
-                              "\xD7\xDB\xBA\xCF\xC6\xC0\xB7\xD6: 94\xB7\xD6\r\n");
+  EXPECT_EQ(bytesOf(written),
+            "\xCD\xF5\xD2\xBB,\xC4\xFA\xBD\xF1\xC4\xEA:44\xCB\xEA\r\n\r\n"
+            "\xD7\xDB\xBA\xCF\xC6\xC0\xB7\xD6: 94\xB7\xD6\r\n");
   EXPECT_EQ(saveReport((m_dir / "b.txt").string(), lines), (m_dir / "b.txt").string());
   EXPECT_EQ(saveReport((m_dir / "c.TXT").string(), lines), (m_dir / "c.TXT").string());
   EXPECT_FALSE(fs::exists(m_dir / "b.txt.txt"));

@@ -3,11 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include "core/report.h"
 #include "data/query.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "naming/character_info.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 namespace {

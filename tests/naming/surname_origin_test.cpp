@@ -1,10 +1,11 @@
 // Surname origins: list order, and the three outcomes of a search.
+#include "naming/surname_origin.h"
+
 #include <gtest/gtest.h>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
-#include "naming/surname_origin.h"
-#include "core/report.h"
 
 namespace lumo::naming {
 namespace {
@@ -29,7 +30,11 @@ TEST_F(SurnameOriginTest, ListIsTrimmedInGbkOrder) {
 
 TEST_F(SurnameOriginTest, SearchOutcomes) {
   db::Connection connection(db::DbFile::KelBirth);
-  struct Case { const char* typed; OriginSearch::Action action; const char* text; };
+  struct Case {
+    const char* typed;
+    OriginSearch::Action action;
+    const char* text;
+  };
   const Case cases[] = {
       {"张", OriginSearch::Show, "张姓出自黄帝之孙挥。\n望出清河。"},
       {" 欧阳 ", OriginSearch::Show, "欧阳出自越王无疆之后。"},  // a compound surname is one key

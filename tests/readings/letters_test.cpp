@@ -1,12 +1,13 @@
 // Net names as letters and their personality, with a small pinyin table of our own and,
 // where its data is present, the table held in the program.
+#include "readings/letters.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "data/gbk.h"
 #include "core/report.h"
-#include "readings/letters.h"
+#include "data/gbk.h"
 
 namespace lumo::readings {
 namespace {
@@ -18,7 +19,9 @@ const PinyinTable& smallTable() {
   return table;
 }
 
-std::string lettersOf(const std::string& utf8) { return ToLetters(gbk::fromUtf8(utf8), smallTable()); }
+std::string lettersOf(const std::string& utf8) {
+  return ToLetters(gbk::fromUtf8(utf8), smallTable());
+}
 
 struct LetterCase {
   const char* name;
@@ -27,12 +30,11 @@ struct LetterCase {
 
 TEST(ToLetters, EachKindOfCharacter) {
   const LetterCase cases[] = {
-      {"ABC", "ABC"},     {"abc0", "ABC0"},     {"Tom7", "TOM7"},     {"王明", "WM"},
-      {"a王-明!", "AWM"}, {"!!!", ""},          {"丂", "?"},          {"王丂", "W?"},
-      {"ⅰⅹ", "110"},     {"⒈⒛", "120"},       {"⑴⒇", "120"},       {"①⑩", "110"},
-      {"㈠㈩", "110"},     {"ⅠⅫ", "112"},       {"Ω", "O"},           {"Θ", "TH"},
-      {"αβψ", "ABPS"},    {"ΦΧ", "PHKH"},       {"︵", ""},           {"Ａｂ９", "Ab9"},
-      {"＋，", ""},        {"　", "?"},          {"€", ""},
+      {"ABC", "ABC"}, {"abc0", "ABC0"}, {"Tom7", "TOM7"}, {"王明", "WM"}, {"a王-明!", "AWM"},
+      {"!!!", ""},    {"丂", "?"},      {"王丂", "W?"},   {"ⅰⅹ", "110"},  {"⒈⒛", "120"},
+      {"⑴⒇", "120"},  {"①⑩", "110"},    {"㈠㈩", "110"},  {"ⅠⅫ", "112"},  {"Ω", "O"},
+      {"Θ", "TH"},    {"αβψ", "ABPS"},  {"ΦΧ", "PHKH"},   {"︵", ""},     {"Ａｂ９", "Ab9"},
+      {"＋，", ""},   {"　", "?"},      {"€", ""},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -47,7 +49,10 @@ TEST(ToLetters, ByteRulesOfGbk) {
   EXPECT_EQ(ToLetters("\xA2\xAB\xA2\xE3\xA2\xFD", t), "");
   // A lead byte followed by a byte below 0x40 is a single-byte sign: dropped, and the
   // next byte is read on its own.
-  EXPECT_EQ(ToLetters("\xCD" "7", t), "7");
+  EXPECT_EQ(ToLetters("\xCD"
+                      "7",
+                      t),
+            "7");
   // A lead byte at the very end is not read past.
   EXPECT_EQ(ToLetters("A\xCD", t), "A");
   // Codes outside the table or a number beyond the syllable list read "?".
@@ -68,11 +73,20 @@ TEST(ToLetters, CutTo255Characters) {
 
 TEST(NetNamePersonality, LastLetterSelectsTheText) {
   const LetterCase cases[] = {
-      {"ABC", "可爱，较明显的自恋"},  {"Tom7", "大丈夫主义者"},     {"abc0", "煽情高手"},
-      {"①", "好奇心强，专一"},        {"⑩", "煽情高手"},           {"Ω", "勤劳肯干，活跃"},
-      {"Θ", "自立，自强，可依靠"},    {"王明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},
-      {"明王", "比较糊涂，容易感情用事"}, {"王丂", ""},            {"!!!", ""},
-      {"", ""},                        {"  z  ", "老实，想问题容易兜圈子"}, {"x9", "有点懒惰"},
+      {"ABC", "可爱，较明显的自恋"},
+      {"Tom7", "大丈夫主义者"},
+      {"abc0", "煽情高手"},
+      {"①", "好奇心强，专一"},
+      {"⑩", "煽情高手"},
+      {"Ω", "勤劳肯干，活跃"},
+      {"Θ", "自立，自强，可依靠"},
+      {"王明", "反复无常，喜欢模仿神秘人物举动的小孩子性格，但是常常被宠爱"},
+      {"明王", "比较糊涂，容易感情用事"},
+      {"王丂", ""},
+      {"!!!", ""},
+      {"", ""},
+      {"  z  ", "老实，想问题容易兜圈子"},
+      {"x9", "有点懒惰"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);

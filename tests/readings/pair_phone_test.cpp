@@ -3,12 +3,12 @@
 
 #include <string>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "data/tsv.h"
 #include "fixture_db.h"
 #include "readings/phone_reading.h"
 #include "readings/qq_pair.h"
-#include "core/report.h"
 
 namespace lumo::readings {
 namespace {

@@ -4,12 +4,12 @@
 #include <set>
 #include <string>
 
+#include "core/report.h"
 #include "data/read_failure.h"
 #include "fixture_db.h"
 #include "readings/gender_chart.h"
 #include "readings/notes.h"
 #include "readings/omens.h"
-#include "core/report.h"
 
 namespace lumo::readings {
 namespace {

@@ -23,11 +23,11 @@
 #include "readings/number_table.h"
 #include "readings/number_window.h"
 #include "readings/omen_window.h"
+#include "readings/open_window.h"
 #include "readings/pair_window.h"
 #include "readings/phone_reading.h"
 #include "readings/phone_window.h"
 #include "readings/result_group_window.h"
-#include "readings/open_window.h"
 
 namespace lumo::readings {
 namespace {

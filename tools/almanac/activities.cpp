@@ -10,8 +10,8 @@
 #include <stdexcept>
 
 #include "calendar/date_cn.h"
-#include "tools/almanac/grading.h"
 #include "core/stem_branch.h"
+#include "tools/almanac/grading.h"
 
 namespace lumo::embedded {
 extern const std::string_view almanac_yongshi;

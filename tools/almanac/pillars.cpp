@@ -8,8 +8,8 @@
 
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
-#include "tools/almanac/solar_terms.h"
 #include "core/stem_branch.h"
+#include "tools/almanac/solar_terms.h"
 
 namespace lumo::almanac {
 namespace {

@@ -6,11 +6,11 @@
 #include <stdexcept>
 
 #include "calendar/date_cn.h"
+#include "core/stem_branch.h"
 #include "tools/almanac/activities.h"
 #include "tools/almanac/day_lore.h"
 #include "tools/almanac/pillars.h"
 #include "tools/almanac/spirits.h"
-#include "core/stem_branch.h"
 
 namespace lumo::almanac {
 namespace {

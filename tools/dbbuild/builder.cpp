@@ -85,18 +85,22 @@ void buildOne(const BuildOptions& options, const std::string& name) {
   fs::path building = fs::path(options.outputFolder) / (name + ".dll.building");
   fs::remove(building);
   sqlite3* raw = nullptr;
-  if (sqlite3_open(building.c_str(), &raw) != SQLITE_OK) throw std::runtime_error("cannot create " + building.string());
+  if (sqlite3_open(building.c_str(), &raw) != SQLITE_OK)
+    throw std::runtime_error("cannot create " + building.string());
   Db db(raw, sqlite3_close);
   exec(db.get(), "PRAGMA journal_mode=OFF; PRAGMA synchronous=OFF; BEGIN");
   exec(db.get(), readText(folder / "schema.sql"));
-  exec(db.get(), "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT);"
-                 "INSERT INTO meta VALUES ('schema_version', '" + std::to_string(kSchemaVersion) + "')");
+  exec(db.get(),
+       "CREATE TABLE meta (key TEXT PRIMARY KEY, value TEXT);"
+       "INSERT INTO meta VALUES ('schema_version', '" +
+           std::to_string(kSchemaVersion) + "')");
   std::vector<fs::path> sources;
   for (const auto& entry : fs::directory_iterator(folder))
     if (entry.path().extension() == ".tsv") sources.push_back(entry.path());
   std::sort(sources.begin(), sources.end());
   for (const auto& file : sources) loadTable(db.get(), tableOf(file), file);
-  if (name == "KelBirth" && !options.huangdaoTsv.empty()) loadTable(db.get(), "huangdao", options.huangdaoTsv);
+  if (name == "KelBirth" && !options.huangdaoTsv.empty())
+    loadTable(db.get(), "huangdao", options.huangdaoTsv);
   if (name == "Voduzid") {
     std::string kelFile = (fs::path(options.outputFolder) / "KelFile.dll").string();
     buildZhTable(db.get(), kelFile.c_str());

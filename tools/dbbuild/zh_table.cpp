@@ -115,7 +115,8 @@ class ZhWriter {
     sqlite3_bind_int(m_stmt, 6, zf);
     sqlite3_bind_text(m_stmt, 7, xb, -1, SQLITE_STATIC);
     sqlite3_bind_int(m_stmt, 8, jxjx);
-    if (sqlite3_step(m_stmt) != SQLITE_DONE) throw std::runtime_error(std::string("zh: ") + sqlite3_errmsg(m_db));
+    if (sqlite3_step(m_stmt) != SQLITE_DONE)
+      throw std::runtime_error(std::string("zh: ") + sqlite3_errmsg(m_db));
   }
 
   sqlite3* m_db;
