@@ -12,7 +12,7 @@
 
 #include "calendar/clock.h"
 #include "core/commands_window.h"
-#include "fake_host.h"
+#include "tests/support/fake_host.h"
 
 namespace lumo {
 namespace {

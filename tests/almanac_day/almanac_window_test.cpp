@@ -16,7 +16,7 @@
 #include "almanac_fixture.h"
 #include "core/commands_window.h"
 #include "core/notice_box_window.h"
-#include "fake_host.h"
+#include "tests/support/fake_host.h"
 
 namespace lumo {
 namespace {
