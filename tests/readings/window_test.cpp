@@ -28,23 +28,10 @@
 #include "readings/phone_reading.h"
 #include "readings/phone_window.h"
 #include "readings/result_group_window.h"
+#include "tests/support/fake_host.h"
 
 namespace lumo::readings {
 namespace {
-
-class FakeHost : public MainHost {
- public:
-  QWidget* window() override { return &m_window; }
-  PanelInput panelInput() const override { return {}; }
-  bool captureSubject(bool) override { return false; }
-  Subject& subject() override { return m_subject; }
-  void showReport(const Report&, const CommandResult&) override {}
-  void focusSurname() override {}
-
- private:
-  QWidget m_window;
-  Subject m_subject;
-};
 
 class ReadingWindows : public ::testing::Test {
  protected:
@@ -82,7 +69,7 @@ class ReadingWindows : public ::testing::Test {
   }
 
   QStringList m_messages;
-  FakeHost m_host;
+  lumo::testing::FakeHost m_host;
 };
 
 QString labelText(QWidget* window, const char* name) {

@@ -133,22 +133,7 @@ bool isDayOfNothing(const DayContext& c) {
 }
 
 bool isGraded(Spirit s) {
-  switch (s) {
-    case Spirit::JieSha:
-    case Spirit::ZaiSha:
-    case Spirit::YueSha:
-    case Spirit::YueXing:
-    case Spirit::YueHai:
-    case Spirit::YueYan:
-    case Spirit::DaShi:
-    case Spirit::TianLi:
-    case Spirit::SiQi:
-    case Spirit::FuRi:
-    case Spirit::ChongRi:
-      return true;
-    default:
-      return false;
-  }
+  return governsOfficerDays(s) || s == Spirit::SiQi || s == Spirit::FuRi || s == Spirit::ChongRi;
 }
 
 std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
