@@ -1,6 +1,7 @@
 // The naming window's scheme entry and score fields: parsing of a scheme such as
 // "4|8-10(85分)", the minimum and threshold fields, whole numbers, the given name of a
 // high-score entry and the byte-limited edits. Input lines: entry, surname.
+#include "core/text.h"
 #include "data/gbk.h"
 #include "generator/field_checks.h"
 #include "generator/scheme_entry.h"
