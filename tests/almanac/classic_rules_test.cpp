@@ -187,6 +187,29 @@ TEST(ClassicDays, DeathAndDefeatSpareClothesAndGraves) {
   EXPECT_TRUE(avoids(shou, "安葬")) << shou.ji;
 }
 
+TEST(ClassicDays, FourDecayDaysLeaveTheSmallAffairsOpen) {
+  // 四废 forbids nearly everything, yet the classic lists what it leaves open: 祭祀,
+  // 入学, 沐浴, 整容剃头, 扫舍宇, 平治道涂, 破屋坏垣, 伐木 and the hunt. Only on the 破日 does it
+  // make a day of nothing, and no virtue sets it aside.
+  // 十月丙午: 危日 with 天吏 and 四废; 九月乙卯 and 腊月丙午: 执日 with 大时 and 四废.
+  for (auto [month, day] : {std::pair{10, "丙午"}, {9, "乙卯"}, {12, "丙午"}}) {
+    DayAdvice a = adviceOn(month, day);
+    const std::string at = std::to_string(month) + "月 " + day + " 忌 " + a.ji;
+    EXPECT_NE(a.ji, "诸事不宜") << at;
+    for (const char* open : {"祭祀", "入学", "沐浴", "理发", "扫舍", "平治道涂", "拆卸", "伐木", "捕捉"})
+      EXPECT_FALSE(avoids(a, open)) << open << " " << at;
+    for (const char* closed : {"嫁娶", "解除", "安床", "会亲友", "塞穴", "修饰垣墙", "安葬"})
+      EXPECT_TRUE(avoids(a, closed)) << closed << " " << at;
+  }
+  // 冬月丁巳 carries 月德合, which balances the 劫煞 beside it but not the 四废: marriage
+  // stays forbidden, and the day is still not one of nothing.
+  DayAdvice withVirtue = adviceOn(11, "丁巳");
+  EXPECT_TRUE(avoids(withVirtue, "嫁娶")) << withVirtue.ji;
+  EXPECT_TRUE(avoids(withVirtue, "纳采")) << withVirtue.ji;
+  EXPECT_NE(withVirtue.ji, "诸事不宜");
+  EXPECT_TRUE(suits(withVirtue, "祭祀")) << withVirtue.yi;
+}
+
 TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   // 铺注条例: on 二月甲戌, 四月丙申 … 腊月甲子 the virtues, 天赦 and 天愿 meet and nothing is
   // forbidden. On 岁薄 and 逐阵 (四月丙午, 六月戊午 …) what 月厌 forbids is not written
