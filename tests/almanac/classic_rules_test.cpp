@@ -225,6 +225,16 @@ TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
     for (const char* affair : {"嫁娶", "出行", "移徙", "修造", "纳采"})
       EXPECT_FALSE(suits(a, affair)) << month << "月 " << day << " " << affair << " 宜 " << a.yi;
   }
+  // 铺注条例: 大时 on the 除日 of 巳亥月 forbids only war, but on 岁薄 it counts as defeat
+  // again and forbids as usual, 天德合 or not; 四月庚午, a plain 除日 with 大时, does not.
+  for (auto [month, day] : {std::pair{4, "丙午"}, {4, "戊午"}, {10, "壬子"}, {10, "戊子"}}) {
+    DayAdvice a = adviceOn(month, day);
+    for (const char* affair : {"嫁娶", "求医", "移徙"})
+      EXPECT_TRUE(avoids(a, affair)) << month << "月 " << day << " " << affair << " 忌 " << a.ji;
+  }
+  DayAdvice plain = adviceOn(4, "庚午");
+  EXPECT_FALSE(avoids(plain, "求医")) << plain.ji;
+  EXPECT_FALSE(avoids(plain, "嫁娶")) << plain.ji;
 }
 
 }  // namespace

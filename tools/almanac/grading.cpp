@@ -30,6 +30,7 @@
 //   天吏 寅申巳亥月 (危日) lifted with a virtue, else usual; 辰戌丑未月 (闭日) balanced
 //        with a virtue, 天赦 or 天愿, else usual; 子午卯酉月 (平日) balanced in 卯酉月 with
 //        月德 and in 午月 with 月德合, else usual.
+//   大时 天吏 as usual at least beside 四废 and on 岁薄 逐阵 (铺注条例).
 //   死气 lifted with a virtue, except in 辰戌月 where it meets 月厌; else usual.
 //   复日 重日 balanced with a virtue, 天赦 or 六合 (不忌亦不注宜); else usual.
 // "A virtue" is one of 天德 月德 天德合 月德合.
@@ -224,6 +225,12 @@ std::vector<GradedHarm> gradeHarms(const DayContext& c, const DaySpirits& d) {
     add(Spirit::TianLi, pick(yueDeHe, Grade::Balanced, Grade::Usual));
   else
     add(Spirit::TianLi, Grade::Usual);
+
+  // 铺注条例: where 大时 or 天吏 would not count as defeat or death, a 四废 beside them or
+  // 岁薄 逐阵 makes them count again.
+  if (d.has(Spirit::SiFei) || followsTheYinBuilder(c))
+    for (GradedHarm& g : out)
+      if (g.harm == Spirit::DaShi || g.harm == Spirit::TianLi) g.grade = std::max(g.grade, Grade::Usual);
 
   add(Spirit::SiQi, pick(virtue && !d.has(Spirit::YueYan), Grade::Lifted, Grade::Usual));
   const bool repeatLifted = virtue || tianShe || d.has(Spirit::LiuHe);
