@@ -210,6 +210,37 @@ TEST(ClassicDays, FourDecayDaysLeaveTheSmallAffairsOpen) {
   EXPECT_TRUE(suits(withVirtue, "祭祀")) << withVirtue.yi;
 }
 
+TEST(ClassicDays, TheSmallLossesYieldOnlyToTheVirtuesTheClassicNames) {
+  const char* trade[] = {"开市", "立卷", "交易", "纳财"};
+  auto tradeOpen = [&](int month, const char* day, const char* why) {
+    DayAdvice a = adviceOn(month, day);
+    for (const char* affair : trade)
+      EXPECT_FALSE(avoids(a, affair))
+          << month << "月 " << day << " " << why << ": " << affair << " 忌 " << a.ji;
+  };
+  auto tradeClosed = [&](int month, const char* day, const char* why) {
+    DayAdvice a = adviceOn(month, day);
+    for (const char* affair : trade)
+      EXPECT_TRUE(avoids(a, affair)) << month << "月 " << day << " " << why << ": " << affair << " 忌 "
+                                     << a.ji;
+  };
+  // 四耗 gives way to the virtues and to a 三合 day.
+  tradeOpen(1, "壬子", "四耗 with 天德合");
+  tradeOpen(3, "壬子", "四耗 with 天德 and 月德");
+  tradeOpen(4, "乙卯", "四耗 with 月德合");
+  tradeOpen(9, "戊午", "四耗 on a 三合 day");
+  tradeOpen(6, "乙卯", "四耗 on a 三合 day");
+  // 小耗 gives way to a virtue, but not beside 劫煞 in 子午卯酉月.
+  tradeOpen(1, "辛未", "小耗 with 月德合");
+  tradeClosed(2, "甲申", "小耗 and 劫煞 with 月德");
+  tradeClosed(5, "辛亥", "小耗 and 劫煞 with 月德合");
+  // 九空 gives way to 月德 and the two 合; in 巳亥月 it follows the 月厌 on its 满日, which
+  // 天德 balances.
+  tradeOpen(5, "丙辰", "九空 with 月德");
+  tradeOpen(7, "戊戌", "九空 with 天德合");
+  tradeOpen(4, "辛未", "九空 with 月厌 and 天德");
+}
+
 TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   // 铺注条例: on 二月甲戌, 四月丙申 … 腊月甲子 the virtues, 天赦 and 天愿 meet and nothing is
   // forbidden. On 岁薄 and 逐阵 (四月丙午, 六月戊午 …) what 月厌 forbids is not written

@@ -205,6 +205,19 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   Marks harms = virtuous ? marks & ~r.liftable : marks;
   // 五墓 yields to 月德 alone (the months where the two meet are 五月 and 冬月).
   if (d.has(Spirit::YueDe)) harms.reset(static_cast<int>(Spirit::WuMu));
+  // Harms that only some virtues set aside (卷十 under each): 小耗 yields to the four
+  // virtues and 天愿, except beside 劫煞 in 子午卯酉月; 九空 to 月德 and the two 合 alone,
+  // and beside 月厌 or 月破 the heavier harm decides for it; 四耗 to the four virtues or
+  // a 三合 day.
+  const bool fourVirtues =
+      d.has(Spirit::TianDe) || d.has(Spirit::YueDe) || d.has(Spirit::TianDeHe) || d.has(Spirit::YueDeHe);
+  const bool midSeason = day.month.branch % 3 == 0;  // 子 卯 午 酉
+  if ((fourVirtues || d.has(Spirit::TianYuan)) && !(midSeason && d.has(Spirit::JieSha)))
+    harms.reset(static_cast<int>(Spirit::XiaoHao));
+  if (d.has(Spirit::YueDe) || d.has(Spirit::TianDeHe) || d.has(Spirit::YueDeHe) || d.has(Spirit::YueYan) ||
+      d.has(Spirit::YuePo))
+    harms.reset(static_cast<int>(Spirit::JiuKong));
+  if (fourVirtues || d.has(Spirit::SanHe)) harms.reset(static_cast<int>(Spirit::SiHao));
   // A harmony outweighs the parting days and the empty and windy ones.
   if (d.has(Spirit::LiuHe) || d.has(Spirit::SanHe) || d.has(Spirit::TianShe))
     harms.reset(static_cast<int>(Spirit::WuLi));
