@@ -16,6 +16,7 @@ struct Date {
   int month = 0;
   int day = 0;
   friend bool operator==(const Date&, const Date&) = default;
+  friend auto operator<=>(const Date&, const Date&) = default;  // year, then month, then day
 };
 
 bool isLeapYear(int year);

@@ -5,9 +5,8 @@
 namespace lumo {
 
 bool withinLunarTable(const Date& date) {
-  if (!isValidDate(date.year, date.month, date.day)) return false;
-  if (date.year < 1900 || date.year > 2100) return false;
-  return !(date.year == 1900 && date.month == 1 && date.day < 31);
+  return isValidDate(date.year, date.month, date.day) && kFirstLunarTableDay <= date &&
+         date <= kLastLunarTableDay;
 }
 
 BirthSex birthSexOf(const std::string& text) {

@@ -55,7 +55,11 @@ class BirthMoment {
 // The sex of a panel's sex text: 男 is male, any other text female (as the charts read it).
 BirthSex birthSexOf(const std::string& text);
 
-// Whether the lunar table converts `date`: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
+// The days the lunar table converts: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
+inline constexpr Date kFirstLunarTableDay{1900, 1, 31};
+inline constexpr Date kLastLunarTableDay{2100, 12, 31};
+
+// Whether `date` is a real day between kFirstLunarTableDay and kLastLunarTableDay.
 bool withinLunarTable(const Date& date);
 
 }  // namespace lumo

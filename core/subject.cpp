@@ -43,13 +43,13 @@ void checkLunarDate(int year, int month, int day) {
 // The Gregorian dates the lunar table covers: 1900-01-31 (lunar 1900-1-1) to 2100-12-31.
 void checkGregorianDate(int year, int month, int day) {
   const char* range = "公历日期只能在1900年1月31日至2100年12月31日之间!";
-  if (year < 1900 || year > 2100) throw Notice(range);
+  if (year < kFirstLunarTableDay.year || year > kLastLunarTableDay.year) throw Notice(range);
   if (month < 1 || month > 12) throw Notice("公历月份只能是1到12月!");
   int length = daysInMonth(year, month);
   if (day < 1 || day > length)
     throw Notice("公历" + numberText(year) + "年" + numberText(month) + "月只有" + numberText(length) +
                  "天!");
-  if (year == 1900 && month == 1 && day < 31) throw Notice(range);
+  if (!withinLunarTable(Date{year, month, day})) throw Notice(range);
 }
 
 // The hour item is a branch, a blank and the clock hour, and the branch must be the
