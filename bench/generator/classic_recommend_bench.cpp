@@ -6,36 +6,25 @@
 // Counters: names in the run's pool and recommended names from the classic.
 #include <benchmark/benchmark.h>
 
+#include "bench/generator/largest_runs.h"
 #include "generator/classic_recommend.h"
-#include "generator/generate_command.h"
 
 namespace lumo::generator {
 namespace {
 
-struct RunCase {
-  const char* surname;
-  Sex sex;
-};
-const RunCase kCases[] = {{"李", Sex::Male}, {"李", Sex::Female}, {"王", Sex::Male}, {"欧阳", Sex::Male}};
+using bench::kLargestRuns;
+using bench::RunCase;
 
 void BM_ClassicListAfterTheRun(benchmark::State& state) {
-  const RunCase& c = kCases[state.range(0)];
+  const RunCase& c = kLargestRuns[state.range(0)];
   Classic classic = state.range(1) ? Classic::Chuci : Classic::Shijing;
   db::Connection connection(db::DbFile::Voduzid);
-  SchemeListOptions list;
-  list.naming.surname = c.surname;
-  list.naming.sex = c.sex;
-  std::vector<std::string> items = FillStrokeSchemes(connection, list);
-  RunSettings s;
-  s.options = list.naming;
-  s.high.enabled = false;
-  s.schemes.assign(items.begin() + 1, items.end());
-  CandidatePool pool(c.surname);
-  runToLines(connection, s, &pool);
+  CandidatePool pool = bench::poolOfRun(connection, c);
+  NamingOptions options = bench::wholeRunOf(connection, c).options;
   naming::CharacterTable table;
   table.loadNameSet(connection);
   std::vector<RecommendedName> names;
-  for (auto _ : state) names = recommendFromPool(pool, classic, s.options, table, connection, {});
+  for (auto _ : state) names = recommendFromPool(pool, classic, options, table, connection, {});
   state.counters["pool"] = static_cast<double>(pool.size());
   state.counters["listed"] = static_cast<double>(names.size());
   state.SetLabel(std::string(c.surname) + (c.sex == Sex::Male ? " 男 " : " 女 ") + ClassicText(classic));

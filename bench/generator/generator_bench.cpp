@@ -12,6 +12,7 @@
 #include <fstream>
 #include <string>
 
+#include "bench/generator/largest_runs.h"
 #include "data/query.h"
 #include "generator/candidate_query.h"
 #include "generator/guard_data.h"
@@ -21,11 +22,8 @@
 namespace lumo::generator {
 namespace {
 
-struct RunCase {
-  const char* surname;
-  Sex sex;
-};
-const RunCase kCases[] = {{"李", Sex::Male}, {"李", Sex::Female}, {"王", Sex::Male}, {"欧阳", Sex::Male}};
+using bench::kLargestRuns;
+using bench::RunCase;
 
 double peakResidentMb() {
   std::ifstream status("/proc/self/status");
@@ -35,14 +33,8 @@ double peakResidentMb() {
 }
 
 RunSettings settingsOf(db::Connection& connection, const RunCase& c) {
-  SchemeListOptions list;
-  list.naming.surname = c.surname;
-  list.naming.sex = c.sex;
-  std::vector<std::string> items = FillStrokeSchemes(connection, list);
-  RunSettings s;
-  s.options = list.naming;
+  RunSettings s = bench::wholeRunOf(connection, c);
   s.high.threshold = 0;  // every name enters the list, so the list counts the names
-  s.schemes.assign(items.begin() + 1, items.end());
   return s;
 }
 
@@ -51,7 +43,7 @@ void label(benchmark::State& state, const RunCase& c) {
 }
 
 void BM_CandidateStatements(benchmark::State& state) {
-  const RunCase& c = kCases[state.range(0)];
+  const RunCase& c = kLargestRuns[state.range(0)];
   db::Connection connection(db::DbFile::Voduzid);
   RunSettings s = settingsOf(connection, c);
   std::size_t rows = 0;
@@ -91,7 +83,7 @@ class Counting final : public RunOutput {
 };
 
 void BM_NamingRun(benchmark::State& state) {
-  const RunCase& c = kCases[state.range(0)];
+  const RunCase& c = kLargestRuns[state.range(0)];
   db::Connection connection(db::DbFile::Voduzid);
   LiveSettings live(settingsOf(connection, c));
   std::atomic<bool> flag{true};
@@ -115,7 +107,7 @@ BENCHMARK(BM_NamingRun)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
 // What the guards cost in a run: loading their data, one guard per automatic group, and
 // every candidate name of the run checked.
 void BM_RunGuards(benchmark::State& state) {
-  const RunCase& c = kCases[state.range(0)];
+  const RunCase& c = kLargestRuns[state.range(0)];
   db::Connection connection(db::DbFile::Voduzid);
   RunSettings s = settingsOf(connection, c);
   std::vector<std::string> candidates;

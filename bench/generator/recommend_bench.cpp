@@ -8,41 +8,24 @@
 #include <benchmark/benchmark.h>
 
 #include "bazi/birth_elements.h"
+#include "bench/generator/largest_runs.h"
 #include "generator/element_need.h"
-#include "generator/generate_command.h"
 #include "generator/recommend.h"
 
 namespace lumo::generator {
 namespace {
 
-struct RunCase {
-  const char* surname;
-  Sex sex;
-};
-const RunCase kCases[] = {{"李", Sex::Male}, {"李", Sex::Female}, {"王", Sex::Male}, {"欧阳", Sex::Male}};
-
-CandidatePool poolOf(db::Connection& connection, const RunCase& c) {
-  SchemeListOptions list;
-  list.naming.surname = c.surname;
-  list.naming.sex = c.sex;
-  std::vector<std::string> items = FillStrokeSchemes(connection, list);
-  RunSettings s;
-  s.options = list.naming;
-  s.high.enabled = false;
-  s.schemes.assign(items.begin() + 1, items.end());
-  CandidatePool pool(c.surname);
-  runToLines(connection, s, &pool);
-  return pool;
-}
+using bench::kLargestRuns;
+using bench::RunCase;
 
 ElementNeed birthNeed() {
   return elementNeedOf(BirthMoment::of({2024, 5, 1}, 11, 0, BirthSex::Male));
 }
 
 void BM_RecommendAfterTheRun(benchmark::State& state) {
-  const RunCase& c = kCases[state.range(0)];
+  const RunCase& c = kLargestRuns[state.range(0)];
   db::Connection connection(db::DbFile::Voduzid);
-  CandidatePool pool = poolOf(connection, c);
+  CandidatePool pool = bench::poolOfRun(connection, c);
   naming::CharacterTable table;
   table.loadNameSet(connection);
   ElementNeed need = state.range(1) ? birthNeed() : ElementNeed{};
