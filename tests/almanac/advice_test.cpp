@@ -98,12 +98,16 @@ TEST(Grading, RepeatedDaysBalanceWithVirtueOrHarmony) {
   DayContext plain = dayIn(2, {0, 0});
   ASSERT_TRUE(spiritsOf(plain).has(Spirit::FuRi));
   EXPECT_TRUE(avoidsOn(adviceOn(plain), "安葬"));
-  DayContext virtuous = dayIn(5, {2, 0});  // 巳月 丙子: 复日 with 天德合
+  DayContext virtuous = dayIn(5, {2, 6});  // 巳月 丙午: 复日 with 天德合
   ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::FuRi));
   ASSERT_TRUE(spiritsOf(virtuous).has(Spirit::TianDeHe));
   DayAdvice a = adviceOn(virtuous);
   EXPECT_FALSE(avoidsOn(a, "安葬")) << a.ji;
   EXPECT_FALSE(suitsOn(a, "安葬")) << "不忌亦不注宜";
+  // 丙子 is the summer's 四忌 as well, which forbids burial whatever the virtue.
+  DayContext fourTaboo = dayIn(5, {2, 0});
+  ASSERT_TRUE(spiritsOf(fourTaboo).has(Spirit::SiJiTaboo));
+  EXPECT_TRUE(avoidsOn(adviceOn(fourTaboo), "安葬"));
 }
 
 TEST(Grading, TheYanDaysFollowTheirMonth) {

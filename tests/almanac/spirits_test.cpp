@@ -187,8 +187,9 @@ TEST(MonthSpirits, TianZeiIsTheHarvestDayOfTheYinBuilder) {
   EXPECT_TRUE(spiritsOf(dayIn(2, {1, 1})).has(Spirit::TianZei));   // 正月 丑
   EXPECT_TRUE(spiritsOf(dayIn(0, {1, 3})).has(Spirit::TianZei));   // 冬月 卯 (2024-12-17 乙卯)
   EXPECT_FALSE(spiritsOf(dayIn(2, {0, 4})).has(Spirit::TianZei));  // 正月 辰
-  EXPECT_TRUE(isYearSpirit(Spirit::SuiPo));
-  EXPECT_FALSE(isYearSpirit(Spirit::YuePo));
+  EXPECT_TRUE(isKeptOffDayList(Spirit::SuiPo));
+  EXPECT_TRUE(isKeptOffDayList(Spirit::TuWang));
+  EXPECT_FALSE(isKeptOffDayList(Spirit::YuePo));
 }
 
 TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {

@@ -255,54 +255,53 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   Marks officerMarks;
   for (int o = 0; o < kOfficerCount; ++o) officerMarks.set(kOfficerMark + o);
 
-  DayAdvice a;
+  struct Verdict {
+    bool forbidden = false;  // written under 忌
+    bool withheld = false;   // kept out of 宜
+    bool standing = false;   // forbidden by a harm that virtue does not set aside
+    bool sought = false;     // a mark it seeks is on the day
+    Marks forbiddenBy;
+    bool suits() const { return sought && !withheld && !forbidden; }
+  };
+  std::vector<Verdict> verdicts(activityCount());
   for (int i = 0; i < activityCount(); ++i) {
+    Verdict& v = verdicts[i];
     const Marks against = harms & r.shuns[i];
-    bool forbidden = (against & ~r.withholding).any();
-    bool withheld = against.any();
-    bool standing = (against & ~r.withholding & ~r.liftable & ~officerMarks).any();
+    v.forbiddenBy = against & ~r.withholding;
+    v.withheld = against.any();
+    v.standing = (against & ~r.withholding & ~r.liftable & ~officerMarks).any();
     if (r.shuns[i].test(officer)) {
-      switch (officerRule) {
-        case OfficerRule::BuildsOnlyEarth:
-          forbidden = forbidden || r.earth.test(i);
-          withheld = withheld || r.earth.test(i);
-          break;
-        case OfficerRule::Healing:
-          forbidden = forbidden || isHealing(i);
-          withheld = withheld || isHealing(i);
-          break;
-        case OfficerRule::Balanced:
-          withheld = true;
-          break;
-        default:
-          break;
-      }
+      const bool officerForbids = (officerRule == OfficerRule::BuildsOnlyEarth && r.earth.test(i)) ||
+                                  (officerRule == OfficerRule::Healing && isHealing(i));
+      if (officerForbids) v.forbiddenBy.set(officer);
+      v.withheld = v.withheld || officerForbids || officerRule == OfficerRule::Balanced;
     }
     for (const GradedHarm& g : graded) {
       if (!r.shuns[i].test(static_cast<int>(g.harm))) continue;
       const std::string& name = activityName(i);
-      switch (g.grade) {
-        case Grade::Lifted: {
-          const bool still =
-              std::find(g.stillForbids.begin(), g.stillForbids.end(), name) != g.stillForbids.end();
-          forbidden = forbidden || still;
-          withheld = withheld || still;
-          standing = standing || still;
-          break;
-        }
-        case Grade::Balanced:
-          withheld = true;
-          break;
-        case Grade::Usual:
-        case Grade::Ruinous:
-          forbidden = withheld = standing = true;
-          break;
-      }
+      bool forbids = g.grade == Grade::Usual || g.grade == Grade::Ruinous;
+      if (g.grade == Grade::Lifted)
+        forbids = std::find(g.stillForbids.begin(), g.stillForbids.end(), name) != g.stillForbids.end();
+      if (forbids) v.forbiddenBy.set(static_cast<int>(g.harm));
+      v.withheld = v.withheld || forbids || g.grade == Grade::Balanced;
+      v.standing = v.standing || forbids;
     }
-    if (kindDay && r.trade.test(i) && !standing) forbidden = false;
-    if (forbidden)
+    v.forbidden = v.forbiddenBy.any();
+    if (kindDay && r.trade.test(i) && !v.standing) v.forbidden = false;
+    v.sought = (marks & r.seeks[i]).any();
+  }
+
+  // 四忌 and 四穷 forbid burial alone; beside them even 鸣吠 does not suit breaking
+  // the ground or opening a grave.
+  if (d.has(Spirit::SiJiTaboo) || d.has(Spirit::SiQiong))
+    for (const char* name : {"破土", "修坟", "启攒", "移柩"})
+      if (const int i = activityIndex(name); i >= 0) verdicts[i].withheld = true;
+
+  DayAdvice a;
+  for (int i = 0; i < activityCount(); ++i) {
+    if (verdicts[i].forbidden)
       a.avoids |= bit(i);
-    else if (!withheld && (marks & r.seeks[i]).any())
+    else if (verdicts[i].suits())
       a.suits |= bit(i);
   }
 
@@ -311,6 +310,18 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   if (day.lunarDay == 1 || day.lunarDay == 15) {
     a.avoids |= r.healing.to_ullong();
     a.suits &= ~r.healing.to_ullong();
+  }
+  // Felling, the hunt and fishing have their seasons (卷十一): felling from 立冬 to 立春,
+  // the hunt from 霜降 to 立春, fishing from 雨水 to 立夏.
+  const int month = day.monthNumber();  // 0 寅 .. 11 丑
+  if (month < 9) a.suits &= ~namedSet({"伐木"});
+  if (month < 8 || (month == 8 && day.zhongQi != 19)) a.suits &= ~namedSet({"畋猎"});
+  if (month > 2 || (month == 0 && day.zhongQi != 3)) a.suits &= ~namedSet({"取渔"});
+  // The spirit of the body stands in the hair on 十二 and over the whole body on 十五
+  // (人神所在): no cutting of hair.
+  if (day.lunarDay == 12 || day.lunarDay == 15) {
+    a.avoids |= namedSet({"理发"});
+    a.suits &= ~namedSet({"理发"});
   }
   if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
     a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});

@@ -60,6 +60,10 @@
 //   亥壬申), where the Sun fills it (after 雨水 壬申, 谷雨 辛巳, 小满 庚辰, 大暑 丁亥己丑, 处暑
 //   丙申戊戌, 霜降 乙巳, 小雪 甲辰), where 岁德合 meets 月德合 or 天德合 meets 岁德, and where
 //   year, month and day share their stem.
+// 长星 短星 by the day of the lunar month (卷三十五, after the 历例; the 月表 repeats them in
+//   each month's head): 长星 正初七 二初四 三初一 四初九 五十五 六初十 七初八 八初二初五
+//   九初三初四 十初一 冬十二 腊初九; 短星 正廿一 二十九 三十六 四廿五 五廿五 六二十 七廿二
+//   八十八十九 九十六十七 十十四 冬二十二 腊廿五. A leap month keeps its base month's days.
 // Source: 《钦定协纪辨方书》 (1739, public domain), 卷四 to 卷六 (义例), 卷九 (立成) and 卷十.
 
 #include "tools/almanac/spirits.h"
@@ -91,7 +95,8 @@ const char* const kSpiritNames[kSpiritCount] = {
     "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离",   "四绝",   "四废", "四忌",
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
     "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
-    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄"};
+    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄",
+    "长星", "短星",   "土王"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -139,6 +144,19 @@ constexpr std::array<int, 10> kStemSite = {3, 4, 6, 7, 2, 8, 9, 10, 0, 1};
 constexpr std::array<int, 13> kMingFei = {6, 18, 30, 42, 8, 20, 32, 56, 21, 33, 45, 57, 9};
 constexpr std::array<int, 11> kMingFeiDui = {12, 36, 48, 50, 2, 26, 38, 51, 3, 27, 39};
 
+// 长星 (two days at most) then 短星 by lunar month, 0 where there is no second day.
+constexpr std::array<std::array<int, 4>, 12> kLongShortStars = {{{7, 0, 21, 0},
+                                                                 {4, 0, 19, 0},
+                                                                 {1, 0, 16, 0},
+                                                                 {9, 0, 25, 0},
+                                                                 {15, 0, 25, 0},
+                                                                 {10, 0, 20, 0},
+                                                                 {8, 0, 22, 0},
+                                                                 {2, 5, 18, 19},
+                                                                 {3, 4, 16, 17},
+                                                                 {1, 0, 14, 0},
+                                                                 {12, 0, 22, 0},
+                                                                 {9, 0, 25, 0}}};
 // 五墓 by month number as cycle indices: 正二 乙未, 四五 丙戌, 七八 辛丑, 十冬 壬辰, the
 // last month of each season 戊辰.
 constexpr std::array<int, 12> kWuMu = {31, 31, 4, 22, 22, 4, 37, 37, 4, 28, 28, 4};
@@ -272,8 +290,9 @@ bool isLucky(Spirit spirit) {
   return static_cast<int>(spirit) <= static_cast<int>(Spirit::TianHou);
 }
 
-bool isYearSpirit(Spirit spirit) {
-  return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo;
+bool isKeptOffDayList(Spirit spirit) {
+  return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo ||
+         spirit == Spirit::TuWang;
 }
 
 DayContext contextOf(const DayPillars& p, int termTomorrow, int termToday) {
@@ -429,6 +448,13 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ChuShuiLong, inCycles(kChuShuiLong));
   set(Spirit::DiNang, inCycles(kDiNang[n]));
   set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
+  set(Spirit::TuWang, c.earthRules);
+  if (c.lunarMonth >= 1 && c.lunarMonth <= 12) {
+    const auto& days = kLongShortStars[c.lunarMonth - 1];
+    auto onDay = [&c](int a, int b) { return c.lunarDay == a || (b > 0 && c.lunarDay == b); };
+    set(Spirit::ChangXing, onDay(days[0], days[1]));
+    set(Spirit::DuanXing, onDay(days[2], days[3]));
+  }
 
   DaySpirits out{officerOf(m, db), roadSpiritOf(m, db), {}};
   for (int i = 0; i < kSpiritCount; ++i)

@@ -161,23 +161,31 @@ enum class Spirit {
   ChuShuiLong,
   DiNang,
   WuLu,
+  ChangXing,
+  DuanXing,
+  // not a spirit but a season: the earth rules the 18 days before each 立 (土王用事)
+  TuWang,
 };
-inline constexpr int kSpiritCount = static_cast<int>(Spirit::WuLu) + 1;
+inline constexpr int kSpiritCount = static_cast<int>(Spirit::TuWang) + 1;
 
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
 // The year's spirits (岁德 岁德合 岁破) weigh on the day's affairs but belong to the
-// year's table, not to the day's list of spirits.
-bool isYearSpirit(Spirit spirit);
+// year's table, and 土王用事 is a season; neither is in the day's list of spirits.
+bool isKeptOffDayList(Spirit spirit);
 
 // What decides the spirits of a day.
 struct DayContext {
   Pillar year, month, day;
-  int termTomorrow = -1;      // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
-  int termToday = -1;         // the solar term of the day itself, or -1
-  int lunarDay = 0;           // the day of the lunar month (1..30), 0 when not known
+  int termTomorrow = -1;  // the solar term (0 小寒 .. 23 冬至) of the next day, or -1
+  int termToday = -1;     // the solar term of the day itself, or -1
+  // The lunar month (1..12; a leap month has its base month's number) and day (1..30),
+  // 0 when not known.
+  int lunarMonth = 0;
+  int lunarDay = 0;
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
   int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
+  bool earthRules = false;    // one of the 18 days before 立春 立夏 立秋 立冬 (土王用事)
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };

@@ -24,7 +24,7 @@ std::string spiritList(const DaySpirits& d, bool lucky) {
     out += name;
   };
   for (Spirit s : d.spirits)
-    if (isLucky(s) == lucky && !isYearSpirit(s)) add(spiritName(s));
+    if (isLucky(s) == lucky && !isKeptOffDayList(s)) add(spiritName(s));
   if (isYellowRoad(d.road) == lucky) add(roadSpiritName(d.road));
   return out.empty() ? "无" : out;
 }
@@ -56,6 +56,24 @@ std::string lunarText(int serial) {
          kMonthNames[d.month - 1] + "月" + LunarDayName(d.day);
 }
 
+DayContext dayContextOf(const TermCalendar& terms, int serial) {
+  DayContext context = contextOf(pillarsOf(terms.monthOf(serial), serial), terms.termOn(serial + 1),
+                                 terms.termOn(serial));
+  const LunarDate lunar = SolarToLunar(serial);
+  context.lunarMonth = lunar.month;
+  context.lunarDay = lunar.day;
+  context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
+  for (int ahead = 1; ahead <= 18; ++ahead)
+    if (const int t = terms.termOn(serial + ahead); t == 2 || t == 8 || t == 14 || t == 20)
+      context.earthRules = true;
+  for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
+    if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
+      context.zhongQi = t;
+      break;
+    }
+  return context;
+}
+
 std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   if (first.year < 1901 || last.year > 2100 || serialOf(first) > serialOf(last))
     throw std::invalid_argument("almanacRows: days outside 1901..2100");
@@ -63,15 +81,8 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   std::vector<AlmanacRow> rows;
   rows.reserve(serialOf(last) - serialOf(first) + 1);
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
-    DayPillars p = pillarsOf(terms.monthOf(serial), serial);
-    DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
-    context.lunarDay = SolarToLunar(serial).day;
-    context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
-    for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
-      if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
-        context.zhongQi = t;
-        break;
-      }
+    const DayPillars p = pillarsOf(terms.monthOf(serial), serial);
+    const DayContext context = dayContextOf(terms, serial);
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "tools/almanac/pillars.h"
+#include "tools/almanac/spirits.h"
 
 namespace lumo::almanac {
 
@@ -24,6 +26,11 @@ inline constexpr Date kLastDay{2100, 12, 31};
 
 // The lunar date text of a day, "" outside the lunar table (before 1900-01-31).
 std::string lunarText(int serial);
+
+// Everything that decides the spirits of the day `serial`: its pillars, the terms of
+// the day and the next, its lunar month and day, the latest 中气 and 土王用事.
+// `terms` must hold the day and the 18 days after it.
+DayContext dayContextOf(const TermCalendar& terms, int serial);
 
 // Rows for every day from `first` to `last`, both included (years 1901..2100).
 std::vector<AlmanacRow> almanacRows(Date first = kFirstDay, Date last = kLastDay);
