@@ -57,8 +57,8 @@ std::string lunarText(int serial) {
 }
 
 DayContext dayContextOf(const TermCalendar& terms, int serial) {
-  DayContext context = contextOf(pillarsOf(terms.monthOf(serial), serial), terms.termOn(serial + 1),
-                                 terms.termOn(serial));
+  DayContext context =
+      contextOf(pillarsOf(terms.monthOf(serial), serial), terms.termOn(serial + 1), terms.termOn(serial));
   const LunarDate lunar = SolarToLunar(serial);
   context.lunarMonth = lunar.month;
   context.lunarDay = lunar.day;
