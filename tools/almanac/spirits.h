@@ -178,6 +178,10 @@ struct DayContext {
   int lunarDay = 0;           // the day of the lunar month (1..30), 0 when not known
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
   int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
+  // Days since the 节 that opened the month (0 on the 节 day), and since the 节 of the
+  // month before; -1 when not known.
+  int daysSinceJie = -1;
+  int daysSincePreviousJie = -1;
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };

@@ -56,6 +56,21 @@ std::string lunarText(int serial) {
          kMonthNames[d.month - 1] + "月" + LunarDayName(d.day);
 }
 
+DayContext contextOn(const TermCalendar& terms, int serial) {
+  const AlmanacMonth month = terms.monthOf(serial);
+  DayContext context = contextOf(pillarsOf(month, serial), terms.termOn(serial + 1), terms.termOn(serial));
+  context.daysSinceJie = serial - month.jieDay;
+  if (month.previousJieDay >= 0) context.daysSincePreviousJie = serial - month.previousJieDay;
+  context.lunarDay = SolarToLunar(serial).day;
+  context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
+  for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
+    if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
+      context.zhongQi = t;
+      break;
+    }
+  return context;
+}
+
 std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   if (first.year < 1901 || last.year > 2100 || serialOf(first) > serialOf(last))
     throw std::invalid_argument("almanacRows: days outside 1901..2100");
@@ -63,15 +78,8 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   std::vector<AlmanacRow> rows;
   rows.reserve(serialOf(last) - serialOf(first) + 1);
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
-    DayPillars p = pillarsOf(terms.monthOf(serial), serial);
-    DayContext context = contextOf(p, terms.termOn(serial + 1), terms.termOn(serial));
-    context.lunarDay = SolarToLunar(serial).day;
-    context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
-    for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
-      if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
-        context.zhongQi = t;
-        break;
-      }
+    const DayContext context = contextOn(terms, serial);
+    const DayPillars p{context.year, context.month, context.day};
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 

@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "calendar/date_serial.h"
+#include "tools/almanac/pillars.h"
+#include "tools/almanac/spirits.h"
 
 namespace lumo::almanac {
 
@@ -24,6 +26,10 @@ inline constexpr Date kLastDay{2100, 12, 31};
 
 // The lunar date text of a day, "" outside the lunar table (before 1900-01-31).
 std::string lunarText(int serial);
+
+// Everything that decides the spirits of the day `serial`: its pillars, the terms of it and
+// of the next day, the 节 and 中气 before it, the lunar day. `terms` must hold the day.
+DayContext contextOn(const TermCalendar& terms, int serial);
 
 // Rows for every day from `first` to `last`, both included (years 1901..2100).
 std::vector<AlmanacRow> almanacRows(Date first = kFirstDay, Date last = kLastDay);
