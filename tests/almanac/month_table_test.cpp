@@ -293,5 +293,51 @@ TEST_F(MonthTables, RowsGiveEveryDaysNayinAndOfficer) {
   EXPECT_GT(days, 18000);
 }
 
+// "立夏……后八日往亡", "寒露后二十七日往亡": counted from the 节, its own day being the first.
+TEST_F(MonthTables, WangWangFallsOnTheDayCountedFromTheJie) {
+  int checked = 0, intoNextMonth = 0, neighbours = 0, neighboursWith = 0;
+  for (const MonthTable& m : *tables_) {
+    const size_t mark = m.header.find("日往亡");
+    ASSERT_NE(mark, std::string::npos) << m.name();
+    const size_t after = m.header.rfind("后", mark);
+    ASSERT_NE(after, std::string::npos) << m.name();
+    const int count = numberOf(m.header.substr(after + 3, mark - after - 3));
+    ASSERT_GT(count, 0) << m.name();
+    for (int jie : termDays(m.jie)) {
+      const Day d = dayAt(jie + count - 1);
+      EXPECT_TRUE(d.spirits.has(Spirit::WangWang)) << m.name() << " " << formatDate(dateOf(d.serial));
+      if (d.context.month.branch != m.branch()) ++intoNextMonth;
+      // A count off by one would put 往亡 on these every year; the branch rule only now and then.
+      for (int s : {jie + count - 2, jie + count}) {
+        neighboursWith += dayAt(s).spirits.has(Spirit::WangWang);
+        ++neighbours;
+      }
+      ++checked;
+    }
+  }
+  EXPECT_EQ(checked, 6 * (kLastYear - kFirstYear + 1));
+  EXPECT_LT(neighboursWith, neighbours / 6);
+  std::cout << "往亡 by the count: " << checked << " days checked, " << intoNextMonth
+            << " of them on the next 节\n";
+}
+
+// The thirtieth day from 小寒 is 立春 itself when that month is short; the count still holds
+// there, and 立春's own count starts afresh.
+TEST(QiWangWang, CountFromTheMonthBeforeReachesIntoTheNext) {
+  const Pillar year{2, 6};                                          // 丙午
+  DayContext c{year, monthPillar(year.stem, 2), pillarOfCycle(0)};  // 寅 month, 甲子 (not 寅 the branch 往亡)
+  c.daysSinceJie = 0;
+  c.daysSincePreviousJie = 29;
+  EXPECT_TRUE(spiritsOf(c).has(Spirit::WangWang));
+  c.daysSincePreviousJie = 28;
+  EXPECT_FALSE(spiritsOf(c).has(Spirit::WangWang));
+  c.daysSinceJie = 6;  // the 7th day from 立春
+  c.daysSincePreviousJie = 35;
+  EXPECT_TRUE(spiritsOf(c).has(Spirit::WangWang));
+  c.daysSinceJie = -1;  // not known: only the branch rule
+  c.daysSincePreviousJie = -1;
+  EXPECT_FALSE(spiritsOf(c).has(Spirit::WangWang));
+}
+
 }  // namespace
 }  // namespace lumo::almanac

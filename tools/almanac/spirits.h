@@ -12,9 +12,10 @@
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
-// 岁德, 岁破 and 上朔 by the almanac year, and for 四离 and 四绝 by the term of the next
-// day. Several spirits are other names of an officer day or of another spirit; the
-// almanac lists them all, so they are kept as spirits of their own.
+// 岁德, 岁破 and 上朔 by the almanac year, for 四离 and 四绝 by the term of the next
+// day, and for 往亡 also by the days counted from the 节. Several spirits are other
+// names of an officer day or of another spirit; the almanac lists them all, so they are
+// kept as spirits of their own.
 // The rules of each are in spirits.cpp.
 
 #include <string>
