@@ -80,6 +80,8 @@ AlmanacMonth TermCalendar::monthOf(int serial) const {
   int k = j % 12;  // 0 小寒 .. 11 大雪
   AlmanacMonth m;
   m.opensToday = *it == serial;
+  m.jieDay = *it;
+  m.previousJieDay = it == jieDays_.begin() ? -1 : *(it - 1);
   m.branch = (k + 1) % 12;
   m.year = firstYear_ + j / 12 - (k == 0 ? 1 : 0);  // before 立春 the almanac year is still the old one
   return m;

@@ -39,6 +39,8 @@ struct AlmanacMonth {
   int year = 0;             // the almanac year (from 立春)
   int branch = 0;           // 2 寅 for the month opened by 立春
   bool opensToday = false;  // a 节 falls on this day
+  int jieDay = 0;           // the serial of the 节 that opened the month
+  int previousJieDay = -1;  // the serial of the 节 before it, -1 when not held
 };
 
 // The days of the 24 solar terms of a run of Gregorian years, in China's time.

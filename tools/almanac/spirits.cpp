@@ -41,7 +41,11 @@
 //   四击 春戌 夏丑 秋辰 冬未; 五虚 春巳酉丑 夏申子辰 秋亥卯未 冬寅午戌; 五离 申酉日;
 //   血支 m−1; 血忌 = 续世; 游祸 正巳 二寅 三亥 四申 (repeating);
 //   天贼 the 收日 of 月厌 counted as the yin builder, backwards: 月厌 + 3 (正丑, 冬月卯); 往亡 正寅 二巳 三申
-//   四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑; 归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳
+//   四亥 五卯 六午 七酉 八子 九辰 十未 十一戌 十二丑, and also on the day the classic calls 气往亡
+//   and its month tables simply 往亡: counting the 节 day as the first, the 7th 14th 21st day from
+//   立春 惊蛰 清明, the 8th 16th 24th from 立夏 芒种 小暑, the 9th 18th 27th from 立秋 白露 寒露
+//   and the 10th 20th 30th from 立冬 大雪 小寒 (卷六: 皆自交节日数之; 卷十 judges both alike);
+//   归忌 孟月丑 仲月寅 季月子; 受死 正戌 二辰 三亥 四巳
 //   五子 六午 ...; 河魁 正亥 and 天罡 正巳, seven branches on each month; 重日 巳亥日; 复日 正七月甲庚
 //   二八月乙辛 四十月丙壬 五冬月丁癸 三六九腊月戊己; 土符 正丑 二巳 三酉 四寅 五午 六戌 七卯 八未 九亥 十辰
 //   十一申 十二子; 天火 正子, three branches back each month (二酉 三午 四卯); 死气 m+4 (正午); 死神 m+3;
@@ -416,7 +420,13 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::XueJi, onBranch(yiHou + 1));
   set(Spirit::YouHuo, db == std::array{5, 2, 11, 8}[n % 4]);
   set(Spirit::TianZei, onBranch(13 - n));
-  set(Spirit::WangWang, db == kWangWang[n]);
+  {
+    // The day of 气往亡 for the 节 of month `month`; the 30th day from 小寒 can be 立春 itself,
+    // so the count of the month before is looked at too.
+    auto qiWangWang = [](int month, int since) { return since == (7 + month / 3) * (month % 3 + 1) - 1; };
+    set(Spirit::WangWang, db == kWangWang[n] || qiWangWang(n, c.daysSinceJie) ||
+                              qiWangWang((n + 11) % 12, c.daysSincePreviousJie));
+  }
   set(Spirit::GuiJi, db == std::array{2, 0, 1}[m % 3]);  // 仲 子卯午酉, 季 辰未戌丑, 孟 寅巳申亥
   set(Spirit::ShouSi, db == kShouSi[n]);
   set(Spirit::HeKui, onBranch(11 + 7 * n));

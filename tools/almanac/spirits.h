@@ -12,9 +12,10 @@
 //
 // The 神煞 are given by the month (numbered from the 寅 month), its season
 // (寅卯辰 spring, 巳午未 summer, 申酉戌 autumn, 亥子丑 winter), its branch group, for
-// 岁德, 岁破 and 上朔 by the almanac year, and for 四离 and 四绝 by the term of the next
-// day. Several spirits are other names of an officer day or of another spirit; the
-// almanac lists them all, so they are kept as spirits of their own.
+// 岁德, 岁破 and 上朔 by the almanac year, for 四离 and 四绝 by the term of the next
+// day, and for 往亡 also by the days counted from the 节. Several spirits are other
+// names of an officer day or of another spirit; the almanac lists them all, so they are
+// kept as spirits of their own.
 // The rules of each are in spirits.cpp.
 
 #include <string>
@@ -186,6 +187,10 @@ struct DayContext {
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
   int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
   bool earthRules = false;    // one of the 18 days before 立春 立夏 立秋 立冬 (土王用事)
+  // Days since the 节 that opened the month (0 on the 节 day), and since the 节 of the
+  // month before; -1 when not known.
+  int daysSinceJie = -1;
+  int daysSincePreviousJie = -1;
   int monthNumber() const { return (month.branch + 10) % 12; }  // 0 寅 .. 11 丑
   int season() const { return monthNumber() / 3; }              // 0 spring .. 3 winter
 };

@@ -57,8 +57,10 @@ std::string lunarText(int serial) {
 }
 
 DayContext dayContextOf(const TermCalendar& terms, int serial) {
-  DayContext context =
-      contextOf(pillarsOf(terms.monthOf(serial), serial), terms.termOn(serial + 1), terms.termOn(serial));
+  const AlmanacMonth month = terms.monthOf(serial);
+  DayContext context = contextOf(pillarsOf(month, serial), terms.termOn(serial + 1), terms.termOn(serial));
+  context.daysSinceJie = serial - month.jieDay;
+  if (month.previousJieDay >= 0) context.daysSincePreviousJie = serial - month.previousJieDay;
   const LunarDate lunar = SolarToLunar(serial);
   context.lunarMonth = lunar.month;
   context.lunarDay = lunar.day;
@@ -81,8 +83,8 @@ std::vector<AlmanacRow> almanacRows(Date first, Date last) {
   std::vector<AlmanacRow> rows;
   rows.reserve(serialOf(last) - serialOf(first) + 1);
   for (int serial = serialOf(first); serial <= serialOf(last); ++serial) {
-    const DayPillars p = pillarsOf(terms.monthOf(serial), serial);
     const DayContext context = dayContextOf(terms, serial);
+    const DayPillars p{context.year, context.month, context.day};
     DaySpirits spirits = spiritsOf(context);
     DayAdvice advice = adviceFor(context, spirits);
 

@@ -28,8 +28,8 @@ inline constexpr Date kLastDay{2100, 12, 31};
 std::string lunarText(int serial);
 
 // Everything that decides the spirits of the day `serial`: its pillars, the terms of
-// the day and the next, its lunar month and day, the latest 中气 and 土王用事.
-// `terms` must hold the day and the 18 days after it.
+// the day and the next, the 节 and 中气 before it, its lunar month and day, and
+// 土王用事. `terms` must hold the day and the 18 days after it.
 DayContext dayContextOf(const TermCalendar& terms, int serial);
 
 // Rows for every day from `first` to `last`, both included (years 1901..2100).
