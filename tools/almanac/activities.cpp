@@ -305,9 +305,9 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
       a.suits |= bit(i);
   }
 
-  // Days of the lunar month: on 初一 and 十五 healing is forbidden (朔望); the 月忌 days
-  // (初五 十四 廿三) and the last day of the month (晦日) mark only small affairs.
-  if (day.lunarDay == 1 || day.lunarDay == 15) {
+  // Days of the Moon: on 朔, 上弦, 望, 下弦 and 十五 healing is forbidden (卷十 朔望, 十五日;
+  // 卷十一 朔弦望日).
+  if (day.lunarDay == 1 || day.lunarDay == 15 || day.quarterMoon) {
     a.avoids |= r.healing.to_ullong();
     a.suits &= ~r.healing.to_ullong();
   }
@@ -323,6 +323,8 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     a.avoids |= namedSet({"理发"});
     a.suits &= ~namedSet({"理发"});
   }
+  // On the 月忌 days (初五 十四 廿三), on 无禄 and on the last day of the month (晦日)
+  // only the small affairs are written under 宜.
   if (day.lunarDay == 5 || day.lunarDay == 14 || day.lunarDay == 23)
     a.suits &= namedSet({"祭祀", "会亲友", "沐浴", "理发", "求医", "塞穴", "扫舍", "修饰垣墙", "平治道涂"});
   if (d.has(Spirit::WuLu))

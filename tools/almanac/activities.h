@@ -23,7 +23,7 @@
 //   on every other day 忌 lists what is forbidden, however long the list;
 // - on the eight days where virtue, 合, 天赦 and 天愿 meet (二月甲戌 …) nothing is
 //   forbidden; on 岁薄 and 逐阵 nothing 月厌 forbids is written under 宜;
-// - by the lunar day: 初一 and 十五 forbid healing, 十二 and 十五 cutting the hair (人神);
+// - by the Moon: 朔 (初一), 上弦, 望, 下弦 and 十五 forbid healing, 十二 and 十五 cutting the hair (人神);
 //   on the 月忌 days (初五 十四 廿三) and the 晦日 only the small affairs are written
 //   under 宜;
 // - felling suits only from 立冬 to 立春, the hunt from 霜降 to 立春, fishing from 雨水 to

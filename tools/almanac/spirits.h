@@ -186,6 +186,7 @@ struct DayContext {
   int lunarDay = 0;
   bool lunarLastDay = false;  // the last day of its lunar month (晦日)
   int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
+  bool quarterMoon = false;   // 上弦, 望 or 下弦 falls on the day
   bool earthRules = false;    // one of the 18 days before 立春 立夏 立秋 立冬 (土王用事)
   // Days since the 节 that opened the month (0 on the 节 day), and since the 节 of the
   // month before; -1 when not known.

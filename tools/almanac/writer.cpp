@@ -9,6 +9,7 @@
 #include "core/stem_branch.h"
 #include "tools/almanac/activities.h"
 #include "tools/almanac/day_lore.h"
+#include "tools/almanac/moon_phases.h"
 #include "tools/almanac/pillars.h"
 #include "tools/almanac/spirits.h"
 
@@ -65,6 +66,9 @@ DayContext dayContextOf(const TermCalendar& terms, int serial) {
   context.lunarMonth = lunar.month;
   context.lunarDay = lunar.day;
   context.lunarLastDay = SolarToLunar(serial + 1).day == 1;
+  const MoonPhase phase = moonPhaseOn(serial);
+  context.quarterMoon =
+      phase == MoonPhase::FirstQuarter || phase == MoonPhase::Full || phase == MoonPhase::LastQuarter;
   for (int ahead = 1; ahead <= 18; ++ahead)
     if (const int t = terms.termOn(serial + ahead); t == 2 || t == 8 || t == 14 || t == 20)
       context.earthRules = true;
