@@ -268,5 +268,34 @@ TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   EXPECT_FALSE(avoids(plain, "嫁娶")) << plain.ji;
 }
 
+TEST(ClassicDays, TheHeavenlyDogForbidsWorshipEvenBesideVirtue) {
+  // 卷四: 天狗 is the 戌日 of 申月, that month's 满日; 卷十 under 满日: 申月又为天狗 忌祭祀
+  // 与德合并犹忌. 七月壬戌 carries 月德, 七月戊戌 天德合: worship stays forbidden.
+  for (const char* day : {"壬戌", "戊戌", "庚戌"}) {
+    DayAdvice a = adviceOn(7, day);
+    EXPECT_TRUE(avoids(a, "祭祀")) << "七月 " << day << " 忌 " << a.ji;
+    EXPECT_FALSE(suits(a, "祭祀")) << "七月 " << day << " 宜 " << a.yi;
+    // 铺注条例: 凡天狗寅日忌祭祀 不注宜求福祈嗣.
+    EXPECT_FALSE(suits(a, "祈福")) << "七月 " << day << " 宜 " << a.yi;
+    EXPECT_FALSE(suits(a, "求嗣")) << "七月 " << day << " 宜 " << a.yi;
+  }
+  // Neither the 满日 of another month (正月丙辰, 月德 and 天巫) nor the 戌日 of another month
+  // (九月丙戌, 天德 and 月德) is 天狗: both suit worship.
+  for (auto [month, day] : {std::pair{1, "丙辰"}, {9, "丙戌"}}) {
+    DayAdvice a = adviceOn(month, day);
+    EXPECT_TRUE(suits(a, "祭祀")) << month << "月 " << day << " 宜 " << a.yi;
+  }
+  // On a 寅日 prayers are withheld from 宜 but not forbidden: 三月壬寅 (天德 月德, 开日)
+  // against 三月壬子 (天德 月德, 成日), which suits them.
+  DayAdvice tiger = adviceOn(3, "壬寅");
+  DayAdvice rat = adviceOn(3, "壬子");
+  for (const char* prayer : {"祈福", "求嗣"}) {
+    EXPECT_FALSE(suits(tiger, prayer)) << prayer << " 宜 " << tiger.yi;
+    EXPECT_FALSE(avoids(tiger, prayer)) << prayer << " 忌 " << tiger.ji;
+    EXPECT_TRUE(suits(rat, prayer)) << prayer << " 宜 " << rat.yi;
+  }
+  EXPECT_TRUE(avoids(tiger, "祭祀")) << tiger.ji;
+}
+
 }  // namespace
 }  // namespace lumo::almanac

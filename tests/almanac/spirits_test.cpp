@@ -223,6 +223,23 @@ TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {
   EXPECT_FALSE(isLucky(Spirit::SuiPo));
 }
 
+TEST(MonthSpirits, TianGouIsTheFullDayOfShenMonthAlone) {
+  // 卷四: 天狗者戌日值满也 … 非谓凡为满日皆天狗也 … 天狗为申建之戌止一位.
+  for (int m = 0; m < 12; ++m) {
+    const std::vector<std::string> days = daysWith(Spirit::TianGou, m);
+    if (m == 8) {
+      EXPECT_TRUE(allOnBranch(days, "戌")) << days.size();
+      EXPECT_EQ(officerOf(8, 10), Officer::Man);
+    } else {
+      EXPECT_TRUE(days.empty()) << m << " " << (days.empty() ? "" : days.front());
+    }
+  }
+  EXPECT_FALSE(isLucky(Spirit::TianGou));
+  EXPECT_FALSE(isKeptOffDayList(Spirit::TianGou));
+  EXPECT_STREQ(spiritName(Spirit::TianGou), "天狗");
+  EXPECT_STREQ(spiritName(Spirit::TuWang), "土王");
+}
+
 TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {
   // 上朔: 甲年 癸亥, 乙年 己巳, 丙年 乙亥.
   EXPECT_TRUE(spiritsOf(dayIn(4, {9, 11}, {0, 4})).has(Spirit::ShangShuo));

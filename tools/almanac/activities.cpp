@@ -297,6 +297,12 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
     for (const char* name : {"破土", "修坟", "启攒", "移柩"})
       if (const int i = activityIndex(name); i >= 0) verdicts[i].withheld = true;
 
+  // 铺注条例: where worship is forbidden by 天狗 or the 寅日, prayers for blessing and for
+  // children are not written under 宜 either; they are not forbidden.
+  if (d.has(Spirit::TianGou) || day.day.branch == 2)
+    for (const char* name : {"祈福", "求嗣"})
+      if (const int i = activityIndex(name); i >= 0) verdicts[i].withheld = true;
+
   DayAdvice a;
   for (int i = 0; i < activityCount(); ++i) {
     if (verdicts[i].forbidden)

@@ -28,6 +28,8 @@
 //   under 宜;
 // - felling suits only from 立冬 to 立春, the hunt from 霜降 to 立春, fishing from 雨水 to
 //   立夏; beside 四忌 or 四穷 breaking the ground and opening graves do not suit;
+// - on 天狗 (申月戌日) and on 寅日 worship is forbidden and prayers for blessing and
+//   children are not marked suitable;
 // - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
 //   on 冬至 felling too) are not marked suitable;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in

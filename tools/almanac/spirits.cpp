@@ -55,6 +55,8 @@
 //   上朔 by the year stem: 甲年癸亥 乙年己巳 丙年乙亥 ... (six days on per stem);
 //   五墓 正二月乙未 四五月丙戌 七八月辛丑 十冬月壬辰, the last month of a season 戊辰;
 //   九坎 九焦 正月辰 back through 丑戌未, 五月卯 back through 子酉午, 九月寅 back through 亥申巳;
+//   天狗 the 戌日 of 申月 alone, which is that month's 满日 (卷四: 天狗者戌日值满也 … 天狗为
+//   申建之戌止一位; 卷十 under 满日: 申月又为天狗);
 //   八风 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅; 触水龙 丙子 癸未 癸丑;
 //   地囊 正庚子庚午 二乙未癸丑 三甲子壬午 四己卯己酉 五壬戌甲辰 六丙辰丙戌 七丁巳丁亥 八丙寅丙申
 //   九辛丑辛未 十戊寅戊申 十一辛卯辛酉 十二癸酉乙卯 (the classic's corrections of the older list).
@@ -100,7 +102,7 @@ const char* const kSpiritNames[kSpiritCount] = {
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
     "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
     "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄",
-    "长星", "短星",   "土王"};
+    "长星", "短星",   "天狗", "土王"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -458,6 +460,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ChuShuiLong, inCycles(kChuShuiLong));
   set(Spirit::DiNang, inCycles(kDiNang[n]));
   set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
+  set(Spirit::TianGou, m == 8 && db == 10);
   set(Spirit::TuWang, c.earthRules);
   if (c.lunarMonth >= 1 && c.lunarMonth <= 12) {
     const auto& days = kLongShortStars[c.lunarMonth - 1];

@@ -164,6 +164,7 @@ enum class Spirit {
   WuLu,
   ChangXing,
   DuanXing,
+  TianGou,
   // not a spirit but a season: the earth rules the 18 days before each 立 (土王用事)
   TuWang,
 };
