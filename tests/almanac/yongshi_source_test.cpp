@@ -56,7 +56,6 @@ std::string withoutWhatLivesElsewhere(const std::string& list) {
                             {"雨水后立夏前", ""},        //
                             {"每月十二日十五日", ""},    // 人神, by the lunar day
                             {"每月十五日朔弦望日", ""},  // 朔望, by the lunar day
-                            {"伏社日", ""},              // not carried
                         });
 }
 

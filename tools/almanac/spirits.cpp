@@ -102,7 +102,7 @@ const char* const kSpiritNames[kSpiritCount] = {
     "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
     "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
     "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄",
-    "长星", "短星",   "天狗", "土王"};
+    "长星", "短星",   "天狗", "伏社日", "土王"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -298,7 +298,7 @@ bool isLucky(Spirit spirit) {
 
 bool isKeptOffDayList(Spirit spirit) {
   return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo ||
-         spirit == Spirit::TuWang;
+         spirit == Spirit::TuWang || spirit == Spirit::FuShe;
 }
 
 DayContext contextOf(const DayPillars& p, int termTomorrow, int termToday) {
@@ -461,6 +461,7 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::DiNang, inCycles(kDiNang[n]));
   set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
   set(Spirit::TianGou, m == 8 && db == 10);
+  set(Spirit::FuShe, c.fuShe);
   set(Spirit::TuWang, c.earthRules);
   if (c.lunarMonth >= 1 && c.lunarMonth <= 12) {
     const auto& days = kLongShortStars[c.lunarMonth - 1];
