@@ -21,6 +21,8 @@
 //     cleansing and mending (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木)
 //     stay open;
 //   on every other day 忌 lists what is forbidden, however long the list;
+// - on 阳错 阴错 and 阴阳俱错 (a builder doubled on itself) a virtue counts as the builder
+//   and not as virtue, and neither kindness nor virtue softens the 建日 or 月厌;
 // - on the eight days where virtue, 合, 天赦 and 天愿 meet (二月甲戌 …) nothing is
 //   forbidden; on 岁薄 and 逐阵 nothing 月厌 forbids is written under 宜;
 // - by the lunar day: 初一 and 十五 forbid healing, 十二 and 十五 cutting the hair (人神);

@@ -167,6 +167,9 @@ enum class Spirit {
   TianGou,
   // the days of 伏 and 社, which forbid bathing; a day of the year rather than a spirit
   FuShe,
+  YangCuo,
+  YinCuo,
+  YinYangCuo,
   // not a spirit but a season: the earth rules the 18 days before each 立 (土王用事)
   TuWang,
 };
