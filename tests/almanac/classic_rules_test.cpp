@@ -91,6 +91,10 @@ TEST(ClassicDays, OnTheseNothingIsDone) {
       {8, "癸卯", "月厌 on the 破日 with 灾煞"},
       {8, "乙卯", "月厌 on the 破日, even with 月德合"},
       {11, "甲午", "灾煞 on the 破日, no virtue"},
+      {5, "丙午", "阴阳俱错, even with 月德"},
+      {11, "壬子", "阴阳俱错, even with 月德"},
+      {4, "己巳", "阳错 and 阴阳小防"},
+      {6, "丁巳", "阴错 and 阴阳大防"},
   };
   for (const NamedDay& d : days) {
     DayAdvice a = adviceOn(d.month, d.day);
@@ -266,6 +270,60 @@ TEST(ClassicDays, WhereTheBuildersMeetOrPart) {
   DayAdvice plain = adviceOn(4, "庚午");
   EXPECT_FALSE(avoids(plain, "求医")) << plain.ji;
   EXPECT_FALSE(avoids(plain, "嫁娶")) << plain.ji;
+}
+
+TEST(ClassicDays, TheHeavenlyDogForbidsWorshipEvenBesideVirtue) {
+  // 卷四: 天狗 is the 戌日 of 申月, that month's 满日; 卷十 under 满日: 申月又为天狗 忌祭祀
+  // 与德合并犹忌. 七月壬戌 carries 月德, 七月戊戌 天德合: worship stays forbidden.
+  for (const char* day : {"壬戌", "戊戌", "庚戌"}) {
+    DayAdvice a = adviceOn(7, day);
+    EXPECT_TRUE(avoids(a, "祭祀")) << "七月 " << day << " 忌 " << a.ji;
+    EXPECT_FALSE(suits(a, "祭祀")) << "七月 " << day << " 宜 " << a.yi;
+    // 铺注条例: 凡天狗寅日忌祭祀 不注宜求福祈嗣.
+    EXPECT_FALSE(suits(a, "祈福")) << "七月 " << day << " 宜 " << a.yi;
+    EXPECT_FALSE(suits(a, "求嗣")) << "七月 " << day << " 宜 " << a.yi;
+  }
+  // Neither the 满日 of another month (正月丙辰, 月德 and 天巫) nor the 戌日 of another month
+  // (九月丙戌, 天德 and 月德) is 天狗: both suit worship.
+  for (auto [month, day] : {std::pair{1, "丙辰"}, {9, "丙戌"}}) {
+    DayAdvice a = adviceOn(month, day);
+    EXPECT_TRUE(suits(a, "祭祀")) << month << "月 " << day << " 宜 " << a.yi;
+  }
+  // On a 寅日 prayers are withheld from 宜 but not forbidden: 三月壬寅 (天德 月德, 开日)
+  // against 三月壬子 (天德 月德, 成日), which suits them.
+  DayAdvice tiger = adviceOn(3, "壬寅");
+  DayAdvice rat = adviceOn(3, "壬子");
+  for (const char* prayer : {"祈福", "求嗣"}) {
+    EXPECT_FALSE(suits(tiger, prayer)) << prayer << " 宜 " << tiger.yi;
+    EXPECT_FALSE(avoids(tiger, prayer)) << prayer << " 忌 " << tiger.ji;
+    EXPECT_TRUE(suits(rat, prayer)) << prayer << " 宜 " << rat.yi;
+  }
+  EXPECT_TRUE(avoids(tiger, "祭祀")) << tiger.ji;
+}
+
+TEST(ClassicDays, OnCrossedDaysVirtueCountsAsTheBuilder) {
+  // 卷十 under 月厌: 阳错 余皆从建所忌 六月己未亦不从德合所宜; 阴错 余俱从厌所忌 六月己巳亦不
+  // 从德合所宜; under 月建: 未月己未日为阳错不作德合论.
+  // 六月己未 is a 建日 with 天德合 月德合 and 四相: the 建日 forbids burial, healing and
+  // cleansing as listed, where a virtuous 建日 would forbid only the works of earth.
+  DayAdvice jiWei = adviceOn(6, "己未");
+  for (const char* affair : {"安葬", "求医", "解除", "理发"})
+    EXPECT_TRUE(avoids(jiWei, affair)) << affair << " 忌 " << jiWei.ji;
+  // 九月庚戌 is a 建日 with 月恩: kindness does not soften it, nor keep the granary
+  // (开仓) from being written under 忌.
+  DayAdvice gengXu = adviceOn(9, "庚戌");
+  for (const char* affair : {"纳采", "安葬", "开仓"})
+    EXPECT_TRUE(avoids(gengXu, affair)) << affair << " 忌 " << gengXu.ji;
+  // 六月己巳 is the 开日 on 月厌 with 天德合 月德合: 月厌 forbids as usual and the 德合 is
+  // not sought. 腊月乙亥, the same 开日 on 月厌 with the same two 合 but not crossed, has
+  // 月厌 set aside for building, clothes and trade.
+  DayAdvice jiSi = adviceOn(6, "己巳");
+  DayAdvice yiHai = adviceOn(12, "乙亥");
+  for (const char* affair : {"修造", "裁衣", "纳财"}) {
+    EXPECT_TRUE(avoids(jiSi, affair)) << affair << " 忌 " << jiSi.ji;
+    EXPECT_FALSE(suits(jiSi, affair)) << affair << " 宜 " << jiSi.yi;
+    EXPECT_FALSE(avoids(yiHai, affair)) << affair << " 忌 " << yiHai.ji;
+  }
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // The rules that hang on the calendar rather than on the day's pillars: the 18 days of
-// 土王用事, the lunar days (长星 短星, 人神) and the seasons of felling, hunting and fishing.
+// 土王用事, the lunar days (长星 短星, 人神), the days of 伏 and 社 and the seasons of
+// felling, hunting and fishing.
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "calendar/date_serial.h"
 #include "tools/almanac/activities.h"
+#include "tools/almanac/solar_terms.h"
 #include "tools/almanac/writer.h"
 
 namespace lumo::almanac {
@@ -130,6 +133,78 @@ TEST(Seasons, TheFourTaboosKeepGravesClosedEvenOnACrowingDay) {
       EXPECT_FALSE(suits(a, affair)) << affair << " on " << formatDate(dateOf(s)) << ": " << a.yi;
   });
   EXPECT_GT(taboos, 1000);
+}
+
+TEST(FuShe, TheThreeFuFallWhereTheYearsCalendarsPutThem) {
+  // 初伏 中伏 末伏 as the calendars of these years printed them.
+  const Date fu[][3] = {
+      {{2022, 7, 16}, {2022, 7, 26}, {2022, 8, 15}},
+      {{2023, 7, 11}, {2023, 7, 21}, {2023, 8, 10}},
+      {{2024, 7, 15}, {2024, 7, 25}, {2024, 8, 14}},
+      {{2025, 7, 20}, {2025, 7, 30}, {2025, 8, 9}},
+  };
+  for (const auto& year : fu) {
+    for (const Date& d : year) {
+      const DayContext c = dayContextOf(terms(), serialOf(d));
+      EXPECT_EQ(c.day.stem, 6) << formatDate(d);
+      EXPECT_TRUE(c.fuShe) << formatDate(d);
+    }
+    // The 庚日 between them are not 伏.
+    EXPECT_FALSE(dayContextOf(terms(), serialOf(year[0]) - 10).fuShe) << year[0].year;
+    EXPECT_FALSE(dayContextOf(terms(), serialOf(year[2]) + 10).fuShe) << year[0].year;
+  }
+}
+
+TEST(FuShe, EveryYearHasThreeFuAndTwoSheCountedFromTheirTerms) {
+  int termDayCounted = 0;
+  for (int y = kFirstYear; y <= kLastYear; ++y) {
+    int lichun = 0, xiazhi = 0, liqiu = 0;
+    std::vector<int> fu, she;
+    for (int s = serialOn(y, 1, 1); s <= serialOn(y, 12, 31); ++s) {
+      const int t = terms().termOn(s);
+      if (t == kLichun) lichun = s;
+      if (t == kXiazhi) xiazhi = s;
+      if (t == kLiqiu) liqiu = s;
+      const DayContext c = dayContextOf(terms(), s);
+      if (!c.fuShe) continue;
+      ASSERT_TRUE(c.day.stem == 6 || c.day.stem == 4) << formatDate(dateOf(s));
+      (c.day.stem == 6 ? fu : she).push_back(s);
+    }
+    ASSERT_EQ(fu.size(), 3u) << y;
+    ASSERT_EQ(she.size(), 2u) << y;
+    // The third and fourth 庚 from 夏至, the first from 立秋; the fifth 戊 from 立春 and
+    // from 立秋. A term day that is itself a 庚 or 戊 day is the first of them.
+    EXPECT_GE(fu[0] - xiazhi, 20) << y;
+    EXPECT_LE(fu[0] - xiazhi, 29) << y;
+    EXPECT_EQ(fu[1] - fu[0], 10) << y;
+    EXPECT_GE(fu[2] - liqiu, 0) << y;
+    EXPECT_LE(fu[2] - liqiu, 9) << y;
+    EXPECT_TRUE(fu[2] - fu[1] == 10 || fu[2] - fu[1] == 20) << y;
+    EXPECT_GE(she[0] - lichun, 40) << y;
+    EXPECT_LE(she[0] - lichun, 49) << y;
+    EXPECT_GE(she[1] - liqiu, 40) << y;
+    EXPECT_LE(she[1] - liqiu, 49) << y;
+    termDayCounted += (fu[0] - xiazhi == 20) + (fu[2] == liqiu) + (she[0] - lichun == 40);
+  }
+  // About one year in ten has each term on the stem's own day.
+  EXPECT_GT(termDayCounted, 15);
+}
+
+TEST(FuShe, NoBathingOnTheDaysOfFuAndShe) {
+  int days = 0, bathing = 0;
+  forEveryDay([&](int s, const DayContext& c, const DaySpirits& d, const DayAdvice& a) {
+    bathing += suits(a, "沐浴");
+    if (!c.fuShe) return;
+    ++days;
+    EXPECT_FALSE(suits(a, "沐浴")) << formatDate(dateOf(s)) << ": " << a.yi;
+    // Only the days where the virtues, 天赦 and 天愿 meet forbid nothing at all.
+    if (a.avoids != 0) EXPECT_TRUE(avoids(a, "沐浴")) << formatDate(dateOf(s)) << ": " << a.ji;
+    EXPECT_TRUE(d.has(Spirit::FuShe)) << formatDate(dateOf(s));
+  });
+  EXPECT_EQ(days, 5 * (kLastYear - kFirstYear + 1));
+  // A feast of the year, not written among the day's spirits.
+  EXPECT_TRUE(isKeptOffDayList(Spirit::FuShe));
+  EXPECT_GT(bathing, 5000);
 }
 
 }  // namespace

@@ -223,6 +223,51 @@ TEST(MonthSpirits, OtherNamesOfOfficerDaysFallOnTheirOfficer) {
   EXPECT_FALSE(isLucky(Spirit::SuiPo));
 }
 
+TEST(MonthSpirits, TianGouIsTheFullDayOfShenMonthAlone) {
+  // 卷四: 天狗者戌日值满也 … 非谓凡为满日皆天狗也 … 天狗为申建之戌止一位.
+  for (int m = 0; m < 12; ++m) {
+    const std::vector<std::string> days = daysWith(Spirit::TianGou, m);
+    if (m == 8) {
+      EXPECT_TRUE(allOnBranch(days, "戌")) << days.size();
+      EXPECT_EQ(officerOf(8, 10), Officer::Man);
+    } else {
+      EXPECT_TRUE(days.empty()) << m << " " << (days.empty() ? "" : days.front());
+    }
+  }
+  EXPECT_FALSE(isLucky(Spirit::TianGou));
+  EXPECT_FALSE(isKeptOffDayList(Spirit::TianGou));
+  EXPECT_STREQ(spiritName(Spirit::TianGou), "天狗");
+  EXPECT_STREQ(spiritName(Spirit::TuWang), "土王");
+}
+
+TEST(MonthSpirits, CrossedDaysAsTheClassicListsThem) {
+  // 卷十 under 月厌, month by month from 正月 (寅): 阳错, 阴错 and 阴阳俱错.
+  const std::vector<std::string> yang[12] = {{"甲寅"}, {"乙卯"},         {"甲辰"}, {"丁巳", "己巳"},
+                                             {},       {"丁未", "己未"}, {"庚申"}, {"辛酉"},
+                                             {"庚戌"}, {"癸亥"},         {},       {"癸丑"}};
+  const std::vector<std::string> yin[12] = {{"庚戌"}, {"辛酉"},         {"庚申"}, {"丁未", "己未"},
+                                            {},       {"丁巳", "己巳"}, {"甲辰"}, {"乙卯"},
+                                            {"甲寅"}, {"癸丑"},         {},       {"癸亥"}};
+  auto sorted = [](std::vector<std::string> v) {
+    std::sort(v.begin(), v.end());
+    return v;
+  };
+  for (int n = 0; n < 12; ++n) {
+    const int m = (n + 2) % 12;
+    EXPECT_EQ(sorted(daysWith(Spirit::YangCuo, m)), sorted(yang[n])) << n + 1 << "月";
+    EXPECT_EQ(sorted(daysWith(Spirit::YinCuo, m)), sorted(yin[n])) << n + 1 << "月";
+    const std::vector<std::string> both = n == 4    ? std::vector<std::string>{"丙午"}
+                                          : n == 10 ? std::vector<std::string>{"壬子"}
+                                                    : std::vector<std::string>{};
+    EXPECT_EQ(daysWith(Spirit::YinYangCuo, m), both) << n + 1 << "月";
+  }
+  for (Spirit s : {Spirit::YangCuo, Spirit::YinCuo, Spirit::YinYangCuo}) {
+    EXPECT_FALSE(isLucky(s));
+    EXPECT_FALSE(isKeptOffDayList(s));
+  }
+  EXPECT_STREQ(spiritName(Spirit::YinYangCuo), "阴阳俱错");
+}
+
 TEST(DaySpirits, YearAndSeasonDaysAsTheClassicCorrectsThem) {
   // 上朔: 甲年 癸亥, 乙年 己巳, 丙年 乙亥.
   EXPECT_TRUE(spiritsOf(dayIn(4, {9, 11}, {0, 4})).has(Spirit::ShangShuo));

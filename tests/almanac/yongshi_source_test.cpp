@@ -56,8 +56,6 @@ std::string withoutWhatLivesElsewhere(const std::string& list) {
                             {"雨水后立夏前", ""},        //
                             {"每月十二日十五日", ""},    // 人神, by the lunar day
                             {"每月十五日朔弦望日", ""},  // by the Moon's phases
-                            {"伏社日", ""},              // not carried
-                            {"天狗", ""},                // not carried
                         });
 }
 

@@ -198,7 +198,27 @@ ActivitySet namedSet(std::initializer_list<const char*> names) {
 }
 }  // namespace
 
-DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
+namespace {
+// 阳错 阴错 阴阳俱错 (卷十 under 月厌): a builder doubled on itself.
+bool isCrossed(const DaySpirits& d) {
+  return d.has(Spirit::YangCuo) || d.has(Spirit::YinCuo) || d.has(Spirit::YinYangCuo);
+}
+
+// A virtue on a crossed day counts as the builder, not as virtue (德作建论不作德论): it
+// neither lifts a harm nor is sought.
+DaySpirits withoutCrossedVirtue(const DaySpirits& d) {
+  if (!isCrossed(d)) return d;
+  DaySpirits out = d;
+  std::erase_if(out.spirits, [](Spirit s) {
+    return s == Spirit::TianDe || s == Spirit::YueDe || s == Spirit::TianDeHe || s == Spirit::YueDeHe;
+  });
+  return out;
+}
+}  // namespace
+
+DayAdvice adviceFor(const DayContext& day, const DaySpirits& spirits) {
+  const DaySpirits d = withoutCrossedVirtue(spirits);
+  const bool crossed = isCrossed(d);
   const Rules& r = rules();
   const Marks marks = dayMarks(day, d);
   const bool virtuous = (marks & r.virtue).any();
@@ -251,7 +271,9 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // 铺注条例: on a day of virtue, pardon, wish, 月恩, 四相 or 时德 the household and trade
   // affairs are not written under 忌, unless a harm that stands against virtue or a
   // harm graded as usual forbids them.
-  const bool kindDay = virtuous || d.has(Spirit::YueEn) || d.has(Spirit::SiXiang) || d.has(Spirit::ShiDe);
+  // A crossed day follows the builder's prohibitions (从建所忌, 从厌所忌), kind or not.
+  const bool kindDay =
+      !crossed && (virtuous || d.has(Spirit::YueEn) || d.has(Spirit::SiXiang) || d.has(Spirit::ShiDe));
   Marks officerMarks;
   for (int o = 0; o < kOfficerCount; ++o) officerMarks.set(kOfficerMark + o);
 
@@ -295,6 +317,12 @@ DayAdvice adviceFor(const DayContext& day, const DaySpirits& d) {
   // the ground or opening a grave.
   if (d.has(Spirit::SiJiTaboo) || d.has(Spirit::SiQiong))
     for (const char* name : {"破土", "修坟", "启攒", "移柩"})
+      if (const int i = activityIndex(name); i >= 0) verdicts[i].withheld = true;
+
+  // 铺注条例: where worship is forbidden by 天狗 or the 寅日, prayers for blessing and for
+  // children are not written under 宜 either; they are not forbidden.
+  if (d.has(Spirit::TianGou) || day.day.branch == 2)
+    for (const char* name : {"祈福", "求嗣"})
       if (const int i = activityIndex(name); i >= 0) verdicts[i].withheld = true;
 
   DayAdvice a;

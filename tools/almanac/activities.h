@@ -21,6 +21,8 @@
 //     cleansing and mending (祭祀 解除 沐浴 理发 扫舍 修饰垣墙 平治道涂 塞穴 拆卸 伐木)
 //     stay open;
 //   on every other day 忌 lists what is forbidden, however long the list;
+// - on 阳错 阴错 and 阴阳俱错 (a builder doubled on itself) a virtue counts as the builder
+//   and not as virtue, and neither kindness nor virtue softens the 建日 or 月厌;
 // - on the eight days where virtue, 合, 天赦 and 天愿 meet (二月甲戌 …) nothing is
 //   forbidden; on 岁薄 and 逐阵 nothing 月厌 forbids is written under 宜;
 // - by the Moon: 朔 (初一), 上弦, 望, 下弦 and 十五 forbid healing, 十二 and 十五 cutting the hair (人神);
@@ -28,6 +30,8 @@
 //   under 宜;
 // - felling suits only from 立冬 to 立春, the hunt from 霜降 to 立春, fishing from 雨水 to
 //   立夏; beside 四忌 or 四穷 breaking the ground and opening graves do not suit;
+// - on 天狗 (申月戌日) and on 寅日 worship is forbidden and prayers for blessing and
+//   children are not marked suitable;
 // - on 春分 夏至 秋分 冬至 the great affairs (office, marriage, moving, trade, the hunt;
 //   on 冬至 felling too) are not marked suitable;
 // - a day that suits nothing reads 诸事不宜; two or fewer suitable affairs end in

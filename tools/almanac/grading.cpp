@@ -24,7 +24,9 @@
 //        with 天赦, else ruinous; 卯酉月 (破日) ruinous.
 // Apart from the graded harms, the classic names single days of each month on which
 // nothing is done whatever the virtue (阴阳大防 小防 阴位 交破 击冲 阳破阴冲 阴道冲阳
-// 三阴 绝阴 绝阳, under 月厌).
+// 三阴 绝阴 绝阳, under 月厌). 阴阳俱错 (五月丙午 十一月壬子) are the 大会 of their months.
+// On 阳错 and 阴错 a virtue counts for nothing (activities.cpp), so 月厌 and the 建日
+// forbid as usual there.
 //   大时 寅申巳亥月 (除日), 辰戌月 (执日, 六合) lifted; 丑未月 (执日) lifted with 天德 or
 //        月德, else usual; 子午月 (收日) balanced with 月德合, 酉月 with 月德, else usual.
 //   天吏 寅申巳亥月 (危日) lifted with a virtue, else usual; 辰戌丑未月 (闭日) balanced
@@ -92,6 +94,8 @@ OfficerRule officerRuleFor(const DayContext& c, const DaySpirits& d) {
   const bool kindness = d.has(Spirit::YueEn) || d.has(Spirit::SiXiang);
   switch (o) {
     case Officer::Jian:
+      // 阳错 follows what the 建日 forbids (余皆从建所忌), whatever kindness is beside it.
+      if (d.has(Spirit::YangCuo)) break;
       if (virtue || d.has(Spirit::TianShe) || kindness) return OfficerRule::BuildsOnlyEarth;
       break;
     case Officer::Man:

@@ -17,6 +17,7 @@ inline constexpr int kXiaohan = 0;
 inline constexpr int kLichun = 2;
 inline constexpr int kChunfen = 5;
 inline constexpr int kXiazhi = 11;
+inline constexpr int kLiqiu = 14;
 inline constexpr int kQiufen = 17;
 inline constexpr int kDongzhi = 23;
 

@@ -55,6 +55,12 @@
 //   上朔 by the year stem: 甲年癸亥 乙年己巳 丙年乙亥 ... (six days on per stem);
 //   五墓 正二月乙未 四五月丙戌 七八月辛丑 十冬月壬辰, the last month of a season 戊辰;
 //   九坎 九焦 正月辰 back through 丑戌未, 五月卯 back through 子酉午, 九月寅 back through 亥申巳;
+//   天狗 the 戌日 of 申月 alone, which is that month's 满日 (卷四: 天狗者戌日值满也 … 天狗为
+//   申建之戌止一位; 卷十 under 满日: 申月又为天狗);
+//   阳错 阴错 (卷五, after 阴阳大会): a builder's branch with the stem nearest to it (子壬 丑癸
+//   寅甲 卯乙 辰甲 巳丁己 午丙 未丁己 申庚 酉辛 戌庚 亥癸), on the 月建 for 阳错 (正月甲寅
+//   二月乙卯 三月甲辰 四月丁巳己巳 …) and on the 月厌 for 阴错 (正月庚戌 二月辛酉 三月庚申 …);
+//   in 子午月 the two builders share one branch and that day (五月丙午 十一月壬子) is 阴阳俱错;
 //   八风 春丁丑丁巳 夏甲申甲辰 秋丁未丁亥 冬甲戌甲寅; 触水龙 丙子 癸未 癸丑;
 //   地囊 正庚子庚午 二乙未癸丑 三甲子壬午 四己卯己酉 五壬戌甲辰 六丙辰丙戌 七丁巳丁亥 八丙寅丙申
 //   九辛丑辛未 十戊寅戊申 十一辛卯辛酉 十二癸酉乙卯 (the classic's corrections of the older list).
@@ -91,16 +97,17 @@ const char* const kOfficerNames[kOfficerCount] = {"建", "除", "满", "平", "�
 const char* const kRoadNames[12] = {"青龙", "明堂", "天刑", "朱雀", "金匮", "宝光",
                                     "白虎", "玉堂", "天牢", "玄武", "司命", "勾陈"};
 const char* const kSpiritNames[kSpiritCount] = {
-    "天德", "天德合", "月德", "月德合", "岁德", "岁德合", "天赦", "天愿", "天恩",   "月恩",   "四相", "时德",
-    "王日", "官日",   "守日", "相日",   "民日", "阳德",   "阴德", "天喜", "天医",   "驿马",   "天马", "生气",
-    "母仓", "天仓",   "月空", "六合",   "三合", "五合",   "五富", "要安", "玉宇",   "金堂",   "敬安", "普护",
-    "福生", "圣心",   "益后", "续世",   "解神", "除神",   "不将", "鸣吠", "鸣吠对", "天巫",   "福德", "临日",
-    "时阴", "时阳",   "吉期", "天后",   "岁破", "月破",   "大耗", "小耗", "月建",   "月煞",   "劫煞", "灾煞",
-    "月害", "月刑",   "月厌", "地火",   "天吏", "致死",   "大时", "厌对", "四离",   "四绝",   "四废", "四忌",
-    "四穷", "四耗",   "四击", "五虚",   "五离", "血支",   "血忌", "游祸", "天贼",   "往亡",   "归忌", "受死",
-    "河魁", "天罡",   "重日", "复日",   "土符", "天火",   "死气", "死神", "八专",   "九空",   "小时", "土府",
-    "月虚", "大败",   "咸池", "招摇",   "上朔", "五墓",   "九坎", "九焦", "八风",   "触水龙", "地囊", "无禄",
-    "长星", "短星",   "土王"};
+    "天德",   "天德合", "月德", "月德合", "岁德",     "岁德合", "天赦",   "天愿", "天恩", "月恩", "四相",
+    "时德",   "王日",   "官日", "守日",   "相日",     "民日",   "阳德",   "阴德", "天喜", "天医", "驿马",
+    "天马",   "生气",   "母仓", "天仓",   "月空",     "六合",   "三合",   "五合", "五富", "要安", "玉宇",
+    "金堂",   "敬安",   "普护", "福生",   "圣心",     "益后",   "续世",   "解神", "除神", "不将", "鸣吠",
+    "鸣吠对", "天巫",   "福德", "临日",   "时阴",     "时阳",   "吉期",   "天后", "岁破", "月破", "大耗",
+    "小耗",   "月建",   "月煞", "劫煞",   "灾煞",     "月害",   "月刑",   "月厌", "地火", "天吏", "致死",
+    "大时",   "厌对",   "四离", "四绝",   "四废",     "四忌",   "四穷",   "四耗", "四击", "五虚", "五离",
+    "血支",   "血忌",   "游祸", "天贼",   "往亡",     "归忌",   "受死",   "河魁", "天罡", "重日", "复日",
+    "土符",   "天火",   "死气", "死神",   "八专",     "九空",   "小时",   "土府", "月虚", "大败", "咸池",
+    "招摇",   "上朔",   "五墓", "九坎",   "九焦",     "八风",   "触水龙", "地囊", "无禄", "长星", "短星",
+    "天狗",   "伏社日", "阳错", "阴错",   "阴阳俱错", "土王"};
 
 // Stems: 甲0 乙1 丙2 丁3 戊4 己5 庚6 辛7 壬8 癸9. Branches: 子0 丑1 寅2 卯3 辰4 巳5 午6 未7 申8 酉9 戌10
 // 亥11. By month number; -1 where the month has none.
@@ -147,6 +154,10 @@ constexpr std::array<int, 10> kStemSite = {3, 4, 6, 7, 2, 8, 9, 10, 0, 1};
 // 甲丙庚壬 on 寅 and 乙丁辛癸 on 卯.
 constexpr std::array<int, 13> kMingFei = {6, 18, 30, 42, 8, 20, 32, 56, 21, 33, 45, 57, 9};
 constexpr std::array<int, 11> kMingFeiDui = {12, 36, 48, 50, 2, 26, 38, 51, 3, 27, 39};
+
+// The stems nearest each branch (as bits), which 阳错 and 阴错 pair with the builders.
+constexpr std::array<int, 12> kNearStems = {1 << 8, 1 << 9,          1 << 0, 1 << 1, 1 << 0, 1 << 3 | 1 << 5,
+                                            1 << 2, 1 << 3 | 1 << 5, 1 << 6, 1 << 7, 1 << 6, 1 << 9};
 
 // 长星 (two days at most) then 短星 by lunar month, 0 where there is no second day.
 constexpr std::array<std::array<int, 4>, 12> kLongShortStars = {{{7, 0, 21, 0},
@@ -296,7 +307,7 @@ bool isLucky(Spirit spirit) {
 
 bool isKeptOffDayList(Spirit spirit) {
   return spirit == Spirit::SuiDe || spirit == Spirit::SuiDeHe || spirit == Spirit::SuiPo ||
-         spirit == Spirit::TuWang;
+         spirit == Spirit::TuWang || spirit == Spirit::FuShe;
 }
 
 DayContext contextOf(const DayPillars& p, int termTomorrow, int termToday) {
@@ -458,6 +469,16 @@ DaySpirits spiritsOf(const DayContext& c) {
   set(Spirit::ChuShuiLong, inCycles(kChuShuiLong));
   set(Spirit::DiNang, inCycles(kDiNang[n]));
   set(Spirit::WuLu, withoutLu(c, on[static_cast<int>(Spirit::TianDe)], on[static_cast<int>(Spirit::YueDe)]));
+  set(Spirit::TianGou, m == 8 && db == 10);
+  set(Spirit::FuShe, c.fuShe);
+  {
+    const int yan = mod(10 - n, 12);     // 月厌, the yin builder
+    const bool buildersMeet = yan == m;  // 子午月
+    const bool near = (kNearStems[db] >> ds) & 1;
+    set(Spirit::YangCuo, near && !buildersMeet && db == m);
+    set(Spirit::YinCuo, near && !buildersMeet && db == yan);
+    set(Spirit::YinYangCuo, near && buildersMeet && db == m);
+  }
   set(Spirit::TuWang, c.earthRules);
   if (c.lunarMonth >= 1 && c.lunarMonth <= 12) {
     const auto& days = kLongShortStars[c.lunarMonth - 1];

@@ -164,6 +164,12 @@ enum class Spirit {
   WuLu,
   ChangXing,
   DuanXing,
+  TianGou,
+  // the days of 伏 and 社, which forbid bathing; a day of the year rather than a spirit
+  FuShe,
+  YangCuo,
+  YinCuo,
+  YinYangCuo,
   // not a spirit but a season: the earth rules the 18 days before each 立 (土王用事)
   TuWang,
 };
@@ -172,7 +178,8 @@ inline constexpr int kSpiritCount = static_cast<int>(Spirit::TuWang) + 1;
 const char* spiritName(Spirit spirit);
 bool isLucky(Spirit spirit);
 // The year's spirits (岁德 岁德合 岁破) weigh on the day's affairs but belong to the
-// year's table, and 土王用事 is a season; neither is in the day's list of spirits.
+// year's table, 土王用事 is a season and 伏社 a feast of the year; none is in the day's
+// list of spirits.
 bool isKeptOffDayList(Spirit spirit);
 
 // What decides the spirits of a day.
@@ -188,6 +195,8 @@ struct DayContext {
   int zhongQi = -1;           // the latest 中气 (odd term) on or before the day, or -1
   bool quarterMoon = false;   // 上弦, 望 or 下弦 falls on the day
   bool earthRules = false;    // one of the 18 days before 立春 立夏 立秋 立冬 (土王用事)
+  // The day opens 初伏 中伏 or 末伏, or is 春社 or 秋社 (counted in writer.cpp).
+  bool fuShe = false;
   // Days since the 节 that opened the month (0 on the 节 day), and since the 节 of the
   // month before; -1 when not known.
   int daysSinceJie = -1;

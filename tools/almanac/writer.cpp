@@ -11,6 +11,7 @@
 #include "tools/almanac/day_lore.h"
 #include "tools/almanac/moon_phases.h"
 #include "tools/almanac/pillars.h"
+#include "tools/almanac/solar_terms.h"
 #include "tools/almanac/spirits.h"
 
 namespace lumo::almanac {
@@ -47,6 +48,29 @@ std::string escaped(const std::string& field) {
   return out;
 }
 
+// Days from the latest day of `term` on or before `serial` (0 on that day), or -1 when
+// the term is more than `within` days back.
+int daysSinceTerm(const TermCalendar& terms, int serial, int term, int within) {
+  for (int back = 0; back <= within && serial - back >= terms.firstDay(); ++back)
+    if (terms.termOn(serial - back) == term) return back;
+  return -1;
+}
+
+// 伏 and 社 (卷十: 伏社 忌沐浴): the 伏 are 庚日, 初伏 the third and 中伏 the fourth from
+// 夏至, 末伏 the first from 立秋; the 社 are 戊日, the fifth from 立春 (春社) and from 立秋
+// (秋社). The day of the term counts as the first when it bears the stem itself.
+bool opensFuOrShe(const TermCalendar& terms, int serial, int dayStem) {
+  // Stems come round every ten days, so the n-th day of a stem falls 10(n−1) to 10n−1
+  // days after the term.
+  auto nth = [&](int term, int n) {
+    const int since = daysSinceTerm(terms, serial, term, 10 * n - 1);
+    return since >= 0 && since / 10 == n - 1;
+  };
+  if (dayStem == 6) return nth(kXiazhi, 3) || nth(kXiazhi, 4) || nth(kLiqiu, 1);
+  if (dayStem == 4) return nth(kLichun, 5) || nth(kLiqiu, 5);
+  return false;
+}
+
 }  // namespace
 
 std::string lunarText(int serial) {
@@ -72,6 +96,7 @@ DayContext dayContextOf(const TermCalendar& terms, int serial) {
   for (int ahead = 1; ahead <= 18; ++ahead)
     if (const int t = terms.termOn(serial + ahead); t == 2 || t == 8 || t == 14 || t == 20)
       context.earthRules = true;
+  context.fuShe = opensFuOrShe(terms, serial, context.day.stem);
   for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
     if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
       context.zhongQi = t;
