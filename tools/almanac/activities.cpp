@@ -196,9 +196,7 @@ ActivitySet namedSet(std::initializer_list<const char*> names) {
     if (int i = activityIndex(name); i >= 0) set |= bit(i);
   return set;
 }
-}  // namespace
 
-namespace {
 // 阳错 阴错 阴阳俱错 (卷十 under 月厌): a builder doubled on itself.
 bool isCrossed(const DaySpirits& d) {
   return d.has(Spirit::YangCuo) || d.has(Spirit::YinCuo) || d.has(Spirit::YinYangCuo);
