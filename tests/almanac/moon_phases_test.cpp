@@ -8,11 +8,10 @@
 
 #include "calendar/date_cn.h"
 #include "calendar/date_serial.h"
+#include "tools/almanac/solar_terms.h"
 
 namespace lumo::almanac {
 namespace {
-
-constexpr double kSerialZeroJd = 2415018.5;
 
 double jdOf(Date d, int hour, int minute) {
   return serialOf(d) + kSerialZeroJd + (hour + minute / 60.0) / 24.0;

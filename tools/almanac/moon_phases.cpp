@@ -14,8 +14,6 @@
 namespace lumo::almanac {
 namespace {
 
-constexpr double kSerialZeroJd = 2415018.5;  // 1899-12-30 00:00 UT
-constexpr double kChinaOffsetDays = 8.0 / 24.0;
 constexpr double kSynodicMonth = 29.530588861;
 constexpr double kNewMoon2000 = 2451550.09766;  // mean new moon of 2000-01-06, JDE
 constexpr double kElongationPerDay = 360.0 / kSynodicMonth;

@@ -23,8 +23,6 @@ namespace {
 constexpr double kRad = std::numbers::pi / 180.0;
 constexpr double kArcsec = 1.0 / 3600.0;
 constexpr double kJ2000 = 2451545.0;
-constexpr double kSerialZeroJd = 2415018.5;  // 1899-12-30 00:00 UT
-constexpr double kChinaOffsetDays = 8.0 / 24.0;
 constexpr double kMeanDailyMotion = 360.0 / 365.2422;
 
 const char* const kNames[kTermCount] = {"小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨",

@@ -21,6 +21,15 @@ inline constexpr int kLiqiu = 14;
 inline constexpr int kQiufen = 17;
 inline constexpr int kDongzhi = 23;
 
+// Day serials count from 1899-12-30 00:00; China's time is eight hours ahead of UT.
+inline constexpr double kSerialZeroJd = 2415018.5;
+inline constexpr double kChinaOffsetDays = 8.0 / 24.0;
+
+// The four 立 (立春 立夏 立秋 立冬), every sixth term from 立春.
+inline bool isBeginningTerm(int index) {
+  return index >= 0 && index % 6 == kLichun;
+}
+
 const char* termName(int index);
 // The Sun's longitude (degrees, 0 <= λ < 360) that starts term `index`.
 double termLongitude(int index);

@@ -94,8 +94,7 @@ DayContext dayContextOf(const TermCalendar& terms, int serial) {
   context.quarterMoon =
       phase == MoonPhase::FirstQuarter || phase == MoonPhase::Full || phase == MoonPhase::LastQuarter;
   for (int ahead = 1; ahead <= 18; ++ahead)
-    if (const int t = terms.termOn(serial + ahead); t == 2 || t == 8 || t == 14 || t == 20)
-      context.earthRules = true;
+    if (isBeginningTerm(terms.termOn(serial + ahead))) context.earthRules = true;
   context.fuShe = opensFuOrShe(terms, serial, context.day.stem);
   for (int back = 0; back < 32 && serial - back >= terms.firstDay(); ++back)
     if (int t = terms.termOn(serial - back); t >= 0 && t % 2 == 1) {
